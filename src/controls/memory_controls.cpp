@@ -1,0 +1,98 @@
+#include "controls/memory_controls.h"
+
+#include <stdexcept>
+
+namespace quintara {
+namespace {
+
+template <typename Items>
+auto& checkedAt(Items& items, int index, const char* what) {
+    if (index < 0 || static_cast<std::size_t>(index) >= items.size()) throw std::out_of_range(what);
+    return items[static_cast<std::size_t>(index)];
+}
+
+}  // namespace
+
+void MemoryButton::click() const {
+    if (enabled_ && handler_) handler_();
+}
+
+MemoryComboBox::MemoryComboBox(std::span<const std::string_view> items)
+    : items_(items.begin(), items.end()), selected_(items.empty() ? -1 : 0) {}
+
+void MemoryComboBox::setSelectedIndex(int index) {
+    selected_ = index >= 0 && index < itemCount() ? index : -1;
+}
+
+std::string MemoryComboBox::itemText(int index) const {
+    return checkedAt(items_, index, "combo box: no such item");
+}
+
+int MemoryListView::appendItem() {
+    items_.emplace_back();
+    return itemCount() - 1;
+}
+
+void MemoryListView::setItemText(int item, int column, std::string_view text) {
+    checkedAt(checkedAt(items_, item, "list view: no such item"), column,
+              "list view: no such column") = text;
+}
+
+std::string MemoryListView::itemText(int item, int column) const {
+    return checkedAt(checkedAt(items_, item, "list view: no such item"), column,
+                     "list view: no such column");
+}
+
+void MemoryTimer::tick() const {
+    if (interval_ > 0 && handler_) handler_();
+}
+
+void MemoryStatusBar::setPartText(int part, std::string_view text) {
+    checkedAt(parts_, part, "status bar: no such part") = text;
+}
+
+std::string MemoryStatusBar::partText(int part) const {
+    return checkedAt(parts_, part, "status bar: no such part");
+}
+
+std::unique_ptr<Control> makeMemoryControl(const ControlSpec& spec) {
+    switch (spec.kind) {
+        case ControlKind::Label:
+            return std::make_unique<MemoryLabel>(spec.caption);
+        case ControlKind::TransparentLabel:
+            return std::make_unique<MemoryTransparentLabel>(spec.caption,
+                                                            spec.textColour.value_or(kBlack));
+        case ControlKind::Button:
+            return std::make_unique<MemoryButton>(spec.caption);
+        case ControlKind::CheckBox:
+            return std::make_unique<MemoryCheckBox>(spec.checked);
+        case ControlKind::ComboBox:
+            return std::make_unique<MemoryComboBox>(spec.items);
+        case ControlKind::ListView:
+            return std::make_unique<MemoryListView>();
+        case ControlKind::Grid:
+            return std::make_unique<Grid>(static_cast<int>(spec.columns.size()), spec.rows);
+        case ControlKind::Timer:
+            return std::make_unique<MemoryTimer>(spec.interval);
+        case ControlKind::PictureBox:
+            return std::make_unique<MemoryPictureBox>();
+        case ControlKind::StatusBar:
+            return std::make_unique<MemoryStatusBar>(static_cast<int>(spec.partWidths.size()));
+        case ControlKind::HtmlViewer:
+            return std::make_unique<MemoryHtmlViewer>();
+        case ControlKind::GroupBox:
+        case ControlKind::ShapeBox:
+        case ControlKind::TabControl:
+        case ControlKind::TabPage:
+            return std::make_unique<Container>();
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+std::unique_ptr<Window> makeMemoryWindow(const WindowSpec& layout) {
+    auto window = std::make_unique<Window>();
+    for (const ControlSpec& spec : layout.controls) window->add(spec.name, makeMemoryControl(spec));
+    return window;
+}
+
+}  // namespace quintara

@@ -1,0 +1,58 @@
+// The draw history: the draws held in the results grid, newest at row 1,
+// always followed by at least one empty row. It has no store of its own.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "controls/grid.h"
+
+namespace quintara {
+
+inline constexpr int kDrawReadLimit = 10000;
+inline constexpr int kIssueLength = 12;     // "20180211-001"
+inline constexpr int kDrawTextLength = 5;   // "23780"
+inline constexpr int kDrawEntryLength = kIssueLength + kDrawTextLength;
+
+struct Draw {
+    std::string issue;
+    std::string text;
+};
+
+class DrawHistory {
+public:
+    explicit DrawHistory(Grid& grid) : grid_(grid) {}
+
+    // Column widths, header texts and header fonts, once at start.
+    void setUp();
+
+    [[nodiscard]] const std::string& newestIssue() const;
+    [[nodiscard]] Draw newestDraw() const;
+    [[nodiscard]] bool isEmpty() const { return newestIssue().empty(); }
+
+    // The draw texts, newest first: rows 1 to at most `limit`, up to the first
+    // row whose issue is empty. The views stay valid until the grid changes.
+    [[nodiscard]] std::vector<std::string_view> drawTexts(int limit = kDrawReadLimit) const;
+
+    // Leaves the header row and one empty row.
+    void clear();
+    // Appends an empty row at the end and writes the draw into row `row`,
+    // the row that was empty before (1, 2, 3, ... after a clear).
+    void appendDraw(int row, std::string_view issue, std::string_view drawText);
+    // Inserts the draw at row 1; the draws held so far move down by one.
+    void insertNewestDraw(std::string_view issue, std::string_view drawText);
+
+    // Splits a draw entry into its issue (the leftmost 12 characters) and its
+    // draw text (the rightmost 5), as the writers store it.
+    [[nodiscard]] static Draw splitEntry(std::string_view entry);
+
+    [[nodiscard]] Grid& grid() const { return grid_; }
+
+private:
+    void writeDraw(int row, std::string_view issue, std::string_view drawText);
+
+    Grid& grid_;
+};
+
+}  // namespace quintara

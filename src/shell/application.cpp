@@ -1,0 +1,56 @@
+#include "shell/application.h"
+
+#include <string>
+
+#include "shell/clock_text.h"
+#include "shell/refresh_statistics.h"
+#include "stats/statistics.h"
+
+namespace quintara {
+
+Application::Application(const Window& window, Platform& platform, DrawProviders& providers,
+                         StartupExtras& extras)
+    : window_(window),
+      platform_(platform),
+      providers_(providers),
+      extras_(extras),
+      history_(window.grid(kDrawGridName)) {
+    window_.button("按钮_更新号码").onClick([this] { fullReload(); });
+    window_.button("按钮_刷新显示").onClick([this] { RefreshStatistics(window_); });
+    window_.timer("时钟显示时间").onTick([this] { clockTick(); });
+    window_.timer("时钟_自动更新").onTick([this] { updateTick(); });
+    window_.timer("人数时钟").onTick([this] { extras_.onlineCountTick(); });
+}
+
+void Application::windowCreated() {
+    extras_.openMakerSite();
+    extras_.applySkin(kSkinInUse);
+    extras_.showBanner();
+    extras_.runVersionNotice();
+    history_.setUp();
+    window_.timer("人数时钟").setInterval(kOnlineCountInterval);
+}
+
+void Application::clockTick() {
+    auto& clock = window_.transparentLabel("透明标签_时间显示");
+    clock.setCaption("现在时间： " + CurrentTimeText(platform_));
+    clock.setTextColour(clock.textColour() == kBlack ? kRed : kBlack);
+}
+
+void Application::updateTick() {
+    if (!latestDrawUpdate()) return;
+    Timer& update = window_.timer("时钟_自动更新");
+    update.setInterval(0);
+    refreshWhenAutomatic();
+    update.setInterval(kPollingInterval);
+}
+
+void Application::setStatus(std::string_view text) {
+    window_.statusBar("状态条_显示").setPartText(0, text);
+}
+
+void Application::refreshWhenAutomatic() {
+    if (window_.checkBox("选择框1").checked()) RefreshStatistics(window_);
+}
+
+}  // namespace quintara

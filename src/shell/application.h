@@ -1,0 +1,45 @@
+// The main window's behaviour: the handlers of its events (window created,
+// two button clicks, three timer ticks) and the routines they run.
+#pragma once
+
+#include "controls/platform.h"
+#include "controls/window.h"
+#include "draws/draw_history.h"
+#include "shell/draw_providers.h"
+#include "shell/startup_extras.h"
+
+namespace quintara {
+
+inline constexpr int kPollingInterval = 8000;    // ms between latest-draw updates
+inline constexpr int kOnlineCountInterval = 60000;
+
+class Application {
+public:
+    // Connects the handlers to the window's buttons and timers.
+    Application(const Window& window, Platform& platform, DrawProviders& providers,
+                StartupExtras& extras);
+
+    // The window's created event.
+    void windowCreated();
+
+    void clockTick();
+    void updateTick();
+    // Click of the update button: replaces the history with the feed's draws.
+    void fullReload();
+    // One poll: true when a newer draw was added at row 1.
+    bool latestDrawUpdate();
+    // Shows the newest draw's issue and five digits in the large labels.
+    void showNewestDraw();
+
+private:
+    void setStatus(std::string_view text);
+    void refreshWhenAutomatic();
+
+    const Window& window_;
+    Platform& platform_;
+    DrawProviders& providers_;
+    StartupExtras& extras_;
+    DrawHistory history_;
+};
+
+}  // namespace quintara

@@ -1,0 +1,13 @@
+// The local time as the window shows it.
+#pragma once
+
+#include <string>
+
+#include "controls/platform.h"
+
+namespace quintara {
+
+// "HH:MM:SS", each part padded with "0" to two digits.
+[[nodiscard]] std::string CurrentTimeText(const Platform& platform);
+
+}  // namespace quintara

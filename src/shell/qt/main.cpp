@@ -1,0 +1,48 @@
+// The program: the main window on the desktop, its providers and start-up
+// extras, and the event loop until the window is closed.
+#include <QApplication>
+
+#include "shell/application.h"
+#include "shell/main_window_layout.h"
+#include "shell/qt/fonts.h"
+#include "shell/qt/main_window.h"
+#include "shell/qt/qt_platform.h"
+
+namespace {
+
+// The draw sources and start-up extras that are not connected yet.
+class UnconnectedProviders : public quintara::DrawProviders {
+public:
+    bool fetchHistoryFeed(std::vector<std::string>&) override { return false; }
+    std::string findNewerDraw(std::string_view) override { return {}; }
+};
+
+class NoStartupExtras : public quintara::StartupExtras {
+public:
+    void writeSkinLibrary() override {}
+    void openMakerSite() override {}
+    void applySkin(int) override {}
+    void showBanner() override {}
+    void runVersionNotice() override {}
+    void onlineCountTick() override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    quintara::qt::installFontSubstitutes();
+
+    quintara::qt::QtPlatform platform;
+    UnconnectedProviders providers;
+    NoStartupExtras extras;
+    extras.writeSkinLibrary();
+
+    quintara::qt::MainWindow window(quintara::mainWindowLayout());
+    platform.setWindow(&window);
+    quintara::Application quintara(window.controls(), platform, providers, extras);
+    window.show();
+    window.centre();
+    quintara.windowCreated();
+    return QApplication::exec();
+}

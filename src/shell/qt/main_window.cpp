@@ -1,0 +1,53 @@
+#include "shell/qt/main_window.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <stdexcept>
+
+#include "shell/qt/branding.h"
+#include "shell/qt/text.h"
+#include "shell/qt/widget_factory.h"
+
+namespace quintara::qt {
+
+MainWindow::MainWindow(const WindowSpec& layout)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName("主窗口");
+    setWindowTitle(toQString(layout.title));
+    setWindowIcon(windowIcon128());
+    setFixedSize(layout.clientWidth, layout.clientHeight);
+    for (const ControlSpec& spec : layout.controls) add(spec);
+}
+
+QWidget* MainWindow::widget(std::string_view name) const {
+    auto found = widgets_.find(name);
+    return found == widgets_.end() ? nullptr : found->second;
+}
+
+QWidget* MainWindow::parentOf(const ControlSpec& spec) const {
+    if (spec.parent.empty()) return const_cast<MainWindow*>(this);
+    QWidget* parent = widget(spec.parent);
+    if (parent == nullptr) {
+        throw std::logic_error("parent not made before " + std::string(spec.name));
+    }
+    return parent;
+}
+
+void MainWindow::add(const ControlSpec& spec) {
+    MadeControl made = makeQtControl(spec, parentOf(spec));
+    if (made.widget != nullptr) widgets_.emplace(spec.name, made.widget);
+    controls_.add(spec.name, std::move(made.control));
+}
+
+void MainWindow::centre() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize outer = frameGeometry().size();
+        move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+    }
+}
+
+}  // namespace quintara::qt

@@ -1,0 +1,36 @@
+// The Qt main window, built widget by widget from the layout table; its
+// controls are handed to the core through the Window they fill.
+#pragma once
+
+#include <QWidget>
+
+#include <string_view>
+#include <unordered_map>
+
+#include "controls/layout_spec.h"
+#include "controls/window.h"
+
+class QTabWidget;
+
+namespace quintara::qt {
+
+class MainWindow : public QWidget {
+public:
+    explicit MainWindow(const WindowSpec& layout);
+
+    [[nodiscard]] const Window& controls() const { return controls_; }
+    // The widget made for a control of the layout (a timer has none).
+    [[nodiscard]] QWidget* widget(std::string_view name) const;
+
+    // Centres the window on its screen.
+    void centre();
+
+private:
+    void add(const ControlSpec& spec);
+    [[nodiscard]] QWidget* parentOf(const ControlSpec& spec) const;
+
+    Window controls_;
+    std::unordered_map<std::string_view, QWidget*> widgets_;
+};
+
+}  // namespace quintara::qt

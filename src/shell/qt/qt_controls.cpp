@@ -1,0 +1,194 @@
+#include "shell/qt/qt_controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QHeaderView>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <stdexcept>
+
+#include "shell/qt/text.h"
+
+namespace quintara::qt {
+
+QColor toQColor(Rgb colour) { return {colour.red, colour.green, colour.blue}; }
+
+void QtLabel::setCaption(std::string_view caption) { label_->setText(toQString(caption)); }
+std::string QtLabel::caption() const { return toUtf8(label_->text()); }
+
+void QtTransparentLabel::setCaption(std::string_view caption) {
+    label_->setText(toQString(caption));
+}
+std::string QtTransparentLabel::caption() const { return toUtf8(label_->text()); }
+
+Rgb QtTransparentLabel::textColour() const {
+    const QColor colour = label_->palette().color(QPalette::WindowText);
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
+void QtTransparentLabel::setTextColour(Rgb colour) {
+    QPalette palette = label_->palette();
+    palette.setColor(QPalette::WindowText, toQColor(colour));
+    label_->setPalette(palette);
+}
+
+std::string QtButton::caption() const { return toUtf8(button_->text()); }
+bool QtButton::enabled() const { return button_->isEnabled(); }
+void QtButton::setEnabled(bool enabled) { button_->setEnabled(enabled); }
+
+void QtButton::onClick(std::function<void()> handler) {
+    QObject::disconnect(button_, &QPushButton::clicked, nullptr, nullptr);
+    QObject::connect(button_, &QPushButton::clicked, button_,
+                     [handler = std::move(handler)] { handler(); });
+}
+
+bool QtCheckBox::checked() const { return box_->isChecked(); }
+void QtCheckBox::setChecked(bool checked) { box_->setChecked(checked); }
+
+int QtComboBox::selectedIndex() const { return box_->currentIndex(); }
+void QtComboBox::setSelectedIndex(int index) { box_->setCurrentIndex(index); }
+int QtComboBox::itemCount() const { return box_->count(); }
+std::string QtComboBox::itemText(int index) const {
+    if (index < 0 || index >= box_->count()) throw std::out_of_range("combo box: no such item");
+    return toUtf8(box_->itemText(index));
+}
+
+void QtListView::deleteAllItems() { table_->setRowCount(0); }
+
+int QtListView::appendItem() {
+    const int item = table_->rowCount();
+    table_->insertRow(item);
+    return item;
+}
+
+void QtListView::setItemText(int item, int column, std::string_view text) {
+    if (item < 0 || item >= table_->rowCount() || column < 0 || column >= table_->columnCount()) {
+        throw std::out_of_range("list view: no such cell");
+    }
+    if (QTableWidgetItem* cell = table_->item(item, column)) {
+        cell->setText(toQString(text));
+    } else {
+        table_->setItem(item, column, new QTableWidgetItem(toQString(text)));  // owned by the table
+    }
+}
+
+int QtListView::itemCount() const { return table_->rowCount(); }
+
+std::string QtListView::itemText(int item, int column) const {
+    if (item < 0 || item >= table_->rowCount() || column < 0 || column >= table_->columnCount()) {
+        throw std::out_of_range("list view: no such cell");
+    }
+    const QTableWidgetItem* cell = table_->item(item, column);
+    return cell == nullptr ? std::string() : toUtf8(cell->text());
+}
+
+void QtTimer::setInterval(int milliseconds) {
+    interval_ = milliseconds;
+    if (milliseconds > 0) {
+        timer_.start(milliseconds);
+    } else {
+        timer_.stop();
+    }
+}
+
+void QtTimer::onTick(std::function<void()> handler) {
+    QObject::disconnect(&timer_, &QTimer::timeout, nullptr, nullptr);
+    QObject::connect(&timer_, &QTimer::timeout, &timer_,
+                     [handler = std::move(handler)] { handler(); });
+}
+
+void QtPictureBox::setPicture(std::string_view imageBytes) {
+    bytes_ = imageBytes;
+    QPixmap picture;
+    picture.loadFromData(reinterpret_cast<const uchar*>(imageBytes.data()),
+                         static_cast<uint>(imageBytes.size()));
+    label_->setPixmap(picture.isNull() ? QPixmap()
+                                       : picture.scaled(label_->size(), Qt::KeepAspectRatio,
+                                                        Qt::SmoothTransformation));
+}
+
+void QtStatusBar::setPartText(int part, std::string_view text) {
+    if (part < 0 || part >= static_cast<int>(parts_.size())) {
+        throw std::out_of_range("status bar: no such part");
+    }
+    parts_[static_cast<std::size_t>(part)]->setText(toQString(text));
+}
+
+std::string QtStatusBar::partText(int part) const {
+    if (part < 0 || part >= static_cast<int>(parts_.size())) {
+        throw std::out_of_range("status bar: no such part");
+    }
+    return toUtf8(parts_[static_cast<std::size_t>(part)]->text());
+}
+
+GridModel::GridModel(Grid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {
+    grid_.setObserver(this);
+}
+
+GridModel::~GridModel() { grid_.setObserver(nullptr); }
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : grid_.rowCount() - 1;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : grid_.columnCount();
+}
+
+QVariant GridModel::cellData(int row, int column, int role) const {
+    switch (role) {
+        case Qt::DisplayRole:
+            return toQString(grid_.cell(row, column));
+        case Qt::FontRole: {
+            const CellFont& cellFont = grid_.cellFont(row, column);
+            QFont font;
+            if (!cellFont.name.empty()) font.setFamily(toQString(cellFont.name));
+            if (cellFont.size > 0) font.setPixelSize(cellFont.size);
+            return font;
+        }
+        case Qt::ForegroundRole:
+            return toQColor(grid_.cellFont(row, column).colour);
+        default:
+            return {};
+    }
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    return cellData(index.row() + 1, index.column(), role);
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= grid_.columnCount()) return {};
+    return cellData(0, section, role);
+}
+
+void GridModel::beginInsertRows(int first, int count) {
+    QAbstractTableModel::beginInsertRows({}, first - 1, first + count - 2);
+}
+void GridModel::endInsertRows() { QAbstractTableModel::endInsertRows(); }
+
+void GridModel::beginRemoveRows(int first, int count) {
+    QAbstractTableModel::beginRemoveRows({}, first - 1, first + count - 2);
+}
+void GridModel::endRemoveRows() { QAbstractTableModel::endRemoveRows(); }
+
+void GridModel::cellsChanged(int firstRow, int lastRow) {
+    if (firstRow == 0) emit headerDataChanged(Qt::Horizontal, 0, grid_.columnCount() - 1);
+    const int first = std::max(firstRow, 1) - 1;
+    const int last = lastRow - 1;
+    if (first <= last) emit dataChanged(index(first, 0), index(last, grid_.columnCount() - 1));
+}
+
+void GridModel::columnWidthChanged(int column, int width) {
+    if (view_) view_->setColumnWidth(column, width);
+}
+
+void GridModel::beginReset() { beginResetModel(); }
+void GridModel::endReset() { endResetModel(); }
+
+}  // namespace quintara::qt

@@ -1,0 +1,166 @@
+// Qt adapters of the control kinds: each wraps one widget (or timer) that
+// the main window owns, and carries out the core's operations on it.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QLabel>
+#include <QPointer>
+#include <QTableView>
+#include <QTimer>
+
+#include "controls/controls.h"
+#include "controls/grid.h"
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+class QTableWidget;
+
+namespace quintara::qt {
+
+QColor toQColor(Rgb colour);
+
+class QtLabel : public Label {
+public:
+    explicit QtLabel(QLabel* label) : label_(label) {}
+    void setCaption(std::string_view caption) override;
+    [[nodiscard]] std::string caption() const override;
+
+private:
+    QLabel* label_;
+};
+
+class QtTransparentLabel : public TransparentLabel {
+public:
+    explicit QtTransparentLabel(QLabel* label) : label_(label) {}
+    void setCaption(std::string_view caption) override;
+    [[nodiscard]] std::string caption() const override;
+    [[nodiscard]] Rgb textColour() const override;
+    void setTextColour(Rgb colour) override;
+
+private:
+    QLabel* label_;
+};
+
+class QtButton : public Button {
+public:
+    explicit QtButton(QPushButton* button) : button_(button) {}
+    [[nodiscard]] std::string caption() const override;
+    [[nodiscard]] bool enabled() const override;
+    void setEnabled(bool enabled) override;
+    void onClick(std::function<void()> handler) override;
+
+private:
+    QPushButton* button_;
+};
+
+class QtCheckBox : public CheckBox {
+public:
+    explicit QtCheckBox(QCheckBox* box) : box_(box) {}
+    [[nodiscard]] bool checked() const override;
+    void setChecked(bool checked) override;
+
+private:
+    QCheckBox* box_;
+};
+
+class QtComboBox : public ComboBox {
+public:
+    explicit QtComboBox(QComboBox* box) : box_(box) {}
+    [[nodiscard]] int selectedIndex() const override;
+    void setSelectedIndex(int index) override;
+    [[nodiscard]] int itemCount() const override;
+    [[nodiscard]] std::string itemText(int index) const override;
+
+private:
+    QComboBox* box_;
+};
+
+class QtListView : public ListView {
+public:
+    explicit QtListView(QTableWidget* table) : table_(table) {}
+    void deleteAllItems() override;
+    int appendItem() override;
+    void setItemText(int item, int column, std::string_view text) override;
+    [[nodiscard]] int itemCount() const override;
+    [[nodiscard]] std::string itemText(int item, int column) const override;
+
+private:
+    QTableWidget* table_;
+};
+
+class QtTimer : public Timer {
+public:
+    [[nodiscard]] int interval() const override { return interval_; }
+    void setInterval(int milliseconds) override;
+    void onTick(std::function<void()> handler) override;
+    [[nodiscard]] QTimer& timer() { return timer_; }
+
+private:
+    QTimer timer_;
+    int interval_ = 0;
+};
+
+class QtPictureBox : public PictureBox {
+public:
+    explicit QtPictureBox(QLabel* label) : label_(label) {}
+    void setPicture(std::string_view imageBytes) override;
+    [[nodiscard]] std::string picture() const override { return bytes_; }
+
+private:
+    QLabel* label_;
+    std::string bytes_;
+};
+
+class QtStatusBar : public StatusBar {
+public:
+    explicit QtStatusBar(std::vector<QLabel*> parts) : parts_(std::move(parts)) {}
+    void setPartText(int part, std::string_view text) override;
+    [[nodiscard]] std::string partText(int part) const override;
+
+private:
+    std::vector<QLabel*> parts_;
+};
+
+// The hidden HTML viewer keeps the address it was sent to.
+class QtHtmlViewer : public HtmlViewer {
+public:
+    void navigate(std::string_view address) override { address_ = address; }
+    [[nodiscard]] std::string address() const override { return address_; }
+
+private:
+    std::string address_;
+};
+
+// The table model over the draw history grid: row 0 of the grid is the
+// header, rows 1 and on are the model's rows 0 and on.
+class GridModel : public QAbstractTableModel, public GridObserver {
+public:
+    explicit GridModel(Grid& grid, QObject* parent);
+    ~GridModel() override;
+
+    [[nodiscard]] int rowCount(const QModelIndex& parent) const override;
+    [[nodiscard]] int columnCount(const QModelIndex& parent) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
+                                      int role) const override;
+
+    void beginInsertRows(int first, int count) override;
+    void endInsertRows() override;
+    void beginRemoveRows(int first, int count) override;
+    void endRemoveRows() override;
+    void cellsChanged(int firstRow, int lastRow) override;
+    void columnWidthChanged(int column, int width) override;
+    void beginReset() override;
+    void endReset() override;
+
+    void setView(QTableView* view) { view_ = view; }
+
+private:
+    [[nodiscard]] QVariant cellData(int row, int column, int role) const;
+
+    Grid& grid_;
+    QPointer<QTableView> view_;
+};
+
+}  // namespace quintara::qt

@@ -1,0 +1,42 @@
+// The platform services of the operating system without a window: the
+// command-line tools use it as it is, the Qt shell builds on it.
+#pragma once
+
+#include <condition_variable>
+#include <mutex>
+#include <random>
+
+#include "controls/platform.h"
+
+namespace quintara {
+
+class SystemPlatform : public Platform {
+public:
+    [[nodiscard]] LocalTime localTime() const override;
+    [[nodiscard]] std::uint32_t tickCount() const override;
+    void seedRandom(std::uint32_t seed) override { random_.seed(seed); }
+    int randomBetween(int low, int high) override;
+
+    // Without a window: the text goes to standard error.
+    void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
+    void openAddress(std::string_view address) override;
+    void endProgram() override;
+    [[nodiscard]] bool endRequested() const { return endRequested_; }
+
+    // Without a window there are no messages to dispatch: a plain wait.
+    bool waitDispatching(const std::function<bool()>& finished, int limitMs) override;
+    void wakeWait() override;
+
+    [[nodiscard]] std::string programDirectory() const override;
+    [[nodiscard]] std::string temporaryDirectory() const override;
+    bool writeFile(const std::string& path, std::string_view bytes) override;
+
+private:
+    std::mt19937 random_{std::random_device{}()};
+    bool endRequested_ = false;
+    std::mutex wakeMutex_;
+    std::condition_variable wake_;
+    unsigned wakeCount_ = 0;
+};
+
+}  // namespace quintara

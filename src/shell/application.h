@@ -5,7 +5,7 @@
 #include "controls/platform.h"
 #include "controls/window.h"
 #include "draws/draw_history.h"
-#include "shell/draw_providers.h"
+#include "draws/draw_providers.h"
 #include "shell/startup_extras.h"
 
 namespace quintara {

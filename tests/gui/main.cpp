@@ -1,0 +1,14 @@
+// The GUI tests run the real Qt widgets on the offscreen platform.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include "shell/qt/fonts.h"
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    quintara::qt::installFontSubstitutes();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

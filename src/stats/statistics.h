@@ -3,11 +3,9 @@
 #pragma once
 
 #include "controls/window.h"
+#include "draws/draw_history.h"
 
 namespace quintara {
-
-// The grid that holds the draw history.
-inline constexpr std::string_view kDrawGridName = "高级表格_开奖";
 
 // Digit omission per position and over the back three positions.
 void RefreshOmissionLists(const Window& window);

@@ -1,0 +1,162 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+#include "draws/draw_history.h"
+#include "shell/main_window_layout.h"
+#include "shell/qt/main_window.h"
+#include "shell/qt/text.h"
+
+namespace quintara::qt {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindow window{mainWindowLayout()};
+
+    template <typename Widget>
+    Widget* find(std::string_view name) {
+        return window.findChild<Widget*>(toQString(name));
+    }
+};
+
+bool isKind(const QWidget* widget, ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Label:
+        case ControlKind::TransparentLabel:
+        case ControlKind::PictureBox:
+            return qobject_cast<const QLabel*>(widget) != nullptr;
+        case ControlKind::Button:
+            return qobject_cast<const QPushButton*>(widget) != nullptr;
+        case ControlKind::CheckBox:
+            return qobject_cast<const QCheckBox*>(widget) != nullptr;
+        case ControlKind::ComboBox:
+            return qobject_cast<const QComboBox*>(widget) != nullptr;
+        case ControlKind::ListView:
+            return qobject_cast<const QTableWidget*>(widget) != nullptr;
+        case ControlKind::Grid:
+            return qobject_cast<const QTableView*>(widget) != nullptr;
+        case ControlKind::GroupBox:
+            return qobject_cast<const QGroupBox*>(widget) != nullptr;
+        case ControlKind::ShapeBox:
+            return qobject_cast<const QFrame*>(widget) != nullptr;
+        case ControlKind::TabControl:
+            return qobject_cast<const QTabWidget*>(widget) != nullptr;
+        case ControlKind::HtmlViewer:
+            return qobject_cast<const QTextBrowser*>(widget) != nullptr;
+        case ControlKind::TabPage:
+        case ControlKind::StatusBar:
+            return widget != nullptr;
+        case ControlKind::Timer:
+            return widget == nullptr;
+    }
+    return false;
+}
+
+TEST_F(MainWindowTest, EveryControlOfTheLayoutExistsWithItsKindAndParent) {
+    for (const ControlSpec& spec : mainWindowLayout().controls) {
+        QWidget* widget = window.widget(spec.name);
+        EXPECT_TRUE(isKind(widget, spec.kind)) << spec.name;
+        EXPECT_TRUE(window.controls().has(spec.name)) << spec.name;
+        if (widget == nullptr) continue;
+        EXPECT_EQ(widget->objectName(), toQString(spec.name));
+        if (spec.kind == ControlKind::TabPage) continue;
+        QWidget* parent = spec.parent.empty() ? &window : window.widget(spec.parent);
+        EXPECT_EQ(widget->parentWidget(), parent) << spec.name;
+        EXPECT_EQ(widget->geometry(),
+                  QRect(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height))
+            << spec.name;
+    }
+}
+
+TEST_F(MainWindowTest, TheWindowHasItsFixedSizeTitleAndNoMaximizeButton) {
+    EXPECT_EQ(window.size(), QSize(811, 689));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(window.windowTitle(), toQString(kMainWindowTitle));
+    EXPECT_TRUE(window.windowTitle().startsWith(
+        QStringLiteral("【Vorlen团队】Quintara9.0  诚邀代理及会员加入！信誉保障 资金安全 大额无忧 ")));
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(window.windowIcon().availableSizes().value(0), QSize(128, 128));
+}
+
+TEST_F(MainWindowTest, TabPagesKeepTheSpacesAroundTheirCaptions) {
+    auto* tabs = find<QTabWidget>("高级选择夹1");
+    ASSERT_NE(tabs, nullptr);
+    ASSERT_EQ(tabs->count(), 5);
+    EXPECT_EQ(tabs->tabText(0), QStringLiteral(" 定位统计 "));
+    EXPECT_EQ(tabs->tabText(3), QStringLiteral(" 后三统计 "));
+    EXPECT_EQ(tabs->tabText(4), QStringLiteral(" 五星统计 "));
+    EXPECT_EQ(find<QGroupBox>("分组框11")->title(), QStringLiteral("后三２＝２遗漏"));
+}
+
+TEST_F(MainWindowTest, TheStartStateShowsEightsAndEmptyLists) {
+    for (auto name : {"透明标签_万", "透明标签_千", "透明标签_百", "透明标签_十", "透明标签_个"}) {
+        EXPECT_EQ(find<QLabel>(name)->text(), QStringLiteral("8")) << name;
+    }
+    EXPECT_EQ(find<QLabel>("透明标签_显示期号")->text(), QString());
+    EXPECT_EQ(find<QLabel>("透明标签_时间显示")->text(), QString());
+    EXPECT_TRUE(find<QCheckBox>("选择框1")->isChecked());
+    for (const ControlSpec& spec : mainWindowLayout().controls) {
+        if (spec.kind == ControlKind::ListView) {
+            auto* list = find<QTableWidget>(spec.name);
+            EXPECT_EQ(list->rowCount(), 0) << spec.name;
+            EXPECT_TRUE(list->showGrid());
+            EXPECT_EQ(list->horizontalHeaderItem(0)->text(), toQString(spec.columns[0].header));
+            EXPECT_EQ(list->columnWidth(1), spec.columns[1].width) << spec.name;
+        }
+        if (spec.kind == ControlKind::ComboBox) {
+            auto* combo = find<QComboBox>(spec.name);
+            EXPECT_EQ(combo->count(), 5);
+            EXPECT_EQ(combo->currentText(), QStringLiteral("统计10期")) << spec.name;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ListViewsAndTheStatusBarCarryTheirColoursAndParts) {
+    const QColor positionText =
+        find<QTableWidget>("超级列表框_万遗漏")->palette().color(QPalette::Text);
+    EXPECT_EQ(positionText, QColor(0, 0, 128));
+    EXPECT_EQ(find<QTableWidget>("超级列表框_混选")->palette().color(QPalette::Text),
+              QColor(0, 128, 0));
+    QWidget* status = find<QWidget>("状态条_显示");
+    const auto parts = status->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(parts.size(), 2);
+    EXPECT_EQ(parts[0]->width(), 206);
+    EXPECT_EQ(status->palette().color(QPalette::Window), QColor(236, 236, 236));
+}
+
+TEST_F(MainWindowTest, TheClockLabelLiesOverTheStatusBar) {
+    QWidget* status = find<QWidget>("状态条_显示");
+    QWidget* clock = find<QWidget>("透明标签_时间显示");
+    const auto siblings = window.children();
+    EXPECT_GT(siblings.indexOf(clock), siblings.indexOf(status));
+    EXPECT_TRUE(status->geometry().intersects(clock->geometry()));
+    EXPECT_TRUE(clock->testAttribute(Qt::WA_TranslucentBackground));
+}
+
+TEST_F(MainWindowTest, TheGridShowsItsCellsThroughTheModel) {
+    Grid& grid = window.controls().grid(kDrawGridName);
+    auto* view = find<QTableView>(kDrawGridName);
+    grid.setCell(0, 1, "开奖期号");
+    grid.insertRow(1);
+    grid.setCell(1, 1, "20181101-120");
+    grid.setColumnWidth(1, 97);
+    EXPECT_EQ(view->model()->rowCount(), 2);
+    EXPECT_EQ(view->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("开奖期号"));
+    EXPECT_EQ(view->model()->index(0, 1).data().toString(), QStringLiteral("20181101-120"));
+    EXPECT_EQ(view->columnWidth(1), 97);
+}
+
+}  // namespace
+}  // namespace quintara::qt

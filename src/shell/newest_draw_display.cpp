@@ -1,6 +1,7 @@
 #include <array>
 #include <string_view>
 
+#include "draws/regex_object.h"
 #include "shell/application.h"
 
 namespace quintara {
@@ -10,10 +11,13 @@ void Application::showNewestDraw() {
         "透明标签_万", "透明标签_千", "透明标签_百", "透明标签_十", "透明标签_个"};
     const Draw newest = history_.newestDraw();
     window_.transparentLabel("透明标签_显示期号").setCaption(newest.issue);
+    // Groups 1 to 5 of the first match are the five digits, 万 to 个; a draw
+    // text that is not five characters long leaves the labels empty.
+    RegexObject split;
+    split.Create("(.)(.)(.)(.)(.)", newest.text);
     for (std::size_t k = 0; k < kDigitLabels.size(); ++k) {
-        const std::string_view digit =
-            k < newest.text.size() ? std::string_view(newest.text).substr(k, 1) : "";
-        window_.transparentLabel(kDigitLabels[k]).setCaption(digit);
+        window_.transparentLabel(kDigitLabels[k]).setCaption(
+            split.GetSubMatch(1, static_cast<int>(k) + 1));
     }
 }
 

@@ -2,7 +2,9 @@
 // extras, and the event loop until the window is closed.
 #include <QApplication>
 
+#include "draws/network_providers.h"
 #include "shell/application.h"
+#include "shell/fixed_settings.h"
 #include "shell/main_window_layout.h"
 #include "shell/qt/fonts.h"
 #include "shell/qt/main_window.h"
@@ -10,13 +12,7 @@
 
 namespace {
 
-// The draw sources and start-up extras that are not connected yet.
-class UnconnectedProviders : public quintara::DrawProviders {
-public:
-    bool fetchHistoryFeed(std::vector<std::string>&) override { return false; }
-    std::string findNewerDraw(std::string_view) override { return {}; }
-};
-
+// The start-up extras that are not connected yet.
 class NoStartupExtras : public quintara::StartupExtras {
 public:
     void writeSkinLibrary() override {}
@@ -34,7 +30,7 @@ int main(int argc, char** argv) {
     quintara::qt::installFontSubstitutes();
 
     quintara::qt::QtPlatform platform;
-    UnconnectedProviders providers;
+    quintara::NetworkProviders providers(quintara::fixed_settings::kHistoryHost);
     NoStartupExtras extras;
     extras.writeSkinLibrary();
 

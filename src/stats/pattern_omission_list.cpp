@@ -1,0 +1,27 @@
+// The size-parity pattern omission list: for each pattern, the draws since a
+// draw last fitted it, in the fixed order of the pattern table.
+#include "draws/draw_history.h"
+#include "stats/list_rows.h"
+#include "stats/omission.h"
+#include "stats/size_parity_patterns.h"
+#include "stats/statistics.h"
+
+namespace quintara {
+
+void RefreshPatternOmissionList(const Window& window) {
+    // An empty history leaves the list as it was.
+    const DrawHistory history(window.grid(kDrawGridName));
+    if (history.isEmpty()) return;
+    const auto draws = history.drawTexts();
+    // A pattern that no draw read fits gets the number of draws read.
+    const auto omission =
+        omissions<kPatternCount>(draws, patternsFittedBy, static_cast<int>(draws.size()));
+
+    ListView& list = window.listView("超级列表框_混选");
+    list.deleteAllItems();
+    for (std::size_t row = 0; row < kPatternCount; ++row) {
+        appendCountRow(list, patternText(row), omission[row], "期");
+    }
+}
+
+}  // namespace quintara

@@ -1,0 +1,131 @@
+// quintara-stats run as a process, as a player's script runs it.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contentsOf(const fs::path& path) {
+    std::ostringstream contents;
+    contents << std::ifstream(path, std::ios::binary).rdbuf();
+    return contents.str();
+}
+
+// A feed document as the provider publishes it: one element per draw, oldest first.
+std::string feedOf(const std::vector<std::string>& oldestFirst) {
+    std::string feed = "<xml>\n";
+    for (std::size_t draw = 0; draw < oldestFirst.size(); ++draw) {
+        const std::string code = std::regex_replace(oldestFirst[draw], std::regex("\\B"), ",");
+        feed += "<row expect=\"190101" + std::to_string(1001 + draw).substr(1) + "\" opencode=\"" + code +
+                "\" opentime=\"2019-01-01 00:10:00\"/>\n";
+    }
+    return feed + "</xml>\n";
+}
+
+// The first row of a list in the text report.
+std::string firstRow(const std::string& report, const std::string& list) {
+    const std::size_t rows = report.find("[" + list + "]\n") + list.size() + 3;
+    return report.substr(rows, report.find('\n', rows) - rows);
+}
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class StatsTool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(folder);
+        std::ofstream(feed, std::ios::binary) << feedOf({"11111", "67890", "12345"});
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    [[nodiscard]] ToolRun run(const std::vector<std::string>& arguments, const std::string& input = "") const {
+        std::ofstream(folder / "in", std::ios::binary) << input;
+        std::string command = QUINTARA_STATS_PROGRAM;
+        for (const std::string& argument : arguments) command += " '" + argument + "'";
+        const auto file = [this](const char* name) { return "'" + (folder / name).string() + "'"; };
+        command += " <" + file("in") + " >" + file("out") + " 2>" + file("err");
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contentsOf(folder / "out"), contentsOf(folder / "err")};
+    }
+
+    const fs::path folder = fs::temp_directory_path() /
+                            ("quintara-stats-test-" + std::to_string(::getpid()) + "-" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const fs::path feed = folder / "historyopen.xml";
+};
+
+TEST_F(StatsTool, PrintsTheEighteenListsAsTextInTheirOrder) {
+    const ToolRun result = run({feed.string()});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_TRUE(result.out.starts_with("[超级列表框_万遗漏]\n6\t1 期\n1\t0 期\n[超级列表框_千遗漏]\n1\t2 期\n"));
+    EXPECT_NE(result.out.find("[超级列表框_杀合尾]\n3\t2 期\n7\t1 期\n2\t0 期\n[超级列表框_杀跨度]\n"), std::string::npos);
+    EXPECT_EQ(firstRow(result.out, "超级列表框_出现次数五星双胆"), "06\t1次");
+    EXPECT_TRUE(result.out.ends_with("单单单小小\t2期\n单单单单小\t2期\n"));
+
+    std::string headers;
+    std::istringstream lines(result.out);
+    for (std::string line; std::getline(lines, line);) headers += line.starts_with("[") ? line : "";
+    EXPECT_EQ(headers,
+              "[超级列表框_万遗漏][超级列表框_千遗漏][超级列表框_百遗漏][超级列表框_十遗漏][超级列表框_个遗漏]"
+              "[超级列表框_全遗漏][超级列表框_出现次数][超级列表框_出现次数中三][超级列表框_出现次数前三]"
+              "[超级列表框_出现次数五星][超级列表框_出现次数五星双胆][超级列表框_杀合尾][超级列表框_杀跨度]"
+              "[超级列表框_胆码][超级列表框_胆码前三][超级列表框_胆码中三][超级列表框_胆码后三][超级列表框_混选]");
+}
+
+TEST_F(StatsTool, PrintsJsonAndReadsStandardInput) {
+    const ToolRun result = run({"--format", "json", "-"}, contentsOf(feed));
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(result.out.starts_with(R"({"lists":[{"name":"超级列表框_万遗漏","rows":[["6","1 期"],["1","0 期"]]},)"
+                                       R"({"name":"超级列表框_千遗漏","rows":[["1","2 期"],["7","1 期"],["2","0 期"]]},)"));
+    EXPECT_NE(result.out.find(R"({"name":"超级列表框_杀跨度","rows":[["0","2 期"],["9","1 期"],["2","0 期"]]})"),
+              std::string::npos);
+    EXPECT_TRUE(result.out.ends_with("[\"单单单单小\",\"2期\"]]}]}\n"));
+}
+
+TEST_F(StatsTool, SelectsTheCountWindows) {
+    std::ofstream(feed, std::ios::binary) << feedOf(std::vector<std::string>(12, "12345"));
+    EXPECT_EQ(firstRow(run({feed.string()}).out, "超级列表框_出现次数"), "3\t10次");
+    const std::string one = run({"--select", "组合框_选择选几期=4", feed.string()}).out;
+    EXPECT_EQ(firstRow(one, "超级列表框_出现次数"), "3\t12次");
+    EXPECT_EQ(firstRow(one, "超级列表框_出现次数中三"), "2\t10次");
+    const std::string none = run({"--select", "-1", feed.string()}).out;
+    EXPECT_EQ(firstRow(none, "超级列表框_出现次数五星"), "0\t0次");
+    EXPECT_EQ(firstRow(none, "超级列表框_出现次数五星双胆"), "01\t0次");
+}
+
+TEST_F(StatsTool, EndsWithStatusOneWithoutDrawsAndTwoWhenItCannotRun) {
+    const ToolRun empty = run({"-"}, "<xml></xml>\n");
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(empty.err, "no draws in feed\n");
+    EXPECT_EQ(empty.out, "");
+    for (const fs::path& unreadable : {folder / "missing.xml", folder}) {
+        const ToolRun result = run({unreadable.string()});
+        EXPECT_EQ(result.status, 2) << unreadable;
+        EXPECT_NE(result.err.find("cannot read"), std::string::npos) << result.err;
+        EXPECT_EQ(result.out, "");
+    }
+    const std::string file = feed.string();
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {}, {"--format", "xml", file}, {"--format"}, {"--select", "5", file}, {"--select", "0x", file},
+             {"--select", "组合框_选择选几期后三=1", file}, {"--verbose", file}, {file, file}}) {
+        const ToolRun result = run(arguments);
+        EXPECT_EQ(result.status, 2) << ::testing::PrintToString(arguments);
+        EXPECT_NE(result.err.find("usage: quintara-stats"), std::string::npos);
+        EXPECT_EQ(result.out, "");
+    }
+}
+
+}  // namespace

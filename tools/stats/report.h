@@ -1,0 +1,20 @@
+// What quintara-stats prints: the rows of the 18 statistics lists, in a
+// fixed order, as text or as JSON.
+#pragma once
+
+#include <string>
+
+#include "arguments.h"
+#include "controls/window.h"
+
+namespace quintara::stats_tool {
+
+// Text: per list a line "[NAME]", then one line per row: column 0, a TAB,
+// column 1. JSON: {"lists":[{"name":NAME,"rows":[[col0,col1],...]},...]}.
+// Both end with a line break.
+[[nodiscard]] std::string report(const Window& window, OutputFormat format);
+
+// `text` as a JSON string, quotes included.
+[[nodiscard]] std::string jsonString(std::string_view text);
+
+}  // namespace quintara::stats_tool

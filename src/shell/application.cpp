@@ -37,7 +37,20 @@ void Application::clockTick() {
     clock.setTextColour(clock.textColour() == kBlack ? kRed : kBlack);
 }
 
+Application::Running::Running(Application& application, bool holdUpdateButton)
+    : application_(application), holdUpdateButton_(holdUpdateButton) {
+    application_.running_ = true;
+    if (holdUpdateButton_) application_.window_.button("按钮_更新号码").setEnabled(false);
+}
+
+Application::Running::~Running() {
+    if (holdUpdateButton_) application_.window_.button("按钮_更新号码").setEnabled(true);
+    application_.running_ = false;
+}
+
 void Application::updateTick() {
+    if (running_) return;
+    const Running running(*this, true);
     if (!latestDrawUpdate()) return;
     Timer& update = window_.timer("时钟_自动更新");
     update.setInterval(0);

@@ -23,6 +23,7 @@ public:
     void windowCreated();
 
     void clockTick();
+    // Tick of the update timer: one poll, then the timer is re-armed.
     void updateTick();
     // Click of the update button: replaces the history with the feed's draws.
     void fullReload();
@@ -32,6 +33,21 @@ public:
     void showNewestDraw();
 
 private:
+    // Marks an update or a reload as running for its lifetime. Its requests
+    // may dispatch window messages; a tick that falls due meanwhile is
+    // skipped and, during an update, the update button takes no click.
+    class Running {
+    public:
+        Running(Application& application, bool holdUpdateButton);
+        ~Running();
+        Running(const Running&) = delete;
+        Running& operator=(const Running&) = delete;
+
+    private:
+        Application& application_;
+        bool holdUpdateButton_;
+    };
+
     void setStatus(std::string_view text);
     void refreshWhenAutomatic();
 
@@ -40,6 +56,7 @@ private:
     DrawProviders& providers_;
     StartupExtras& extras_;
     DrawHistory history_;
+    bool running_ = false;
 };
 
 }  // namespace quintara

@@ -6,6 +6,8 @@
 namespace quintara {
 
 void Application::fullReload() {
+    if (running_) return;
+    const Running running(*this, false);
     window_.button("按钮_更新号码").setEnabled(true);
     setStatus(" 正在更新数据，请稍后......");
 

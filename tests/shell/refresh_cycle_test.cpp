@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,10 +23,13 @@ public:
     }
     std::string findNewerDraw(std::string_view newestIssue) override {
         asked.emplace_back(newestIssue);
+        if (whileAsked) whileAsked();
         return newer;
     }
 
     std::vector<std::string> feed;
+    // Runs while a poll waits for its sources, as window messages do.
+    std::function<void()> whileAsked;
     std::string newer;
     std::vector<std::string> asked;
 };
@@ -138,6 +142,28 @@ TEST_F(RefreshCycleTest, UpdateTickInsertsTheNewerDrawAndShowsIt) {
     EXPECT_EQ(window->transparentLabel("透明标签_个").caption(), "9");
     EXPECT_EQ(status(), "提示：奖号于14:00:05成功更新");
     EXPECT_EQ(timer("时钟_自动更新").interval(), 8000);
+}
+
+TEST_F(RefreshCycleTest, TicksAndClicksInsideAWaitingUpdateStartNothing) {
+    providers.feed = {"20261208-04112345"};
+    window->control<MemoryButton>("按钮_更新号码").click();
+    providers.feed = {"20261208-00100000"};
+    providers.newer = "20261208-04213579";
+    bool buttonWasDisabled = false;
+    providers.whileAsked = [&] {
+        buttonWasDisabled = !window->button("按钮_更新号码").enabled();
+        timer("时钟_自动更新").tick();
+        window->control<MemoryButton>("按钮_更新号码").click();
+        application.fullReload();
+    };
+    timer("时钟_自动更新").tick();
+    EXPECT_TRUE(buttonWasDisabled);
+    EXPECT_TRUE(window->button("按钮_更新号码").enabled());
+    EXPECT_EQ(providers.asked.size(), 1u);
+    const Grid& grid = window->grid(kDrawGridName);
+    ASSERT_EQ(grid.rowCount(), 4);
+    EXPECT_EQ(grid.cell(1, 1), "20261208-042");
+    EXPECT_EQ(grid.cell(2, 1), "20261208-041");
 }
 
 TEST_F(RefreshCycleTest, FullReloadFillsTheHistoryNewestFirstAndStartsPolling) {

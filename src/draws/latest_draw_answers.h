@@ -1,0 +1,25 @@
+// Reading a newer draw out of the answers of the three latest-draw sources.
+// Each gives a draw entry of 17 characters ("20181101-120" then the five
+// digits), or the empty text when its answer holds no newer, well-formed draw.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quintara {
+
+// The lottery API, asked for `nextIssue` (9 digits): the code stands between
+// the first ":" and the first "sw" of an answer that mentions "gw".
+[[nodiscard]] std::string entryFromLotteryApi(std::string_view body, std::string_view nextIssue);
+
+// The newly-open list: of its records expect="…" opencode="…" opentime=, the
+// oldest one newer than `newestKey`, so that a history several draws behind
+// catches up one draw at a time without a gap.
+[[nodiscard]] std::string entryFromNewlyOpenList(std::string_view body, std::int64_t newestKey);
+
+// The flash data: from its first "result" to its first "leftTime", the code's
+// five digits and then the draw's 11-digit issue.
+[[nodiscard]] std::string entryFromFlashData(std::string_view body, std::int64_t newestKey);
+
+}  // namespace quintara

@@ -1,0 +1,107 @@
+#include "draws/latest_draw_answers.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "draws/next_issue.h"
+
+namespace quintara {
+namespace {
+
+TEST(NextIssue, FollowsTheNewestSequenceOnTodaysDate) {
+    const NextIssue next = nextIssueAfter("20261208-041", {2026, 12, 8, 14, 0, 5});
+    EXPECT_EQ(next.newestKey, 61208041);
+    EXPECT_EQ(next.issue, "261208042");
+}
+
+TEST(NextIssue, TheLastDrawOfADayIsFollowedByTheFirstOfToday) {
+    EXPECT_EQ(nextIssueAfter("20261207-120", {2026, 12, 8, 0, 3, 0}).issue, "261208001");
+}
+
+TEST(NextIssue, TheLastDrawAskedForAfterMidnightBelongsToYesterday) {
+    EXPECT_EQ(nextIssueAfter("20261231-119", {2027, 1, 1, 0, 2, 0}).issue, "261231120");
+    EXPECT_EQ(nextIssueAfter("20240228-119", {2024, 3, 1, 0, 59, 59}).issue, "240229120");
+    EXPECT_EQ(nextIssueAfter("20261208-119", {2026, 12, 8, 1, 0, 0}).issue, "261208120");
+}
+
+TEST(NextIssue, AnEmptyHistoryAsksForTodaysFirstDraw) {
+    const NextIssue next = nextIssueAfter("", {2026, 3, 9, 10, 0, 0});
+    EXPECT_EQ(next.newestKey, 0);
+    EXPECT_EQ(next.issue, "260309001");
+}
+
+TEST(LotteryApi, TakesTheCodeBetweenTheFirstColonAndSw) {
+    const std::string body = R"({"gw":"ok","code":"3,1,4,1,5","sw":1,"note":"padding text"})";
+    // The digits between the first ":" and "sw" are the code's, once kept.
+    EXPECT_EQ(entryFromLotteryApi(body, "261208042"), "20261208-04231415");
+}
+
+TEST(LotteryApi, RejectsShortAnswersAnswersWithoutGwAndTheIssueEcho) {
+    EXPECT_EQ(entryFromLotteryApi(R"({"gw":"1:31415sw"})", "261208042"), "");
+    EXPECT_EQ(entryFromLotteryApi(R"({"status":"ok","code":"31415","sw":"padding long"})",
+                                  "261208042"),
+              "");
+    // A code equal to the first five characters of the asked issue is its echo.
+    EXPECT_EQ(entryFromLotteryApi(R"({"gw":"","code":"20261","sw":"not drawn yet....."})",
+                                  "261208042"),
+              "");
+    EXPECT_EQ(entryFromLotteryApi(R"({"gw":"","code":"3141","sw":"four digits only.."})",
+                                  "261208042"),
+              "");
+    EXPECT_EQ(entryFromLotteryApi(R"({"gw":"sw before the colon: 31415 ......"})", "261208042"),
+              "");
+}
+
+std::string listRecord(const std::string& issue, const std::string& code) {
+    return "<row expect=\"" + issue + "\" opencode=\"" + code + "\" opentime=\"2026-12-08\"/>\n";
+}
+
+TEST(NewlyOpenList, TakesTheOldestDrawNewerThanTheNewestHeld) {
+    const std::string list = listRecord("20261208044", "4,4,4,4,4") +
+                             listRecord("20261208043", "3,3,3,3,3") +
+                             listRecord("20261208042", "2,2,2,2,2") +
+                             listRecord("20261208041", "1,1,1,1,1");
+    EXPECT_EQ(entryFromNewlyOpenList(list, 61208041), "20261208-04222222");
+    EXPECT_EQ(entryFromNewlyOpenList(list, 61208043), "20261208-04444444");
+    EXPECT_EQ(entryFromNewlyOpenList(list, 61208044), "");
+}
+
+TEST(NewlyOpenList, PassesOverMalformedRecords) {
+    const std::string list = listRecord("20261208042", "2,2,2,2") +      // four digits
+                             listRecord("2026120843", "3,3,3,3,3") +     // ten-digit issue
+                             listRecord("abcdefgh044", "4,4,4,4,4") +    // not an issue
+                             listRecord("20261208045", "5,5,5,5,5");
+    EXPECT_EQ(entryFromNewlyOpenList(list, 61208041), "20261208-04555555");
+}
+
+TEST(NewlyOpenList, ARecordDoesNotReachIntoTheNextLine) {
+    const std::string list = "<row expect=\"20261208042\"\n opencode=\"2,2,2,2,2\" opentime=/>\n" +
+                             listRecord("20261208043", "3,3,3,3,3");
+    EXPECT_EQ(entryFromNewlyOpenList(list, 0), "20261208-04333333");
+}
+
+TEST(NewlyOpenList, AHostileLineEndsWithNoDraw) {
+    std::string hostile;
+    for (int k = 0; k < 200000; ++k) hostile += "expect=\"1";
+    EXPECT_EQ(entryFromNewlyOpenList(hostile, 0), "");
+    EXPECT_EQ(entryFromNewlyOpenList("", 0), "");
+}
+
+TEST(FlashData, ReadsTheCodeAndTheIssueBetweenResultAndLeftTime) {
+    const std::string flash =
+        R"({"result":{"code":"9,0,5,1,7","issue":"20261208042"},"leftTime":31,"next":"20261208043"})";
+    EXPECT_EQ(entryFromFlashData(flash, 61208041), "20261208-04290517");
+    EXPECT_EQ(entryFromFlashData(flash, 61208042), "");
+}
+
+TEST(FlashData, NeedsBothMarkersAndEnoughDigits) {
+    EXPECT_EQ(entryFromFlashData(R"({"code":"9,0,5,1,7","issue":"20261208042"})", 0), "");
+    EXPECT_EQ(entryFromFlashData(R"({"result":"9,0,5,1,7,20261208042"})", 0), "");
+    EXPECT_EQ(entryFromFlashData(R"({"leftTime":3,"result":"9051720261208042"})", 0), "");
+    // Ten digits cannot hold a code and an 11-digit issue apart.
+    EXPECT_EQ(entryFromFlashData(R"({"result":"1234567890","leftTime":3})", 0), "");
+}
+
+}  // namespace
+}  // namespace quintara

@@ -3,6 +3,7 @@
 #include <boost/regex.hpp>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <stdexcept>
 
@@ -24,8 +25,36 @@ const boost::regex& drawPattern() {
     return pattern;
 }
 
-// The characters that "." does not take.
-bool isLineBreak(char c) { return c == '\n' || c == '\r' || c == '\f'; }
+// Where the lines of a body end: at the characters that "." does not take.
+// Each kind of break is looked for with its own search, which only moves
+// forward.
+class LineEnds {
+public:
+    explicit LineEnds(std::string_view body) : body_(body) {
+        for (std::size_t kind = 0; kind < kBreaks.size(); ++kind) next_[kind] = find(kind, 0);
+    }
+
+    // The end of the line that starts at `start`: its first break, or the
+    // end of the body.
+    std::size_t endOfLineAt(std::size_t start) {
+        std::size_t end = body_.size();
+        for (std::size_t kind = 0; kind < kBreaks.size(); ++kind) {
+            if (next_[kind] < start) next_[kind] = find(kind, start);
+            end = std::min(end, next_[kind]);
+        }
+        return end;
+    }
+
+private:
+    static constexpr std::array<char, 3> kBreaks{'\n', '\r', '\f'};
+
+    [[nodiscard]] std::size_t find(std::size_t kind, std::size_t from) const {
+        return std::min(body_.find(kBreaks[kind], from), body_.size());
+    }
+
+    std::string_view body_;
+    std::array<std::size_t, kBreaks.size()> next_{};
+};
 
 std::string_view groupText(const boost::cmatch& match, int group) {
     return {match[group].first, static_cast<std::size_t>(match[group].length())};
@@ -71,11 +100,11 @@ void appendLineEntries(std::string_view line, std::vector<std::string>& entries)
 std::vector<std::string> parseHistoryFeed(std::string_view body) {
     std::vector<std::string> entries;
     try {
-        auto lineStart = body.begin();
-        while (lineStart != body.end()) {
-            const auto lineEnd = std::find_if(lineStart, body.end(), isLineBreak);
-            appendLineEntries(std::string_view(lineStart, lineEnd), entries);
-            lineStart = lineEnd == body.end() ? lineEnd : lineEnd + 1;
+        LineEnds lineEnds(body);
+        for (std::size_t start = 0; start < body.size();) {
+            const std::size_t end = lineEnds.endOfLineAt(start);
+            appendLineEntries(body.substr(start, end - start), entries);
+            start = end + 1;
         }
     } catch (const std::runtime_error&) {
         return {};  // the engine gave up on the document: no draws

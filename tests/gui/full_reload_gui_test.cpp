@@ -1,0 +1,84 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "draws/draw_history.h"
+#include "draws/history_feed.h"
+#include "draws/network_providers.h"
+#include "shell/application.h"
+#include "shell/main_window_layout.h"
+#include "shell/qt/main_window.h"
+#include "shell/qt/qt_platform.h"
+#include "shell/qt/text.h"
+#include "stats/statistics.h"
+#include "support/feed_document.h"
+#include "support/idle_startup_extras.h"
+#include "support/loopback_http_server.h"
+
+namespace quintara::qt {
+namespace {
+
+using quintara::testing::kFirstDrawsOf20180211;
+
+class FullReloadGuiTest : public ::testing::Test {
+protected:
+    FullReloadGuiTest() {
+        platform.setWindow(&window);
+        window.show();
+        application.windowCreated();
+    }
+    // Hidden first: a shown main window that is destroyed asks its grid,
+    // already gone, for the header texts.
+    ~FullReloadGuiTest() override { window.hide(); }
+
+    template <typename Widget>
+    Widget* find(std::string_view name) {
+        return qobject_cast<Widget*>(window.widget(name));
+    }
+    QString text(std::string_view label) { return find<QLabel>(label)->text(); }
+
+    quintara::testing::LoopbackHttpServer server{[](httplib::Server& routes) {
+        routes.Get(std::string(kHistoryFeedPath),
+                   [](const httplib::Request&, httplib::Response& response) {
+                       response.set_content(quintara::testing::feedDocument(kFirstDrawsOf20180211),
+                                            "text/xml");
+                   });
+    }};
+    MainWindow window{mainWindowLayout()};
+    QtPlatform platform;
+    NetworkProviders providers{server.host()};
+    quintara::testing::IdleStartupExtras extras;
+    Application application{window.controls(), platform, providers, extras};
+};
+
+TEST_F(FullReloadGuiTest, ClickingTheUpdateButtonShowsTheFeedNewestFirst) {
+    auto* button = find<QPushButton>("按钮_更新号码");
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+
+    auto* grid = find<QTableView>(kDrawGridName);
+    ASSERT_NE(grid, nullptr);
+    const QAbstractItemModel& model = *grid->model();
+    ASSERT_EQ(model.rowCount(), 7);  // six draws and the empty row
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("开奖期号"));
+    EXPECT_EQ(model.index(0, 1).data().toString(), QStringLiteral("20180211-006"));
+    EXPECT_EQ(model.index(0, 2).data().toString(), QStringLiteral("91180"));
+    EXPECT_EQ(model.index(5, 1).data().toString(), QStringLiteral("20180211-001"));
+    EXPECT_EQ(model.index(5, 2).data().toString(), QStringLiteral("23780"));
+    EXPECT_EQ(model.index(6, 1).data().toString(), QString());
+
+    EXPECT_EQ(text("透明标签_显示期号"), QStringLiteral("20180211-006"));
+    const QString digits = text("透明标签_万") + text("透明标签_千") + text("透明标签_百") +
+                           text("透明标签_十") + text("透明标签_个");
+    EXPECT_EQ(digits, QStringLiteral("91180"));
+    EXPECT_EQ(window.controls().timer("时钟_自动更新").interval(), kPollingInterval);
+    EXPECT_TRUE(button->isEnabled());
+}
+
+}  // namespace
+}  // namespace quintara::qt

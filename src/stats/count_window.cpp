@@ -4,19 +4,23 @@
 #include <array>
 #include <cstddef>
 
+#include "draws/draw_history.h"
+
 namespace quintara {
 namespace {
 
-constexpr std::array<std::size_t, 4> kNewestDraws{10, 20, 30, 50};
-constexpr int kAllDraws = 4;
+constexpr std::array<int, 5> kWindowSizes{10, 20, 30, 50, kDrawReadLimit};
 
 }  // namespace
 
+int countWindowSize(int selectedIndex) {
+    if (selectedIndex < 0 || selectedIndex >= static_cast<int>(kWindowSizes.size())) return 0;
+    return kWindowSizes[static_cast<std::size_t>(selectedIndex)];
+}
+
 std::span<const std::string_view> countWindow(std::span<const std::string_view> draws,
                                               int selectedIndex) {
-    if (selectedIndex == kAllDraws) return draws;
-    if (selectedIndex < 0 || selectedIndex > kAllDraws) return {};
-    return draws.first(std::min(kNewestDraws[static_cast<std::size_t>(selectedIndex)], draws.size()));
+    return draws.first(std::min(static_cast<std::size_t>(countWindowSize(selectedIndex)), draws.size()));
 }
 
 }  // namespace quintara

@@ -7,9 +7,13 @@
 
 namespace quintara {
 
-// Index 0 to 3: the newest 10, 20, 30 or 50 draws; 4: all draws read; any
-// other index (no item selected): no draws. A window larger than the history
-// holds the draws there are.
+// How many of the newest draws the window of an item holds: index 0 to 3 the
+// newest 10, 20, 30 or 50, 4 all draws read (10000 at most), any other index
+// (no item selected) none.
+[[nodiscard]] int countWindowSize(int selectedIndex);
+
+// The window over the draws read, newest first. A window larger than the
+// history holds the draws there are.
 [[nodiscard]] std::span<const std::string_view> countWindow(std::span<const std::string_view> draws,
                                                            int selectedIndex);
 

@@ -33,23 +33,24 @@ constexpr std::string_view digitLabel(int digit) {
     return std::string_view("0123456789").substr(static_cast<std::size_t>(digit), 1);
 }
 
-// Calls `visit(digit)` for the digit at each of the group's positions, in
-// order. A position beyond the end of the text, and a character that is not
+// Calls `visit(position, digit)` for the digit at each of the group's
+// positions, in order. A position beyond the end of the text, and a character that is not
 // a digit, are passed over.
 template <typename Visit>
 constexpr void forEachDigitAt(std::string_view drawText, PositionGroup group, Visit visit) {
     for (int position = group.first; position <= group.last; ++position) {
         if (static_cast<std::size_t>(position) > drawText.size()) break;
         const int digit = digitValue(drawText[static_cast<std::size_t>(position - 1)]);
-        if (digit >= 0) visit(digit);
+        if (digit >= 0) visit(position, digit);
     }
 }
 
 // The digits that stand at the group's positions.
 constexpr DigitSet digitsAt(std::string_view drawText, PositionGroup group) {
     DigitSet digits = 0;
-    forEachDigitAt(drawText, group,
-                   [&digits](int digit) { digits = static_cast<DigitSet>(digits | (1U << digit)); });
+    forEachDigitAt(drawText, group, [&digits](int, int digit) {
+        digits = static_cast<DigitSet>(digits | (1U << digit));
+    });
     return digits;
 }
 

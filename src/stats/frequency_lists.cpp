@@ -1,6 +1,8 @@
 // The digit frequency lists: how often each digit stands at the positions of
 // a group within the count window, the hottest digit first.
+#include <algorithm>
 #include <array>
+#include <optional>
 
 #include "draws/draw_history.h"
 #include "stats/count_window.h"
@@ -24,13 +26,25 @@ constexpr std::array kFrequencyLists{
     FrequencyList{"组合框_选择选几期五星", "超级列表框_出现次数五星", kAllFive},
 };
 
-// A digit twice in the group of one draw counts twice.
-std::array<RankedEntry, kDigitCount> digitFrequencies(std::span<const std::string_view> counted,
-                                                      PositionGroup group) {
-    std::array<RankedEntry, kDigitCount> entries;
-    for (int digit = 0; digit < kDigitCount; ++digit) entries[digit] = {digitLabel(digit), 0};
+// How often each digit stands at each of the positions 1 to 5 (from 0).
+using PositionCounts = std::array<std::array<int, kDigitCount>, 5>;
+
+PositionCounts positionCounts(std::span<const std::string_view> counted) {
+    PositionCounts counts{};
     for (const std::string_view text : counted) {
-        forEachDigitAt(text, group, [&entries](int digit) { ++entries[digit].number; });
+        forEachDigitAt(text, kAllFive, [&counts](int position, int digit) { ++counts[position - 1][digit]; });
+    }
+    return counts;
+}
+
+// A digit twice in the group of one draw counts twice.
+std::array<RankedEntry, kDigitCount> groupFrequencies(const PositionCounts& counts, PositionGroup group) {
+    std::array<RankedEntry, kDigitCount> entries;
+    for (int digit = 0; digit < kDigitCount; ++digit) {
+        entries[digit] = {digitLabel(digit), 0};
+        for (int position = group.first; position <= group.last; ++position) {
+            entries[digit].number += counts[position - 1][digit];
+        }
     }
     return entries;
 }
@@ -41,11 +55,25 @@ void RefreshFrequencyLists(const Window& window) {
     // An empty history leaves the four lists as they were.
     const DrawHistory history(window.grid(kDrawGridName));
     if (!history.isEmpty()) {
-        const auto draws = history.drawTexts();
-        for (const FrequencyList& list : kFrequencyLists) {
-            const auto counted = countWindow(draws, window.comboBox(list.comboBox).selectedIndex());
-            auto entries = digitFrequencies(counted, list.group);
-            rankedFill(window.listView(list.listView), entries, "次");
+        std::array<int, kFrequencyLists.size()> selected;
+        std::transform(kFrequencyLists.begin(), kFrequencyLists.end(), selected.begin(),
+                       [&window](const FrequencyList& list) {
+                           return window.comboBox(list.comboBox).selectedIndex();
+                       });
+        // Only as many draws as the largest window holds are read.
+        int largest = 0;
+        for (const int index : selected) largest = std::max(largest, countWindowSize(index));
+        const auto draws = history.drawTexts(largest);
+
+        // Lists with windows of one size count the same draws.
+        std::optional<std::size_t> countedSize;
+        PositionCounts counts{};
+        for (std::size_t at = 0; at < kFrequencyLists.size(); ++at) {
+            const auto counted = countWindow(draws, selected[at]);
+            if (counted.size() != countedSize) counts = positionCounts(counted);
+            countedSize = counted.size();
+            auto entries = groupFrequencies(counts, kFrequencyLists[at].group);
+            rankedFill(window.listView(kFrequencyLists[at].listView), entries, "次");
         }
     }
     RefreshPairFrequencyList(window);

@@ -15,18 +15,23 @@ void RefreshPairFrequencyList(const Window& window) {
     // An empty history leaves the list as it was.
     const DrawHistory history(window.grid(kDrawGridName));
     if (history.isEmpty()) return;
-    const auto draws = history.drawTexts();
+    // The count window: the newest draws, as many as the selected item asks
+    // for and the history holds.
     const auto counted =
-        countWindow(draws, window.comboBox("组合框_选择选几期五星双胆").selectedIndex());
+        history.drawTexts(countWindowSize(window.comboBox("组合框_选择选几期五星双胆").selectedIndex()));
+
+    // A draw counts once for each pair it holds, however often the digits
+    // occur; draws with the same set of digits hold the same pairs.
+    std::array<int, 1U << kDigitCount> drawsWithDigits{};
+    for (const std::string_view text : counted) ++drawsWithDigits[digitsAt(text, kAllFive)];
 
     std::array<RankedEntry, kDigitPairCount> entries;
     for (std::size_t index = 0; index < kDigitPairCount; ++index) {
         entries[index] = {kDigitPairs[index].text, 0};
     }
-    // A draw counts once for each pair it holds, however often the digits occur.
-    for (const std::string_view text : counted) {
-        for (PairSet pairs = pairsWithin(digitsAt(text, kAllFive)); pairs != 0; pairs &= pairs - 1) {
-            ++entries[static_cast<std::size_t>(std::countr_zero(pairs))].number;
+    for (std::size_t digits = 0; digits < drawsWithDigits.size(); ++digits) {
+        for (PairSet pairs = pairsWithin(static_cast<DigitSet>(digits)); pairs != 0; pairs &= pairs - 1) {
+            entries[static_cast<std::size_t>(std::countr_zero(pairs))].number += drawsWithDigits[digits];
         }
     }
     rankedFill(window.listView("超级列表框_出现次数五星双胆"), entries, "次");

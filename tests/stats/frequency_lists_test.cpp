@@ -25,6 +25,9 @@ TEST(FrequencyLists, CountEachPositionOfTheGroupInTheNewestTenDraws) {
     EXPECT_EQ(stats.rows(kMiddleThree), join("3:2次,1:1次", rows("0 2 4 5 6 7 8 9", "0次")));
     EXPECT_EQ(stats.rows(kBackThree), join(rows("1 2 3", "1次"), rows("0 4 5 6 7 8 9", "0次")));
     EXPECT_EQ(stats.rows(kAllFive), join("3:3次,1:1次,2:1次", rows("0 4 5 6 7 8 9", "0次")));
+
+    stats.run(RefreshFrequencyLists, {"1x345"});  // a character that is no digit counts for none
+    EXPECT_EQ(stats.rows(kFrontThree), join(rows("1 3", "1次"), rows("0 2 4 5 6 7 8 9", "0次")));
 }
 
 TEST(FrequencyLists, CountTheWindowOfEachComboBox) {

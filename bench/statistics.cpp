@@ -1,0 +1,132 @@
+// RefreshStatistics over real draws: on the in-memory window with 10000 and
+// with 100,000 draws stored (the steps read the newest 10000), on the Qt
+// list views of the real main window, and quintara-stats end to end on a
+// 100,000-draw feed file.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "controls/memory_controls.h"
+#include "draws/draw_history.h"
+#include "real_draws.h"
+#include "shell/main_window_layout.h"
+#include "shell/qt/fonts.h"
+#include "shell/qt/main_window.h"
+#include "shell/refresh_statistics.h"
+
+namespace {
+
+using namespace quintara;
+using namespace std::chrono;
+
+constexpr std::size_t kRealDrawCount = kRealDraws.size() / kDrawTextLength;
+constexpr int kDrawsPerDay = 120;
+constexpr sys_days kNewestDay = 2019y / December / 19;
+
+// Draw k from the newest (k = 0): the real draws over and over, with the
+// issue numbers of 120 draws a day going back from the newest day.
+struct BenchDraw {
+    std::string date;  // "20191219"
+    int sequence;
+    std::string_view text;
+};
+
+BenchDraw benchDraw(int newer) {
+    const year_month_day day{kNewestDay - days{newer / kDrawsPerDay}};
+    std::array<char, 16> date;
+    std::snprintf(date.data(), date.size(), "%04d%02u%02u", static_cast<int>(day.year()),
+                  static_cast<unsigned>(day.month()), static_cast<unsigned>(day.day()));
+    return {date.data(), kDrawsPerDay - newer % kDrawsPerDay,
+            kRealDraws.substr(static_cast<std::size_t>(newer) % kRealDrawCount * kDrawTextLength,
+                              kDrawTextLength)};
+}
+
+std::string sequenceText(int sequence) { return std::to_string(1000 + sequence).substr(1); }
+
+void fillHistory(Grid& grid, int drawCount) {
+    const Grid::Batch batch(grid);
+    DrawHistory history(grid);
+    history.clear();
+    for (int row = 1; row <= drawCount; ++row) {
+        const BenchDraw draw = benchDraw(row - 1);
+        history.appendDraw(row, draw.date + "-" + sequenceText(draw.sequence), draw.text);
+    }
+}
+
+// Argument 0: the draws stored; argument 1: the item selected in the five
+// count-window combo boxes (0 = 统计10期 as at start, 4 = 统计所有).
+void selectCountWindows(const Window& window, int index) {
+    for (const char* comboBox : {"组合框_选择选几期", "组合框_选择选几期中三", "组合框_选择选几期前三",
+                                 "组合框_选择选几期五星", "组合框_选择选几期五星双胆"}) {
+        window.comboBox(comboBox).setSelectedIndex(index);
+    }
+}
+
+void runRefresh(benchmark::State& state, const Window& window) {
+    fillHistory(window.grid(kDrawGridName), static_cast<int>(state.range(0)));
+    selectCountWindows(window, static_cast<int>(state.range(1)));
+    for (auto _ : state) RefreshStatistics(window);
+}
+
+void BM_RefreshStatisticsInMemory(benchmark::State& state) {
+    runRefresh(state, *makeMemoryWindow(mainWindowLayout()));
+}
+BENCHMARK(BM_RefreshStatisticsInMemory)
+    ->Args({10000, 0})
+    ->Args({100000, 0})
+    ->Args({10000, 4})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_RefreshStatisticsQtLists(benchmark::State& state) {
+    const qt::MainWindow window(mainWindowLayout());
+    runRefresh(state, window.controls());
+}
+BENCHMARK(BM_RefreshStatisticsQtLists)->Args({10000, 0})->Args({10000, 4})->Unit(benchmark::kMicrosecond);
+
+// The feed document as the provider publishes it, oldest draw first.
+void writeFeed(const std::filesystem::path& path, int drawCount) {
+    std::ofstream feed(path, std::ios::binary);
+    feed << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<xml>\n";
+    for (int newer = drawCount - 1; newer >= 0; --newer) {
+        const BenchDraw draw = benchDraw(newer);
+        std::string code;
+        for (const char digit : draw.text) code += code.empty() ? std::string(1, digit) : std::string{',', digit};
+        feed << "<row expect=\"" << draw.date.substr(2) << sequenceText(draw.sequence) << "\" opencode=\""
+             << code << "\" opentime=\"" << draw.date << " 10:00:00\"/>\n";
+    }
+    feed << "</xml>\n";
+}
+
+void BM_StatsToolEndToEnd(benchmark::State& state) {
+    const auto feed = std::filesystem::temp_directory_path() / "quintara-bench-feed.xml";
+    writeFeed(feed, static_cast<int>(state.range(0)));
+    const std::string command = std::string(QUINTARA_STATS_PROGRAM) + " '" + feed.string() + "' >/dev/null";
+    for (auto _ : state) {
+        if (std::system(command.c_str()) != 0) state.SkipWithError("quintara-stats failed");
+    }
+    std::filesystem::remove(feed);
+}
+BENCHMARK(BM_StatsToolEndToEnd)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+// The Qt list views need a QApplication before the first benchmark runs.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    qt::installFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

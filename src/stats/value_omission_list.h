@@ -3,6 +3,7 @@
 // some draw read shows, the longest-absent value first.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 

@@ -54,6 +54,10 @@ void loadHistory(const Window& window, const std::vector<std::string>& entries) 
     }
 }
 
+void printUsage(std::FILE* stream) {
+    std::fwrite(stats_tool::kUsage.data(), 1, stats_tool::kUsage.size(), stream);
+}
+
 int fail(int status, const std::string& message) {
     std::fprintf(stderr, "quintara-stats: %s\n", message.c_str());
     return status;
@@ -64,10 +68,14 @@ int fail(int status, const std::string& message) {
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     const stats_tool::ParsedArguments parsed = stats_tool::parseArguments(arguments);
-    if (!parsed.error.empty()) return fail(kCannotRun, parsed.error + "\n" + std::string(stats_tool::kUsage));
+    if (!parsed.error.empty()) {
+        const int status = fail(kCannotRun, parsed.error);
+        printUsage(stderr);
+        return status;
+    }
     const stats_tool::Request& request = parsed.request;
     if (request.help) {
-        std::fwrite(stats_tool::kUsage.data(), 1, stats_tool::kUsage.size(), stdout);
+        printUsage(stdout);
         return kDone;
     }
 

@@ -47,7 +47,7 @@ std::string jsonString(std::string_view text) {
             default:
                 if (static_cast<unsigned char>(character) < 0x20) {
                     std::array<char, 7> escape;
-                    std::snprintf(escape.data(), escape.size(), "\\u%04x", character);
+                    std::snprintf(escape.data(), escape.size(), "\\u%04x", static_cast<unsigned>(character));
                     quoted += escape.data();
                 } else {
                     quoted += character;  // UTF-8 bytes pass as they are

@@ -26,8 +26,8 @@ constexpr std::array kFrequencyLists{
     FrequencyList{"组合框_选择选几期五星", "超级列表框_出现次数五星", kAllFive},
 };
 
-// How often each digit stands at each of the positions 1 to 5 (from 0).
-using PositionCounts = std::array<std::array<int, kDigitCount>, 5>;
+// counts[p - 1][d]: how often digit d stands at position p, from 1 to 5.
+using PositionCounts = std::array<std::array<int, kDigitCount>, kAllFive.last>;
 
 PositionCounts positionCounts(std::span<const std::string_view> counted) {
     PositionCounts counts{};

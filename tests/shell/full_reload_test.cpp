@@ -160,35 +160,22 @@ TEST_F(FullReloadTest, AnUnreachableHostLeavesHistoryAndTimerAlone) {
     expectFirstDrawsKept();
 }
 
-TEST_F(FullReloadTest, AnHttpErrorLeavesHistoryAndTimerAlone) {
-    loadFirstDraws();
-    // A feed that says it is missing does not count, whatever its body holds.
+TEST_F(FullReloadTest, AFeedWithoutUsableDrawsLeavesHistoryAndTimerAlone) {
     const std::vector<FeedDraw> other{{"180212001", "11111"}};
-    answer(404, testing::feedDocument(other));
-    clickUpdate();
-    expectFirstDrawsKept();
-}
-
-TEST_F(FullReloadTest, AnEmptyBodyLeavesHistoryAndTimerAlone) {
-    loadFirstDraws();
-    answer(200, "");
-    clickUpdate();
-    expectFirstDrawsKept();
-}
-
-TEST_F(FullReloadTest, ADocumentWithoutDrawsLeavesHistoryAndTimerAlone) {
-    loadFirstDraws();
-    answer(200, "<?xml version=\"1.0\"?>\n<xml><row issue=\"180212001\" code=\"1,1,1,1,1\"/></xml>\n");
-    clickUpdate();
-    expectFirstDrawsKept();
-}
-
-TEST_F(FullReloadTest, ADocumentOfMalformedDrawsOnlyLeavesHistoryAndTimerAlone) {
-    loadFirstDraws();
     const std::vector<FeedDraw> malformed{{"18021201", "11111"}, {"180212002", "1111"}};
-    answer(200, testing::feedDocument(malformed));
-    clickUpdate();
-    expectFirstDrawsKept();
+    const std::vector<std::pair<int, std::string>> answers{
+        {404, testing::feedDocument(other)},  // missing, whatever the body holds
+        {200, ""},
+        {200, "<?xml version=\"1.0\"?>\n<xml><row issue=\"180212001\" code=\"1,1,1,1,1\"/></xml>\n"},
+        {200, testing::feedDocument(malformed)},
+    };
+    for (const auto& [code, body] : answers) {
+        SCOPED_TRACE(std::to_string(code) + " " + body);
+        loadFirstDraws();
+        answer(code, body);
+        clickUpdate();
+        expectFirstDrawsKept();
+    }
 }
 
 }  // namespace

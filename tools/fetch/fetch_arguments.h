@@ -1,0 +1,27 @@
+// The command line of quintara-fetch.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "draws/background_request.h"
+
+namespace quintara::fetch {
+
+inline constexpr std::string_view kUsage =
+    "usage: quintara-fetch [-i] [--post] [--data TEXT] [--proxy HOST:PORT]\n"
+    "                      [--header 'Name: value']... [--cookies TEXT] [--timeout S]\n"
+    "                      [--convert N] ADDRESS\n";
+
+struct FetchArguments {
+    BackgroundRequest request;
+    bool showHeaders = false;  // -i: the raw header text and an empty line before the body
+};
+
+// The request the arguments (without the program's name) ask for; none when
+// they are not understood.
+[[nodiscard]] std::optional<FetchArguments> parseFetchArguments(
+    std::span<const std::string_view> arguments);
+
+}  // namespace quintara::fetch

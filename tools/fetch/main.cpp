@@ -1,0 +1,38 @@
+// quintara-fetch: shows what a provider answers the program. It runs one
+// background request and writes the body to standard output as bytes, with
+// -i the raw response header text and an empty line before it.
+// Exit status: 0 a body, 1 an empty body, 2 bad arguments, 3 time-out.
+#include <cstdio>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "fetch_arguments.h"
+#include "shell/system_platform.h"
+
+namespace {
+
+void writeBytes(std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const auto parsed = quintara::fetch::parseFetchArguments(arguments);
+    if (!parsed) {
+        std::cerr << quintara::fetch::kUsage;
+        return 2;
+    }
+    quintara::SystemPlatform platform;
+    const quintara::BackgroundAnswer answer =
+        quintara::backgroundRequest(platform, parsed->request);
+    if (parsed->showHeaders) {
+        writeBytes(answer.responseHeaders);
+        // The header text ends with its own empty line when there is one.
+        if (!answer.responseHeaders.ends_with("\r\n\r\n")) writeBytes("\r\n");
+    }
+    writeBytes(answer.body);
+    std::fflush(stdout);
+    if (answer.timedOut) return 3;
+    return answer.body.empty() ? 1 : 0;
+}

@@ -69,12 +69,17 @@ std::string SystemPlatform::programDirectory() const {
 
 std::string SystemPlatform::temporaryDirectory() const {
     // A directory of the user's own: the runtime directory where there is
-    // one, otherwise a folder with mode 0700 below the shared one.
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {
+    // one, otherwise a folder with mode 0700 below the shared one. Either
+    // must be a real folder (not a link) that only this user can reach.
+    const auto isPrivateFolder = [](const std::string& folder) {
         struct stat info{};
-        if (::stat(runtime, &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid()) {
-            return runtime;
-        }
+        return ::lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+               info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+    };
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime == '/') {
+        std::string folder = runtime;
+        while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+        if (isPrivateFolder(folder)) return folder;
     }
     std::error_code error;
     const std::filesystem::path shared = std::filesystem::temp_directory_path(error);
@@ -82,20 +87,15 @@ std::string SystemPlatform::temporaryDirectory() const {
         (error ? std::filesystem::path("/tmp") : shared).string() + "/quintara-" +
         std::to_string(::getuid());
     ::mkdir(own.c_str(), 0700);
-    struct stat info{};
-    if (::lstat(own.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid() ||
-        (info.st_mode & 077) != 0) {
-        return {};
-    }
-    return own;
+    return isPrivateFolder(own) ? own : std::string();
 }
 
 bool SystemPlatform::writeFile(const std::string& path, std::string_view bytes) {
     // A new file beside the target, renamed over it: a link placed at the
-    // target's name is replaced, never followed.
-    const std::string partial = path + ".partial-" + std::to_string(::getpid());
-    const int descriptor =
-        ::open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    // target's name is replaced, never followed. mkostemp makes a name no
+    // file has (O_EXCL), so no link or leftover file is ever opened either.
+    std::string partial = path + ".partial-XXXXXX";
+    const int descriptor = ::mkostemp(partial.data(), O_CLOEXEC);
     if (descriptor < 0) return false;
     bool written = true;
     for (std::size_t done = 0; written && done < bytes.size();) {

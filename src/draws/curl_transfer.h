@@ -13,12 +13,12 @@ namespace quintara {
 
 inline constexpr std::size_t kMaxBodyBytes = std::size_t{64} << 20;
 // Of all answers of a redirect chain. (libcurl 7.88 gives up on one answer's
-// headers past 300 KiB already, which ends the transfer as Failed.)
+// headers past some 300 KiB already, which ends the transfer as Failed.)
 inline constexpr std::size_t kMaxHeaderBytes = std::size_t{1} << 20;
 
 enum class TransferEnd {
     Completed,   // the answer came in whole
-    Failed,      // no connection, or the connection broke off
+    Failed,      // no connection, the connection broke off, or libcurl gave up
     OverBounds,  // a body past kMaxBodyBytes or headers past kMaxHeaderBytes
     Stopped,     // a stop was requested
 };

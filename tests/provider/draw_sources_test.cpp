@@ -1,0 +1,132 @@
+// The four draw sources of the provider, read with the program's own parsing
+// code, so that the two cannot drift apart.
+#include <gtest/gtest.h>
+
+#include "draw_texts.h"
+#include "draws/history_feed.h"
+#include "draws/latest_draw_answers.h"
+#include "draws/next_issue.h"
+#include "provider/running_provider.h"
+
+namespace quintara::provider::testing {
+namespace {
+
+const std::string kFeed = "/static/public/ssc/xml/historyopen.xml";
+const std::string kList = "/static/ssc/newlyopenlist.xml";
+const std::string kFlash = "/lottery/kcflash!getDataForCqsscFlash.jhtml";
+
+std::string apiTarget(const std::string& issue) {
+    return "/i/lotapi.html?do=qkjcode&lotID=255401&issue=" + issue + "&t=";
+}
+
+// The draw entry the program keeps for a draw: "20250612-001" and the digits.
+std::string entryOf(const Draw& draw) {
+    std::string issue = issueText(draw, YearDigits::Four);
+    return issue.insert(8, "-") + draw.digits;
+}
+
+std::string newestEntry(RunningProvider& provider) {
+    return entryOf(provider.book().look(1).latest.back());
+}
+
+// What the program asks for after the newest draw of the feed.
+NextIssue nextAfterFeed(RunningProvider& provider) {
+    const auto entries = parseHistoryFeed(provider.get(kFeed).body);
+    return nextIssueAfter(entries.empty() ? "" : entries.front().substr(0, 12),
+                          localTimeAt(provider.clock.now()));
+}
+
+TEST(ProviderDrawSources, FeedHoldsTheWholeHistoryOldestFirst) {
+    RunningProvider provider;
+    const Answer feed = provider.get(kFeed);
+    EXPECT_EQ(feed.status, 200);
+    EXPECT_EQ(feed.contentType, "text/xml; charset=utf-8");
+
+    const auto entries = parseHistoryFeed(feed.body);
+    const BookView view = provider.book().look(SIZE_MAX);
+    ASSERT_EQ(entries.size(), RunningProvider::kDays * 120U);
+    ASSERT_EQ(entries.size(), view.latest.size());
+    EXPECT_EQ(entries.front().substr(0, 12), "20250611-120");
+    EXPECT_EQ(entries.back().substr(0, 12), "20250610-001");
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        EXPECT_EQ(entries[index], entryOf(view.latest[view.latest.size() - 1 - index]));
+    }
+}
+
+TEST(ProviderDrawSources, LotteryApiAnswersTheNextIssueOnceDrawn) {
+    RunningProvider provider;
+    const NextIssue next = nextAfterFeed(provider);
+    ASSERT_EQ(next.issue, "250612001");
+
+    const Answer waiting = provider.get(apiTarget(next.issue));
+    EXPECT_EQ(waiting.status, 200);
+    EXPECT_EQ(entryFromLotteryApi(waiting.body, next.issue), "");
+
+    provider.clock.advance(kInterval);
+    const std::string entry =
+        entryFromLotteryApi(provider.get(apiTarget(next.issue)).body, next.issue);
+    EXPECT_EQ(entry.substr(0, 12), "20250612-001");
+    EXPECT_EQ(entry, newestEntry(provider));
+}
+
+TEST(ProviderDrawSources, LotteryApiKnowsOnlyTheLastDaysDraws) {
+    RunningProvider provider;
+    provider.clock.advance(120 * kInterval);
+    EXPECT_NE(entryFromLotteryApi(provider.get(apiTarget("250612001")).body, "250612001"), "");
+
+    // The 121st new draw opens the provider's next day; today's first draw is
+    // then more than a day old and no longer answered.
+    provider.clock.advance(kInterval);
+    EXPECT_EQ(newestEntry(provider).substr(0, 12), "20250613-001");
+    EXPECT_EQ(entryFromLotteryApi(provider.get(apiTarget("250612001")).body, "250612001"), "");
+    EXPECT_EQ(entryFromLotteryApi(provider.get(apiTarget("250613001")).body, "250613001"),
+              newestEntry(provider));
+}
+
+TEST(ProviderDrawSources, NewlyOpenListShowsTheLatestDrawsNewestFirst) {
+    RunningProvider provider;
+    const NextIssue next = nextAfterFeed(provider);
+    EXPECT_EQ(entryFromNewlyOpenList(provider.get(kList).body, next.newestKey), "");
+
+    provider.clock.advance(3 * kInterval);
+    const Answer list = provider.get(kList);
+    EXPECT_EQ(list.status, 200);
+    const BookView view = provider.book().look(3);
+    // The program takes the oldest of the draws newer than its newest.
+    EXPECT_EQ(entryFromNewlyOpenList(list.body, next.newestKey), entryOf(view.latest.front()));
+    EXPECT_EQ(entryFromNewlyOpenList(list.body, leadingNumber("50612003")), "");
+
+    std::size_t records = 0;
+    for (std::size_t at = list.body.find("<row "); at != std::string::npos;
+         at = list.body.find("<row ", at + 1)) {
+        ++records;
+    }
+    EXPECT_EQ(records, 10U);
+    EXPECT_LT(list.body.find("expect=\"20250612003\""), list.body.find("expect=\"20250612002\""));
+}
+
+TEST(ProviderDrawSources, FlashDataShowsTheCurrentDrawAndTheTimeToTheNext) {
+    RunningProvider provider;
+    const NextIssue next = nextAfterFeed(provider);
+    EXPECT_EQ(entryFromFlashData(provider.get(kFlash).body, next.newestKey), "");
+
+    provider.clock.advance(kInterval + std::chrono::seconds{20});
+    const Answer flash = provider.get(kFlash);
+    EXPECT_EQ(flash.status, 200);
+    EXPECT_EQ(entryFromFlashData(flash.body, next.newestKey), newestEntry(provider));
+    EXPECT_NE(flash.body.find("\"leftTime\":40"), std::string::npos) << flash.body;
+}
+
+TEST(ProviderDrawSources, EveryRequestIsLoggedWithItsQueryAndStatus) {
+    RunningProvider provider;
+    (void)provider.get(apiTarget("250612001"));
+    (void)provider.get("/nowhere");
+    const std::vector<std::string> expected = {
+        "GET /i/lotapi.html?do=qkjcode&lotID=255401&issue=250612001&t= 200",
+        "GET /nowhere 404",
+    };
+    EXPECT_EQ(provider.log(), expected);
+}
+
+}  // namespace
+}  // namespace quintara::provider::testing

@@ -1,0 +1,75 @@
+// The provider's answers besides the draws: the version page, the banner,
+// the two pages, and sources switched off with --down.
+#include <gtest/gtest.h>
+
+#include "banner.h"
+#include "provider/gif_decoding.h"
+#include "provider/running_provider.h"
+
+namespace quintara::provider::testing {
+namespace {
+
+const std::string kVersionPage = "/post-7143278-108926659-1.shtml";
+
+// The version notice's reading of the page: the text between the first "=="
+// and the next one, as a single-precision number.
+std::optional<float> publishedVersion(const std::string& page) {
+    const std::size_t first = page.find("==");
+    if (first == std::string::npos) return std::nullopt;
+    const std::size_t next = page.find("==", first + 2);
+    if (next == std::string::npos) return std::nullopt;
+    return std::stof(page.substr(first + 2, next - first - 2));
+}
+
+TEST(ProviderPages, VersionPagePublishesTheProgramsVersion) {
+    RunningProvider provider;
+    const Answer page = provider.get(kVersionPage);
+    EXPECT_EQ(page.status, 200);
+    EXPECT_EQ(publishedVersion(page.body), 9.0F);
+}
+
+TEST(ProviderPages, BannerIsAGifOfItsSize) {
+    RunningProvider provider;
+    const Answer banner = provider.get("/jzm.gif");
+    EXPECT_EQ(banner.status, 200);
+    EXPECT_EQ(banner.contentType, "image/gif");
+    const auto decoded = decodeGif(banner.body);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->width, kBannerWidth);
+    EXPECT_EQ(decoded->height, kBannerHeight);
+}
+
+TEST(ProviderPages, MakersPageAndViewersPageAreHtml) {
+    RunningProvider provider;
+    for (const std::string target : {"/", "/viewer.html"}) {
+        const Answer page = provider.get(target);
+        EXPECT_EQ(page.status, 200) << target;
+        EXPECT_EQ(page.contentType, "text/html; charset=utf-8") << target;
+        EXPECT_NE(page.body.find("<html"), std::string::npos) << target;
+    }
+}
+
+TEST(ProviderPages, SourcesSwitchedOffAnswer503AndTheRestStaysUp) {
+    RunningProvider provider(
+        {Source::Api, Source::List, Source::Flash, Source::Feed, Source::Version});
+    for (const std::string target :
+         {"/static/public/ssc/xml/historyopen.xml",
+          "/i/lotapi.html?do=qkjcode&lotID=255401&issue=250612001&t=",
+          "/static/ssc/newlyopenlist.xml", "/lottery/kcflash!getDataForCqsscFlash.jhtml",
+          kVersionPage.c_str()}) {
+        EXPECT_EQ(provider.get(target).status, 503) << target;
+    }
+    EXPECT_EQ(provider.get("/jzm.gif").status, 200);
+    EXPECT_EQ(provider.get("/").status, 200);
+}
+
+TEST(ProviderPages, OneSourceSwitchedOffLeavesTheOthersUp) {
+    RunningProvider provider({Source::Api});
+    EXPECT_EQ(provider.get("/i/lotapi.html?do=qkjcode&lotID=255401&issue=250612001&t=").status,
+              503);
+    EXPECT_EQ(provider.get("/static/ssc/newlyopenlist.xml").status, 200);
+    EXPECT_EQ(provider.get(kVersionPage).status, 200);
+}
+
+}  // namespace
+}  // namespace quintara::provider::testing

@@ -1,0 +1,49 @@
+#include "draw_answers.h"
+
+#include <algorithm>
+#include <ranges>
+
+#include "draw_texts.h"
+
+namespace quintara::provider {
+namespace {
+
+// One XML document of draw records, one record per line, in the order given.
+template <std::ranges::input_range Draws>
+std::string drawDocument(Draws&& draws, YearDigits year) {
+    std::string text = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<xml>\n";
+    for (const Draw& draw : draws) {
+        text += "<row expect=\"" + issueText(draw, year) + "\" opencode=\"" + codeText(draw) +
+                "\" opentime=\"" + openTimeText(draw) + "\"/>\n";
+    }
+    return text + "</xml>\n";
+}
+
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+}  // namespace
+
+std::string historyFeed(std::span<const Draw> draws) {
+    return drawDocument(draws, YearDigits::Two);
+}
+
+std::string lotteryApiAnswer(std::span<const Draw> recent, std::string_view issue) {
+    const auto drawn = std::ranges::find_if(
+        recent, [issue](const Draw& draw) { return issueText(draw, YearDigits::Two) == issue; });
+    if (drawn == recent.end()) return R"({"code":"","state":"waiting"})";
+    return "{\"code\":" + quoted(codeText(*drawn)) +
+           ",\"sw\":" + quoted(drawn->digits.substr(3, 1)) +
+           ",\"gw\":" + quoted(drawn->digits.substr(4, 1)) + ",\"issue\":" + quoted(issue) + "}";
+}
+
+std::string newlyOpenList(std::span<const Draw> draws) {
+    return drawDocument(draws | std::views::reverse, YearDigits::Four);
+}
+
+std::string flashData(const Draw& current, std::chrono::seconds untilNextDraw) {
+    return "{\"result\":{\"code\":" + quoted(codeText(current)) +
+           ",\"issue\":" + quoted(issueText(current, YearDigits::Four)) +
+           "},\"leftTime\":" + std::to_string(untilNextDraw.count()) + "}";
+}
+
+}  // namespace quintara::provider

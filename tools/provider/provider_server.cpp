@@ -1,0 +1,103 @@
+#include "provider_server.h"
+
+#include "banner.h"
+#include "draw_answers.h"
+#include "pages.h"
+
+namespace quintara::provider {
+namespace {
+
+constexpr const char* kHost = "127.0.0.1";
+constexpr const char* kXml = "text/xml; charset=utf-8";
+constexpr const char* kJson = "application/json; charset=utf-8";
+constexpr const char* kHtml = "text/html; charset=utf-8";
+constexpr int kUnavailable = 503;
+
+}  // namespace
+
+ProviderServer::ProviderServer(DrawBook& book, const std::set<Source>& down, LogLine log)
+    : book_(book), down_(down), banner_(bannerGif()) {
+    // Every answer is made afresh from the book: nothing may be kept in a cache.
+    server_.set_default_headers({{"Cache-Control", "no-store"}});
+    // Logged once the status is settled but before the answer goes out, so that
+    // whoever has the answer finds its line in the log already.
+    server_.set_post_routing_handler(
+        [log = std::move(log)](const httplib::Request& request, const httplib::Response& response) {
+            log(request.method + " " + request.target + " " + std::to_string(response.status));
+        });
+
+    answerSource(Source::Feed, R"(/static/public/ssc/xml/historyopen\.xml)",
+                 [this](const httplib::Request&, httplib::Response& response) {
+                     const BookView view = book_.look(SIZE_MAX);
+                     response.set_content(historyFeed(view.latest), kXml);
+                 });
+    answerSource(Source::Api, R"(/i/lotapi\.html)",
+                 [this](const httplib::Request& request, httplib::Response& response) {
+                     if (request.get_param_value("do") != "qkjcode" ||
+                         request.get_param_value("lotID") != "255401") {
+                         response.status = 404;
+                         return;
+                     }
+                     // It knows a day's worth of the newest draws only. The
+                     // provider's day moves on every 120 draws, sooner than the
+                     // calendar's, while the program keeps asking with today's
+                     // date: an older day's draw under that issue is not its answer.
+                     const BookView view = book_.look(kDrawsPerDay);
+                     response.set_content(
+                         lotteryApiAnswer(view.latest, request.get_param_value("issue")), kJson);
+                 });
+    answerSource(Source::List, R"(/static/ssc/newlyopenlist\.xml)",
+                 [this](const httplib::Request&, httplib::Response& response) {
+                     const BookView view = book_.look(kNewlyOpenCount);
+                     response.set_content(newlyOpenList(view.latest), kXml);
+                 });
+    answerSource(Source::Flash, R"(/lottery/kcflash!getDataForCqsscFlash\.jhtml)",
+                 [this](const httplib::Request&, httplib::Response& response) {
+                     const BookView view = book_.look(1);
+                     response.set_content(flashData(view.latest.back(), view.untilNextDraw), kJson);
+                 });
+    answerSource(Source::Version, R"(/post-7143278-108926659-1\.shtml)",
+                 [](const httplib::Request&, httplib::Response& response) {
+                     response.set_content(versionPage(), kHtml);
+                 });
+    answer(R"(/jzm\.gif)", [this](const httplib::Request&, httplib::Response& response) {
+        response.set_content(banner_, "image/gif");
+    });
+    answer("/", [](const httplib::Request&, httplib::Response& response) {
+        response.set_content(makerPage(), kHtml);
+    });
+    answer(R"(/viewer\.html)", [](const httplib::Request&, httplib::Response& response) {
+        response.set_content(viewerPage(), kHtml);
+    });
+}
+
+ProviderServer::~ProviderServer() { server_.stop(); }
+
+std::optional<int> ProviderServer::start(int port) {
+    const int bound = port == 0 ? server_.bind_to_any_port(kHost)
+                                : (server_.bind_to_port(kHost, port) ? port : -1);
+    if (bound < 0) return std::nullopt;
+    serving_ = std::jthread([this] { server_.listen_after_bind(); });
+    // stop() ends only a server that runs already: wait for it to run, so that
+    // the destructor never waits for a server it could not stop.
+    while (!server_.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return bound;
+}
+
+void ProviderServer::answer(const std::string& pattern, httplib::Server::Handler handler) {
+    server_.Get(pattern, std::move(handler));
+}
+
+void ProviderServer::answerSource(Source source, const std::string& pattern,
+                                  httplib::Server::Handler handler) {
+    if (!down_.contains(source)) {
+        answer(pattern, std::move(handler));
+        return;
+    }
+    answer(pattern, [](const httplib::Request&, httplib::Response& response) {
+        response.status = kUnavailable;
+        response.set_content("Service Unavailable\n", "text/plain");
+    });
+}
+
+}  // namespace quintara::provider

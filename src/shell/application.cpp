@@ -3,6 +3,7 @@
 #include <string>
 
 #include "shell/clock_text.h"
+#include "shell/fixed_settings.h"
 #include "shell/refresh_statistics.h"
 #include "stats/statistics.h"
 
@@ -23,6 +24,9 @@ Application::Application(const Window& window, Platform& platform, DrawProviders
 }
 
 void Application::windowCreated() {
+    // The hidden HTML viewer starts loading its page as the window comes up;
+    // it does not hold up the steps after it.
+    window_.htmlViewer("超文本浏览框1").navigate(fixed_settings::kViewerAddress);
     extras_.openMakerSite();
     extras_.applySkin(kSkinInUse);
     extras_.showBanner();

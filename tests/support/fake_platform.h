@@ -1,9 +1,10 @@
-// A platform for tests: a clock set by hand, a seeded generator, and a record
-// of the message boxes, opened addresses, program ends and written files.
+// A platform for tests: a clock set by hand, a seeded or scripted generator,
+// and a record of the seeds, message boxes, opened addresses and program ends.
 #pragma once
 
-#include <map>
+#include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/system_platform.h"
@@ -20,6 +21,16 @@ class FakePlatform : public SystemPlatform {
 public:
     [[nodiscard]] LocalTime localTime() const override { return now; }
     [[nodiscard]] std::uint32_t tickCount() const override { return ticks; }
+    void seedRandom(std::uint32_t seed) override {
+        seeds.push_back(seed);
+        SystemPlatform::seedRandom(seed);
+    }
+    int randomBetween(int low, int high) override {
+        randomRanges.emplace_back(low, high);
+        if (scriptedRandom.empty()) return SystemPlatform::randomBetween(low, high);
+        const int answer = scriptedRandom[nextScripted++ % scriptedRandom.size()];
+        return low + answer % (high - low + 1);
+    }
     void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override {
         messages.push_back({std::string(text), std::string(caption), icon});
     }
@@ -30,6 +41,12 @@ public:
 
     LocalTime now{2026, 12, 8, 9, 5, 3};
     std::uint32_t ticks = 0;
+    std::vector<std::uint32_t> seeds;
+    std::vector<std::pair<int, int>> randomRanges;  // low and high of each draw
+    // When not empty, randomBetween answers low + (next of these, from the
+    // start again after the last) modulo the range's size.
+    std::vector<int> scriptedRandom;
+    std::size_t nextScripted = 0;
     std::vector<ShownMessage> messages;
     std::vector<std::string> opened;
     int ends = 0;

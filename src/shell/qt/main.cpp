@@ -9,21 +9,7 @@
 #include "shell/qt/fonts.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/qt_platform.h"
-
-namespace {
-
-// The start-up extras that are not connected yet.
-class NoStartupExtras : public quintara::StartupExtras {
-public:
-    void writeSkinLibrary() override {}
-    void openMakerSite() override {}
-    void applySkin(int) override {}
-    void showBanner() override {}
-    void runVersionNotice() override {}
-    void onlineCountTick() override {}
-};
-
-}  // namespace
+#include "shell/startup_steps.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -31,11 +17,12 @@ int main(int argc, char** argv) {
 
     quintara::qt::QtPlatform platform;
     quintara::NetworkProviders providers(quintara::fixed_settings::kHistoryHost);
-    NoStartupExtras extras;
+    quintara::StartupSteps extras(platform);
     extras.writeSkinLibrary();
 
     quintara::qt::MainWindow window(quintara::mainWindowLayout());
     platform.setWindow(&window);
+    extras.setWindow(window.controls());
     quintara::Application quintara(window.controls(), platform, providers, extras);
     window.show();
     window.centre();

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "controls/memory_controls.h"
+#include "shell/banner.h"
+#include "shell/main_window_layout.h"
+#include "support/loopback_http_server.h"
+#include "support/tiny_gif.h"
+
+namespace quintara {
+namespace {
+
+class BannerTest : public ::testing::Test {
+protected:
+    [[nodiscard]] std::string banner() const { return window->pictureBox("主界面广告").picture(); }
+
+    std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
+};
+
+TEST_F(BannerTest, TheFetchedGifBecomesThePicture) {
+    testing::LoopbackHttpServer server([](httplib::Server& routes) {
+        routes.Get(std::string(kBannerPath), [](const httplib::Request&, httplib::Response& response) {
+            response.set_content(testing::tinyGif(), "image/gif");
+        });
+    });
+    showBanner(*window, server.address(kBannerPath));
+    EXPECT_EQ(banner(), testing::tinyGif());
+}
+
+TEST_F(BannerTest, AFailedFetchLeavesTheBannerEmpty) {
+    window->pictureBox("主界面广告").setPicture(testing::tinyGif());
+    testing::LoopbackHttpServer server([](httplib::Server& routes) {
+        routes.Get(std::string(kBannerPath), [](const httplib::Request&, httplib::Response& response) {
+            response.status = 404;
+            response.set_content(testing::tinyGif(), "image/gif");
+        });
+    });
+    showBanner(*window, server.address(kBannerPath));
+    EXPECT_EQ(banner(), "");
+
+    window->pictureBox("主界面广告").setPicture(testing::tinyGif());
+    showBanner(*window, "http://" + testing::closedLoopbackHost() + std::string(kBannerPath));
+    EXPECT_EQ(banner(), "");
+}
+
+}  // namespace
+}  // namespace quintara

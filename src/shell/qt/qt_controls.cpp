@@ -3,13 +3,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
+#include <QFutureWatcher>
 #include <QHeaderView>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextBrowser>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <stdexcept>
 
+#include "draws/http_get.h"
 #include "shell/qt/text.h"
 
 namespace quintara::qt {
@@ -109,6 +113,19 @@ void QtPictureBox::setPicture(std::string_view imageBytes) {
     label_->setPixmap(picture.isNull() ? QPixmap()
                                        : picture.scaled(label_->size(), Qt::KeepAspectRatio,
                                                         Qt::SmoothTransformation));
+}
+
+void QtHtmlViewer::navigate(std::string_view address) {
+    address_ = address;
+    delete arrival_;  // a page still on its way is no longer wanted
+    auto* arrival = new QFutureWatcher<std::string>(browser_);  // dies with the browser
+    arrival_ = arrival;
+    QObject::connect(arrival, &QFutureWatcher<std::string>::finished, browser_,
+                     [browser = browser_, arrival] {
+                         browser->setHtml(toQString(arrival->result()));
+                         arrival->deleteLater();
+                     });
+    arrival->setFuture(QtConcurrent::run([address = address_] { return httpGet(address); }));
 }
 
 void QtStatusBar::setPartText(int part, std::string_view text) {

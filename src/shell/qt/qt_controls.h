@@ -15,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QTableWidget;
+class QTextBrowser;
 
 namespace quintara::qt {
 
@@ -122,14 +123,20 @@ private:
     std::vector<QLabel*> parts_;
 };
 
-// The hidden HTML viewer keeps the address it was sent to.
+// The hidden HTML viewer. It fetches the page it is sent to on a worker of
+// Qt's thread pool, so the window never waits for it, and shows the page
+// when it arrives. What arrives for an earlier address, or after the viewer
+// is gone, is dropped.
 class QtHtmlViewer : public HtmlViewer {
 public:
-    void navigate(std::string_view address) override { address_ = address; }
+    explicit QtHtmlViewer(QTextBrowser* browser) : browser_(browser) {}
+    void navigate(std::string_view address) override;
     [[nodiscard]] std::string address() const override { return address_; }
 
 private:
+    QTextBrowser* browser_;
     std::string address_;
+    QPointer<QObject> arrival_;  // the watcher of the page on its way; owned by the browser
 };
 
 // The table model over the draw history grid: row 0 of the grid is the

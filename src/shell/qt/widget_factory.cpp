@@ -230,7 +230,7 @@ MadeControl makeQtControl(const ControlSpec& spec, QWidget* parent) {
         case ControlKind::HtmlViewer: {
             auto* browser = new QTextBrowser(parent);
             place(browser, spec);
-            return {std::make_unique<QtHtmlViewer>(), browser};
+            return {std::make_unique<QtHtmlViewer>(browser), browser};
         }
         case ControlKind::GroupBox:
         case ControlKind::ShapeBox:

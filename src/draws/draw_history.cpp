@@ -50,6 +50,16 @@ void DrawHistory::appendDraw(int row, std::string_view issue, std::string_view d
     writeDraw(row, issue, drawText);
 }
 
+void DrawHistory::replaceWith(const std::vector<std::string>& entries) {
+    const Grid::Batch batch(grid_);
+    clear();
+    int row = 1;
+    for (const std::string& entry : entries) {
+        const Draw draw = splitEntry(entry);
+        appendDraw(row++, draw.issue, draw.text);
+    }
+}
+
 void DrawHistory::insertNewestDraw(std::string_view issue, std::string_view drawText) {
     grid_.insertRow(1);
     writeDraw(1, issue, drawText);

@@ -43,6 +43,9 @@ public:
     // Appends an empty row at the end and writes the draw into row `row`,
     // the row that was empty before (1, 2, 3, ... after a clear).
     void appendDraw(int row, std::string_view issue, std::string_view drawText);
+    // Clears the history and appends the draw entries one by one, so that the
+    // first entry lands at row 1. The grid's view hears of it once.
+    void replaceWith(const std::vector<std::string>& entries);
     // Inserts the draw at row 1; the draws held so far move down by one.
     void insertNewestDraw(std::string_view issue, std::string_view drawText);
 

@@ -19,15 +19,7 @@ void Application::fullReload() {
         return;
     }
 
-    {
-        Grid::Batch batch(history_.grid());
-        history_.clear();
-        int row = 1;
-        for (const std::string& entry : entries) {
-            const Draw draw = DrawHistory::splitEntry(entry);
-            history_.appendDraw(row++, draw.issue, draw.text);
-        }
-    }
+    history_.replaceWith(entries);
     window_.timer("时钟_自动更新").setInterval(kPollingInterval);
     setStatus("");
     if (!history_.newestIssue().empty()) showNewestDraw();

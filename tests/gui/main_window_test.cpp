@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -156,6 +157,26 @@ TEST_F(MainWindowTest, TheGridShowsItsCellsThroughTheModel) {
     EXPECT_EQ(view->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("开奖期号"));
     EXPECT_EQ(view->model()->index(0, 1).data().toString(), QStringLiteral("20181101-120"));
     EXPECT_EQ(view->columnWidth(1), 97);
+}
+
+}  // namespace
+}  // namespace quintara::qt
+
+namespace quintara::qt {
+namespace {
+
+TEST(MainWindowLifetime, AShownWindowWithDrawsCanBeDestroyed) {
+    auto window = std::make_unique<MainWindow>(mainWindowLayout());
+    DrawHistory history(window->controls().grid(kDrawGridName));
+    history.setUp();
+    history.replaceWith({"20181101-12012345", "20181101-11967890"});
+    window->show();
+    QCoreApplication::processEvents();
+    auto* view = window->findChild<QTableView*>(toQString(kDrawGridName));
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->model()->rowCount(), 3);
+    // Destroying it must not let the view read the grid after it is gone.
+    window.reset();
 }
 
 }  // namespace

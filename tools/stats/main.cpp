@@ -44,16 +44,6 @@ bool readFeed(const std::string& path, std::string& body) {
 }
 
 // Replaces the draw history with the feed's entries, newest at row 1.
-void loadHistory(const Window& window, const std::vector<std::string>& entries) {
-    DrawHistory history(window.grid(kDrawGridName));
-    history.clear();
-    int row = 1;
-    for (const std::string& entry : entries) {
-        const Draw draw = DrawHistory::splitEntry(entry);
-        history.appendDraw(row++, draw.issue, draw.text);
-    }
-}
-
 void printUsage(std::FILE* stream) {
     std::fwrite(stats_tool::kUsage.data(), 1, stats_tool::kUsage.size(), stream);
 }
@@ -91,7 +81,7 @@ int main(int argc, char** argv) {
 
     const std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
     for (const auto& [comboBox, index] : request.selections) window->comboBox(comboBox).setSelectedIndex(index);
-    loadHistory(*window, entries);
+    DrawHistory(window->grid(kDrawGridName)).replaceWith(entries);
     RefreshStatistics(*window);
 
     const std::string out = stats_tool::report(*window, request.format);

@@ -22,6 +22,10 @@ MainWindow::MainWindow(const WindowSpec& layout)
     for (const ControlSpec& spec : layout.controls) add(spec);
 }
 
+MainWindow::~MainWindow() {
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
 QWidget* MainWindow::widget(std::string_view name) const {
     auto found = widgets_.find(name);
     return found == widgets_.end() ? nullptr : found->second;

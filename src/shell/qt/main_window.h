@@ -17,6 +17,10 @@ namespace quintara::qt {
 class MainWindow : public QWidget {
 public:
     explicit MainWindow(const WindowSpec& layout);
+    // The widgets go first: the grid's view reads the grid until it is gone.
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
 
     [[nodiscard]] const Window& controls() const { return controls_; }
     // The widget made for a control of the layout (a timer has none).

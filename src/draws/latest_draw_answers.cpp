@@ -87,7 +87,7 @@ std::string entryFromNewlyOpenList(std::string_view body, std::int64_t newestKey
     std::string oldest;
     forEachListRecord(body, [&](const ListRecord& record) {
         if (record.issue.size() != kLongIssueDigits || !allDigits(record.issue)) return;
-        const std::int64_t key = leadingNumber(rightmost(record.issue, 8));
+        const std::int64_t key = leadingInteger(rightmost(record.issue, 8));
         if (key <= newestKey || (oldestKey && key >= *oldestKey)) return;
         std::string entry = entryOf(record.issue, keepDigits(record.code));
         if (entry.size() != kDrawEntryLength) return;
@@ -103,7 +103,7 @@ std::string entryFromFlashData(std::string_view body, std::int64_t newestKey) {
     if (digits.size() < kDrawTextLength + kLongIssueDigits) return {};
     const std::string_view code = std::string_view(digits).substr(0, kDrawTextLength);
     const std::string_view issue = rightmost(digits, kLongIssueDigits);
-    if (leadingNumber(rightmost(issue, 8)) <= newestKey) return {};
+    if (leadingInteger(rightmost(issue, 8)) <= newestKey) return {};
     std::string entry = entryOf(issue, code);
     return entry.size() == kDrawEntryLength ? entry : std::string();
 }

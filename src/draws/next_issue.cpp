@@ -18,7 +18,7 @@ std::string padded(int value, int width) {
 
 }  // namespace
 
-std::int64_t leadingNumber(std::string_view text) {
+std::int64_t leadingInteger(std::string_view text) {
     std::int64_t value = 0;
     for (char c : text) {
         if (c < '0' || c > '9' || value > (INT64_MAX - 9) / 10) break;
@@ -33,7 +33,7 @@ std::string_view rightmost(std::string_view text, std::size_t count) {
 
 NextIssue nextIssueAfter(std::string_view newestIssue, const LocalTime& now) {
     const std::string digits = keepDigits(newestIssue);
-    const int following = static_cast<int>(leadingNumber(rightmost(digits, 3))) + 1;
+    const int following = static_cast<int>(leadingInteger(rightmost(digits, 3))) + 1;
     const std::string sequence = following == kLastSequence + 1 ? "001" : padded(following, 3);
 
     using namespace std::chrono;
@@ -43,7 +43,7 @@ NextIssue nextIssueAfter(std::string_view newestIssue, const LocalTime& now) {
     if (sequence == padded(kLastSequence, 3) && now.hour == 0) date -= days(1);
     const year_month_day asked(date);
 
-    return {leadingNumber(rightmost(digits, 8)),
+    return {leadingInteger(rightmost(digits, 8)),
             padded(static_cast<int>(asked.year()) % 100, 2) +
                 padded(static_cast<int>(static_cast<unsigned>(asked.month())), 2) +
                 padded(static_cast<int>(static_cast<unsigned>(asked.day())), 2) + sequence};

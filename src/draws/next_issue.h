@@ -23,7 +23,7 @@ struct NextIssue {
 
 // The number formed by the leading decimal digits of `text`; 0 when it starts
 // with none.
-[[nodiscard]] std::int64_t leadingNumber(std::string_view text);
+[[nodiscard]] std::int64_t leadingInteger(std::string_view text);
 
 // The rightmost `count` characters of `text` (all of it when it is shorter).
 [[nodiscard]] std::string_view rightmost(std::string_view text, std::size_t count);

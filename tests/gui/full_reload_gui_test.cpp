@@ -51,7 +51,7 @@ protected:
     }};
     MainWindow window{mainWindowLayout()};
     QtPlatform platform;
-    NetworkProviders providers{server.host()};
+    NetworkProviders providers{ProviderHosts::allAt(server.host()), platform};
     quintara::testing::IdleStartupExtras extras;
     Application application{window.controls(), platform, providers, extras};
 };

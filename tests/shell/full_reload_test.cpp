@@ -28,11 +28,12 @@ constexpr std::string_view kFailed = "提示：数据更新失败，请稍后重
 // that the window shows while the feed is fetched.
 class WatchedProviders : public DrawProviders {
 public:
-    WatchedProviders(const Window& window, std::string host) : window_(window), host_(std::move(host)) {}
+    WatchedProviders(const Window& window, Platform& platform, std::string host)
+        : window_(window), platform_(platform), host_(std::move(host)) {}
 
     bool fetchHistoryFeed(std::vector<std::string>& entries) override {
         statusWhileFetching = window_.statusBar("状态条_显示").partText(0);
-        return NetworkProviders(host_).fetchHistoryFeed(entries);
+        return NetworkProviders(ProviderHosts::allAt(host_), platform_).fetchHistoryFeed(entries);
     }
     std::string findNewerDraw(std::string_view) override { return {}; }
     void moveTo(std::string host) { host_ = std::move(host); }
@@ -41,6 +42,7 @@ public:
 
 private:
     const Window& window_;
+    Platform& platform_;
     std::string host_;
 };
 
@@ -94,7 +96,7 @@ protected:
     }};
     std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
     testing::FakePlatform platform;
-    WatchedProviders providers{*window, server.host()};
+    WatchedProviders providers{*window, platform, server.host()};
     testing::IdleStartupExtras extras;
     Application application{*window, platform, providers, extras};
 };

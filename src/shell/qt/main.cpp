@@ -16,7 +16,11 @@ int main(int argc, char** argv) {
     quintara::qt::installFontSubstitutes();
 
     quintara::qt::QtPlatform platform;
-    quintara::NetworkProviders providers(quintara::fixed_settings::kHistoryHost);
+    namespace settings = quintara::fixed_settings;
+    quintara::NetworkProviders providers(
+        {std::string(settings::kHistoryHost), std::string(settings::kApiHost),
+         std::string(settings::kListHost), std::string(settings::kFlashHost)},
+        platform);
     quintara::StartupSteps extras(platform);
     extras.writeSkinLibrary();
 

@@ -1,0 +1,117 @@
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "draws/draw_history.h"
+#include "draws/history_feed.h"
+#include "draws/network_providers.h"
+#include "shell/application.h"
+#include "shell/main_window_layout.h"
+#include "shell/qt/main_window.h"
+#include "shell/qt/qt_controls.h"
+#include "shell/qt/qt_platform.h"
+#include "shell/qt/text.h"
+#include "support/feed_document.h"
+#include "support/idle_startup_extras.h"
+#include "support/loopback_http_server.h"
+
+namespace quintara::qt {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The real window polling a loopback provider whose newly-open list holds the
+// draw after the feed's newest and answers only after a pause.
+class LatestDrawGuiTest : public ::testing::Test {
+protected:
+    LatestDrawGuiTest() {
+        platform.setWindow(&window);
+        window.show();
+        application.windowCreated();
+        QTest::mouseClick(button(), Qt::LeftButton);
+    }
+
+    QPushButton* button() { return qobject_cast<QPushButton*>(window.widget("按钮_更新号码")); }
+    QString text(std::string_view label) {
+        return qobject_cast<QLabel*>(window.widget(label))->text();
+    }
+    QAbstractItemModel& grid() {
+        return *qobject_cast<QTableView*>(window.widget(kDrawGridName))->model();
+    }
+
+    std::atomic<int> listRequests = 0;
+    quintara::testing::LoopbackHttpServer server{[this](httplib::Server& routes) {
+        routes.Get(std::string(kHistoryFeedPath), [](const httplib::Request&, httplib::Response& r) {
+            r.set_content(quintara::testing::feedDocument(quintara::testing::kFirstDrawsOf20180211),
+                          "text/xml");
+        });
+        routes.Get(std::string(kNewlyOpenListPath), [this](const httplib::Request&,
+                                                           httplib::Response& r) {
+            ++listRequests;
+            std::this_thread::sleep_for(400ms);
+            r.set_content("<row expect=\"20180211007\" opencode=\"5,0,1,2,3\" opentime=\"x\"/>\n",
+                          "text/xml");
+        });
+    }};
+    MainWindow window{mainWindowLayout()};
+    QtPlatform platform;
+    NetworkProviders providers{ProviderHosts::allAt(server.host()), platform};
+    quintara::testing::IdleStartupExtras extras;
+    Application application{window.controls(), platform, providers, extras};
+};
+
+TEST_F(LatestDrawGuiTest, ATickAddsTheNewDrawAtRowOneAndRefreshesTheLists) {
+    ASSERT_EQ(grid().rowCount(), 7);
+    application.updateTick();
+    ASSERT_EQ(grid().rowCount(), 8);
+    EXPECT_EQ(grid().index(0, 1).data().toString(), QStringLiteral("20180211-007"));
+    EXPECT_EQ(grid().index(0, 2).data().toString(), QStringLiteral("50123"));
+    EXPECT_EQ(grid().index(1, 1).data().toString(), QStringLiteral("20180211-006"));
+    EXPECT_EQ(text("透明标签_显示期号"), QStringLiteral("20180211-007"));
+    EXPECT_EQ(text("透明标签_万"), QStringLiteral("5"));
+    EXPECT_EQ(text("透明标签_个"), QStringLiteral("3"));
+    EXPECT_TRUE(toUtf8(toQString(window.controls().statusBar("状态条_显示").partText(0)))
+                    .starts_with("提示：奖号于"));
+    auto* wan = qobject_cast<QTableWidget*>(window.widget("超级列表框_万遗漏"));
+    const auto newest = wan->findItems(QStringLiteral("5"), Qt::MatchExactly);
+    ASSERT_FALSE(newest.isEmpty());
+    EXPECT_EQ(wan->item(newest.front()->row(), 1)->text(), QStringLiteral("0 期"));
+    EXPECT_EQ(window.controls().timer("时钟_自动更新").interval(), 8000);
+
+    // The same list again: the draw is no longer newer.
+    application.updateTick();
+    EXPECT_EQ(grid().rowCount(), 8);
+}
+
+TEST_F(LatestDrawGuiTest, TicksAndClicksDuringTheWaitStartNothing) {
+    auto& updateTimer = dynamic_cast<QtTimer&>(window.controls().timer("时钟_自动更新"));
+    bool disabledDuringWait = false;
+    // While the list is awaited the update timer falls due again and again,
+    // and the user clicks the update button.
+    QTimer::singleShot(100ms, [&] {
+        updateTimer.setInterval(20);
+        disabledDuringWait = !button()->isEnabled();
+        QTest::mouseClick(button(), Qt::LeftButton);
+    });
+    application.updateTick();
+    EXPECT_TRUE(disabledDuringWait);
+    EXPECT_TRUE(button()->isEnabled());
+    EXPECT_EQ(listRequests.load(), 1);
+    ASSERT_EQ(grid().rowCount(), 8);
+    EXPECT_EQ(grid().index(0, 1).data().toString(), QStringLiteral("20180211-007"));
+    EXPECT_EQ(grid().index(1, 1).data().toString(), QStringLiteral("20180211-006"));
+    EXPECT_EQ(updateTimer.interval(), 8000);
+}
+
+}  // namespace
+}  // namespace quintara::qt

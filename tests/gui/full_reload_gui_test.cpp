@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -78,6 +79,26 @@ TEST_F(FullReloadGuiTest, ClickingTheUpdateButtonShowsTheFeedNewestFirst) {
     EXPECT_EQ(digits, QStringLiteral("91180"));
     EXPECT_EQ(window.controls().timer("时钟_自动更新").interval(), kPollingInterval);
     EXPECT_TRUE(button->isEnabled());
+}
+
+TEST_F(FullReloadGuiTest, AReloadFillsAllEighteenLists) {
+    QTest::mouseClick(find<QPushButton>("按钮_更新号码"), Qt::LeftButton);
+    int lists = 0;
+    for (const ControlSpec& spec : mainWindowLayout().controls) {
+        if (spec.kind != ControlKind::ListView) continue;
+        ++lists;
+        auto* list = find<QTableWidget>(spec.name);
+        ASSERT_NE(list, nullptr) << spec.name;
+        EXPECT_GT(list->rowCount(), 0) << spec.name;
+        EXPECT_FALSE(list->item(0, 1)->text().isEmpty()) << spec.name;
+    }
+    EXPECT_EQ(lists, 18);
+    // Six draws: 9 stands at 万 in the newest only, 2 only in the oldest.
+    auto* wan = find<QTableWidget>("超级列表框_万遗漏");
+    EXPECT_EQ(wan->item(0, 0)->text(), QStringLiteral("2"));
+    EXPECT_EQ(wan->item(0, 1)->text(), QStringLiteral("5 期"));
+    EXPECT_EQ(find<QTableWidget>("超级列表框_出现次数五星双胆")->rowCount(), 45);
+    EXPECT_EQ(find<QTableWidget>("超级列表框_混选")->rowCount(), 27);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "banner.h"
+#include "draws/text_between.h"
 #include "provider/gif_decoding.h"
 #include "provider/running_provider.h"
 
@@ -11,21 +12,12 @@ namespace {
 
 const std::string kVersionPage = "/post-7143278-108926659-1.shtml";
 
-// The version notice's reading of the page: the text between the first "=="
-// and the next one, as a single-precision number.
-std::optional<float> publishedVersion(const std::string& page) {
-    const std::size_t first = page.find("==");
-    if (first == std::string::npos) return std::nullopt;
-    const std::size_t next = page.find("==", first + 2);
-    if (next == std::string::npos) return std::nullopt;
-    return std::stof(page.substr(first + 2, next - first - 2));
-}
-
 TEST(ProviderPages, VersionPagePublishesTheProgramsVersion) {
     RunningProvider provider;
     const Answer page = provider.get(kVersionPage);
     EXPECT_EQ(page.status, 200);
-    EXPECT_EQ(publishedVersion(page.body), 9.0F);
+    // The version notice reads the text between the first two "==".
+    EXPECT_EQ(textBetween(page.body, "==", "=="), "9.0");
 }
 
 TEST(ProviderPages, BannerIsAGifOfItsSize) {
@@ -69,6 +61,16 @@ TEST(ProviderPages, OneSourceSwitchedOffLeavesTheOthersUp) {
               503);
     EXPECT_EQ(provider.get("/static/ssc/newlyopenlist.xml").status, 200);
     EXPECT_EQ(provider.get(kVersionPage).status, 200);
+}
+
+TEST(ProviderPages, PortInUseIsNotShared) {
+    ManualClock clock;
+    DrawBook book(1, kInterval, randomDigits(1), clock.clock());
+    ProviderServer first(book, {}, [](const std::string&) {});
+    const auto port = first.start(0);
+    ASSERT_TRUE(port);
+    ProviderServer second(book, {}, [](const std::string&) {});
+    EXPECT_FALSE(second.start(*port));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "provider_server.h"
 
+#include <sys/socket.h>
+
 #include "banner.h"
 #include "draw_answers.h"
 #include "pages.h"
@@ -17,6 +19,13 @@ constexpr int kUnavailable = 503;
 
 ProviderServer::ProviderServer(DrawBook& book, const std::set<Source>& down, LogLine log)
     : book_(book), down_(down), banner_(bannerGif()) {
+    // The library's own socket options share the port with any other server
+    // on it (SO_REUSEPORT), which would split the program's requests between
+    // two providers: only a port left in TIME_WAIT may be taken again.
+    server_.set_socket_options([](socket_t socket) {
+        const int yes = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     // Every answer is made afresh from the book: nothing may be kept in a cache.
     server_.set_default_headers({{"Cache-Control", "no-store"}});
     // Logged once the status is settled but before the answer goes out, so that

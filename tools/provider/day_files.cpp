@@ -45,15 +45,17 @@ std::vector<std::string> readDayFiles(const std::filesystem::path& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         if (isDayFile(entry)) files.push_back(entry.path());
     }
-    if (error)
+    if (error) {
         throw std::runtime_error("cannot read the folder " + folder.string() + ": " +
                                  error.message());
+    }
     std::ranges::sort(files);
 
     std::vector<std::string> draws;
     for (const auto& file : files) readDayFile(file, draws);
-    if (draws.empty())
+    if (draws.empty()) {
         throw std::runtime_error("no draws in day files YYYYMMDD.txt in " + folder.string());
+    }
     return draws;
 }
 

@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -40,9 +41,10 @@ std::set<Source> sourceList(std::string_view text) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
         const std::string_view name = text.substr(start, comma - start);
         const auto source = sourceNamed(name);
-        if (!source)
+        if (!source) {
             throw OptionsError("--down knows api, list, flash, feed and version, not \"" +
                                std::string(name) + "\"");
+        }
         sources.insert(*source);
         start = comma + 1;
     }
@@ -56,8 +58,9 @@ ProviderOptions parseOptions(std::span<const std::string_view> arguments) {
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string_view option = arguments[index];
         const auto value = [&]() {
-            if (index + 1 == arguments.size())
+            if (index + 1 == arguments.size()) {
                 throw OptionsError(std::string(option) + " wants a value");
+            }
             return arguments[++index];
         };
         if (option == "--help" || option == "-h") {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "banner.h"
 #include "provider/gif_decoding.h"
 
 namespace quintara::provider::testing {
@@ -33,14 +32,6 @@ TEST(GifEncoder, AnOrdinaryDecoderReadsThePictureBack) {
                   std::vector<Rgb>(picture.palette.begin(), picture.palette.end()));
         EXPECT_EQ(decoded->pixels, picture.pixels) << width << "x" << height;
     }
-}
-
-TEST(GifEncoder, BannerIsAWholePictureOfItsSize) {
-    const auto decoded = decodeGif(bannerGif());
-    ASSERT_TRUE(decoded);
-    EXPECT_EQ(decoded->width, kBannerWidth);
-    EXPECT_EQ(decoded->height, kBannerHeight);
-    EXPECT_EQ(decoded->pixels.size(), static_cast<std::size_t>(kBannerWidth * kBannerHeight));
 }
 
 }  // namespace

@@ -9,53 +9,14 @@
 #include <string>
 
 #include "draws/draw_history.h"
-#include "draws/history_feed.h"
-#include "draws/network_providers.h"
-#include "shell/application.h"
-#include "shell/main_window_layout.h"
-#include "shell/qt/main_window.h"
-#include "shell/qt/qt_platform.h"
+#include "gui/provided_window.h"
 #include "shell/qt/text.h"
 #include "stats/statistics.h"
-#include "support/feed_document.h"
-#include "support/idle_startup_extras.h"
-#include "support/loopback_http_server.h"
 
 namespace quintara::qt {
 namespace {
 
-using quintara::testing::kFirstDrawsOf20180211;
-
-class FullReloadGuiTest : public ::testing::Test {
-protected:
-    FullReloadGuiTest() {
-        platform.setWindow(&window);
-        window.show();
-        application.windowCreated();
-    }
-    // Hidden first: a shown main window that is destroyed asks its grid,
-    // already gone, for the header texts.
-    ~FullReloadGuiTest() override { window.hide(); }
-
-    template <typename Widget>
-    Widget* find(std::string_view name) {
-        return qobject_cast<Widget*>(window.widget(name));
-    }
-    QString text(std::string_view label) { return find<QLabel>(label)->text(); }
-
-    quintara::testing::LoopbackHttpServer server{[](httplib::Server& routes) {
-        routes.Get(std::string(kHistoryFeedPath),
-                   [](const httplib::Request&, httplib::Response& response) {
-                       response.set_content(quintara::testing::feedDocument(kFirstDrawsOf20180211),
-                                            "text/xml");
-                   });
-    }};
-    MainWindow window{mainWindowLayout()};
-    QtPlatform platform;
-    NetworkProviders providers{ProviderHosts::allAt(server.host()), platform};
-    quintara::testing::IdleStartupExtras extras;
-    Application application{window.controls(), platform, providers, extras};
-};
+using FullReloadGuiTest = ProvidedWindowTest;
 
 TEST_F(FullReloadGuiTest, ClickingTheUpdateButtonShowsTheFeedNewestFirst) {
     auto* button = find<QPushButton>("按钮_更新号码");

@@ -1,4 +1,3 @@
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -13,17 +12,9 @@
 #include <thread>
 
 #include "draws/draw_history.h"
-#include "draws/history_feed.h"
-#include "draws/network_providers.h"
-#include "shell/application.h"
-#include "shell/main_window_layout.h"
-#include "shell/qt/main_window.h"
+#include "gui/provided_window.h"
 #include "shell/qt/qt_controls.h"
-#include "shell/qt/qt_platform.h"
 #include "shell/qt/text.h"
-#include "support/feed_document.h"
-#include "support/idle_startup_extras.h"
-#include "support/loopback_http_server.h"
 
 namespace quintara::qt {
 namespace {
@@ -32,42 +23,26 @@ using namespace std::chrono_literals;
 
 // The real window polling a loopback provider whose newly-open list holds the
 // draw after the feed's newest and answers only after a pause.
-class LatestDrawGuiTest : public ::testing::Test {
+class LatestDrawGuiTest : public ProvidedWindowTest {
 protected:
-    LatestDrawGuiTest() {
-        platform.setWindow(&window);
-        window.show();
-        application.windowCreated();
+    LatestDrawGuiTest()
+        : ProvidedWindowTest([this](httplib::Server& routes) {
+              routes.Get(std::string(kNewlyOpenListPath),
+                         [this](const httplib::Request&, httplib::Response& response) {
+                             ++listRequests;
+                             std::this_thread::sleep_for(400ms);
+                             response.set_content(
+                                 "<row expect=\"20180211007\" opencode=\"5,0,1,2,3\" opentime=\"x\"/>\n",
+                                 "text/xml");
+                         });
+          }) {
         QTest::mouseClick(button(), Qt::LeftButton);
     }
 
-    QPushButton* button() { return qobject_cast<QPushButton*>(window.widget("按钮_更新号码")); }
-    QString text(std::string_view label) {
-        return qobject_cast<QLabel*>(window.widget(label))->text();
-    }
-    QAbstractItemModel& grid() {
-        return *qobject_cast<QTableView*>(window.widget(kDrawGridName))->model();
-    }
+    QPushButton* button() { return find<QPushButton>("按钮_更新号码"); }
+    QAbstractItemModel& grid() { return *find<QTableView>(kDrawGridName)->model(); }
 
     std::atomic<int> listRequests = 0;
-    quintara::testing::LoopbackHttpServer server{[this](httplib::Server& routes) {
-        routes.Get(std::string(kHistoryFeedPath), [](const httplib::Request&, httplib::Response& r) {
-            r.set_content(quintara::testing::feedDocument(quintara::testing::kFirstDrawsOf20180211),
-                          "text/xml");
-        });
-        routes.Get(std::string(kNewlyOpenListPath), [this](const httplib::Request&,
-                                                           httplib::Response& r) {
-            ++listRequests;
-            std::this_thread::sleep_for(400ms);
-            r.set_content("<row expect=\"20180211007\" opencode=\"5,0,1,2,3\" opentime=\"x\"/>\n",
-                          "text/xml");
-        });
-    }};
-    MainWindow window{mainWindowLayout()};
-    QtPlatform platform;
-    NetworkProviders providers{ProviderHosts::allAt(server.host()), platform};
-    quintara::testing::IdleStartupExtras extras;
-    Application application{window.controls(), platform, providers, extras};
 };
 
 TEST_F(LatestDrawGuiTest, ATickAddsTheNewDrawAtRowOneAndRefreshesTheLists) {

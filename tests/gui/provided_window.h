@@ -1,0 +1,59 @@
+// The real main window, created and shown, with network providers on a
+// loopback server that serves the six first draws of 11 February 2018 as its
+// history feed, and whatever further routes a test adds.
+#pragma once
+
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "draws/history_feed.h"
+#include "draws/network_providers.h"
+#include "shell/application.h"
+#include "shell/main_window_layout.h"
+#include "shell/qt/main_window.h"
+#include "shell/qt/qt_platform.h"
+#include "support/feed_document.h"
+#include "support/idle_startup_extras.h"
+#include "support/loopback_http_server.h"
+
+namespace quintara::qt {
+
+class ProvidedWindowTest : public ::testing::Test {
+protected:
+    using Routes = std::function<void(httplib::Server&)>;
+
+    explicit ProvidedWindowTest(const Routes& moreRoutes = {})
+        : server{[&moreRoutes](httplib::Server& routes) {
+              routes.Get(std::string(kHistoryFeedPath),
+                         [](const httplib::Request&, httplib::Response& response) {
+                             response.set_content(
+                                 quintara::testing::feedDocument(
+                                     quintara::testing::kFirstDrawsOf20180211),
+                                 "text/xml");
+                         });
+              if (moreRoutes) moreRoutes(routes);
+          }} {
+        platform.setWindow(&window);
+        window.show();
+        application.windowCreated();
+    }
+
+    template <typename Widget>
+    Widget* find(std::string_view name) {
+        return qobject_cast<Widget*>(window.widget(name));
+    }
+    QString text(std::string_view label) { return find<QLabel>(label)->text(); }
+
+    quintara::testing::LoopbackHttpServer server;
+    MainWindow window{mainWindowLayout()};
+    QtPlatform platform;
+    NetworkProviders providers{ProviderHosts::allAt(server.host()), platform};
+    quintara::testing::IdleStartupExtras extras;
+    Application application{window.controls(), platform, providers, extras};
+};
+
+}  // namespace quintara::qt

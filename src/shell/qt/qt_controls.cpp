@@ -11,6 +11,7 @@
 #include <QTextBrowser>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <chrono>
 #include <stdexcept>
 
 #include "draws/http_get.h"
@@ -125,7 +126,10 @@ void QtHtmlViewer::navigate(std::string_view address) {
                          browser->setHtml(toQString(arrival->result()));
                          arrival->deleteLater();
                      });
-    arrival->setFuture(QtConcurrent::run([address = address_] { return httpGet(address); }));
+    // Short bounds: the program waits for this fetch when it ends.
+    arrival->setFuture(QtConcurrent::run([address = address_] {
+        return httpGet(address, {std::chrono::seconds(5), std::chrono::seconds(5)});
+    }));
 }
 
 void QtStatusBar::setPartText(int part, std::string_view text) {

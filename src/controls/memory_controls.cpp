@@ -55,29 +55,29 @@ std::string MemoryStatusBar::partText(int part) const {
     return checkedAt(parts_, part, "status bar: no such part");
 }
 
-std::unique_ptr<Control> makeMemoryControl(const ControlSpec& spec) {
-    switch (spec.kind) {
+std::unique_ptr<Control> makeMemoryControl(const ControlSpec& row) {
+    switch (row.kind) {
         case ControlKind::Label:
-            return std::make_unique<MemoryLabel>(spec.caption);
+            return std::make_unique<MemoryLabel>(row.caption);
         case ControlKind::TransparentLabel:
-            return std::make_unique<MemoryTransparentLabel>(spec.caption,
-                                                            spec.textColour.value_or(kBlack));
+            return std::make_unique<MemoryTransparentLabel>(row.caption,
+                                                            row.textColour.value_or(kBlack));
         case ControlKind::Button:
-            return std::make_unique<MemoryButton>(spec.caption);
+            return std::make_unique<MemoryButton>(row.caption);
         case ControlKind::CheckBox:
-            return std::make_unique<MemoryCheckBox>(spec.checked);
+            return std::make_unique<MemoryCheckBox>(row.checked);
         case ControlKind::ComboBox:
-            return std::make_unique<MemoryComboBox>(spec.items);
+            return std::make_unique<MemoryComboBox>(row.items);
         case ControlKind::ListView:
             return std::make_unique<MemoryListView>();
         case ControlKind::Grid:
-            return std::make_unique<Grid>(static_cast<int>(spec.columns.size()), spec.rows);
+            return std::make_unique<Grid>(static_cast<int>(row.columns.size()), row.rows);
         case ControlKind::Timer:
-            return std::make_unique<MemoryTimer>(spec.interval);
+            return std::make_unique<MemoryTimer>(row.interval);
         case ControlKind::PictureBox:
             return std::make_unique<MemoryPictureBox>();
         case ControlKind::StatusBar:
-            return std::make_unique<MemoryStatusBar>(static_cast<int>(spec.partWidths.size()));
+            return std::make_unique<MemoryStatusBar>(static_cast<int>(row.partWidths.size()));
         case ControlKind::HtmlViewer:
             return std::make_unique<MemoryHtmlViewer>();
         case ControlKind::GroupBox:
@@ -91,7 +91,7 @@ std::unique_ptr<Control> makeMemoryControl(const ControlSpec& spec) {
 
 std::unique_ptr<Window> makeMemoryWindow(const WindowSpec& layout) {
     auto window = std::make_unique<Window>();
-    for (const ControlSpec& spec : layout.controls) window->add(spec.name, makeMemoryControl(spec));
+    for (const ControlSpec& row : layout.controls) window->add(row.name, makeMemoryControl(row));
     return window;
 }
 

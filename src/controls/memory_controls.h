@@ -133,7 +133,7 @@ private:
 };
 
 // The in-memory control for one row of a layout table.
-[[nodiscard]] std::unique_ptr<Control> makeMemoryControl(const ControlSpec& spec);
+[[nodiscard]] std::unique_ptr<Control> makeMemoryControl(const ControlSpec& row);
 
 // A window holding one in-memory control per row of the layout.
 [[nodiscard]] std::unique_ptr<Window> makeMemoryWindow(const WindowSpec& layout);

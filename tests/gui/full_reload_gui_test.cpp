@@ -45,13 +45,13 @@ TEST_F(FullReloadGuiTest, ClickingTheUpdateButtonShowsTheFeedNewestFirst) {
 TEST_F(FullReloadGuiTest, AReloadFillsAllEighteenLists) {
     QTest::mouseClick(find<QPushButton>("按钮_更新号码"), Qt::LeftButton);
     int lists = 0;
-    for (const ControlSpec& spec : mainWindowLayout().controls) {
-        if (spec.kind != ControlKind::ListView) continue;
+    for (const ControlSpec& row : mainWindowLayout().controls) {
+        if (row.kind != ControlKind::ListView) continue;
         ++lists;
-        auto* list = find<QTableWidget>(spec.name);
-        ASSERT_NE(list, nullptr) << spec.name;
-        EXPECT_GT(list->rowCount(), 0) << spec.name;
-        EXPECT_FALSE(list->item(0, 1)->text().isEmpty()) << spec.name;
+        auto* list = find<QTableWidget>(row.name);
+        ASSERT_NE(list, nullptr) << row.name;
+        EXPECT_GT(list->rowCount(), 0) << row.name;
+        EXPECT_FALSE(list->item(0, 1)->text().isEmpty()) << row.name;
     }
     EXPECT_EQ(lists, 18);
     // Six draws: 9 stands at 万 in the newest only, 2 only in the oldest.

@@ -64,18 +64,18 @@ bool isKind(const QWidget* widget, ControlKind kind) {
 }
 
 TEST_F(MainWindowTest, EveryControlOfTheLayoutExistsWithItsKindAndParent) {
-    for (const ControlSpec& spec : mainWindowLayout().controls) {
-        QWidget* widget = window.widget(spec.name);
-        EXPECT_TRUE(isKind(widget, spec.kind)) << spec.name;
-        EXPECT_TRUE(window.controls().has(spec.name)) << spec.name;
+    for (const ControlSpec& row : mainWindowLayout().controls) {
+        QWidget* widget = window.widget(row.name);
+        EXPECT_TRUE(isKind(widget, row.kind)) << row.name;
+        EXPECT_TRUE(window.controls().has(row.name)) << row.name;
         if (widget == nullptr) continue;
-        EXPECT_EQ(widget->objectName(), toQString(spec.name));
-        if (spec.kind == ControlKind::TabPage) continue;
-        QWidget* parent = spec.parent.empty() ? &window : window.widget(spec.parent);
-        EXPECT_EQ(widget->parentWidget(), parent) << spec.name;
+        EXPECT_EQ(widget->objectName(), toQString(row.name));
+        if (row.kind == ControlKind::TabPage) continue;
+        QWidget* parent = row.parent.empty() ? &window : window.widget(row.parent);
+        EXPECT_EQ(widget->parentWidget(), parent) << row.name;
         EXPECT_EQ(widget->geometry(),
-                  QRect(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height))
-            << spec.name;
+                  QRect(row.rect.left, row.rect.top, row.rect.width, row.rect.height))
+            << row.name;
     }
 }
 
@@ -108,18 +108,18 @@ TEST_F(MainWindowTest, TheStartStateShowsEightsAndEmptyLists) {
     EXPECT_EQ(find<QLabel>("透明标签_显示期号")->text(), QString());
     EXPECT_EQ(find<QLabel>("透明标签_时间显示")->text(), QString());
     EXPECT_TRUE(find<QCheckBox>("选择框1")->isChecked());
-    for (const ControlSpec& spec : mainWindowLayout().controls) {
-        if (spec.kind == ControlKind::ListView) {
-            auto* list = find<QTableWidget>(spec.name);
-            EXPECT_EQ(list->rowCount(), 0) << spec.name;
+    for (const ControlSpec& row : mainWindowLayout().controls) {
+        if (row.kind == ControlKind::ListView) {
+            auto* list = find<QTableWidget>(row.name);
+            EXPECT_EQ(list->rowCount(), 0) << row.name;
             EXPECT_TRUE(list->showGrid());
-            EXPECT_EQ(list->horizontalHeaderItem(0)->text(), toQString(spec.columns[0].header));
-            EXPECT_EQ(list->columnWidth(1), spec.columns[1].width) << spec.name;
+            EXPECT_EQ(list->horizontalHeaderItem(0)->text(), toQString(row.columns[0].header));
+            EXPECT_EQ(list->columnWidth(1), row.columns[1].width) << row.name;
         }
-        if (spec.kind == ControlKind::ComboBox) {
-            auto* combo = find<QComboBox>(spec.name);
+        if (row.kind == ControlKind::ComboBox) {
+            auto* combo = find<QComboBox>(row.name);
             EXPECT_EQ(combo->count(), 5);
-            EXPECT_EQ(combo->currentText(), QStringLiteral("统计10期")) << spec.name;
+            EXPECT_EQ(combo->currentText(), QStringLiteral("统计10期")) << row.name;
         }
     }
 }

@@ -71,13 +71,13 @@ TEST_F(RefreshCycleTest, TheWindowStartsAsTheLayoutSays) {
     EXPECT_EQ(timer("时钟_自动更新").interval(), 0);
     EXPECT_EQ(timer("人数时钟").interval(), 0);
     EXPECT_EQ(window->label("标签80").caption(), "9.0");
-    for (const ControlSpec& spec : mainWindowLayout().controls) {
-        if (spec.kind == ControlKind::ListView) {
-            EXPECT_EQ(window->listView(spec.name).itemCount(), 0) << spec.name;
+    for (const ControlSpec& row : mainWindowLayout().controls) {
+        if (row.kind == ControlKind::ListView) {
+            EXPECT_EQ(window->listView(row.name).itemCount(), 0) << row.name;
         }
-        if (spec.kind == ControlKind::ComboBox) {
-            EXPECT_EQ(window->comboBox(spec.name).itemText(
-                          window->comboBox(spec.name).selectedIndex()),
+        if (row.kind == ControlKind::ComboBox) {
+            EXPECT_EQ(window->comboBox(row.name).itemText(
+                          window->comboBox(row.name).selectedIndex()),
                       "统计10期");
         }
     }

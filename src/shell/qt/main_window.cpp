@@ -19,7 +19,7 @@ MainWindow::MainWindow(const WindowSpec& layout)
     setWindowTitle(toQString(layout.title));
     setWindowIcon(windowIcon128());
     setFixedSize(layout.clientWidth, layout.clientHeight);
-    for (const ControlSpec& spec : layout.controls) add(spec);
+    for (const ControlSpec& row : layout.controls) add(row);
 }
 
 MainWindow::~MainWindow() {
@@ -31,19 +31,19 @@ QWidget* MainWindow::widget(std::string_view name) const {
     return found == widgets_.end() ? nullptr : found->second;
 }
 
-QWidget* MainWindow::parentOf(const ControlSpec& spec) const {
-    if (spec.parent.empty()) return const_cast<MainWindow*>(this);
-    QWidget* parent = widget(spec.parent);
+QWidget* MainWindow::parentOf(const ControlSpec& row) const {
+    if (row.parent.empty()) return const_cast<MainWindow*>(this);
+    QWidget* parent = widget(row.parent);
     if (parent == nullptr) {
-        throw std::logic_error("parent not made before " + std::string(spec.name));
+        throw std::logic_error("parent not made before " + std::string(row.name));
     }
     return parent;
 }
 
-void MainWindow::add(const ControlSpec& spec) {
-    MadeControl made = makeQtControl(spec, parentOf(spec));
-    if (made.widget != nullptr) widgets_.emplace(spec.name, made.widget);
-    controls_.add(spec.name, std::move(made.control));
+void MainWindow::add(const ControlSpec& row) {
+    MadeControl made = makeQtControl(row, parentOf(row));
+    if (made.widget != nullptr) widgets_.emplace(row.name, made.widget);
+    controls_.add(row.name, std::move(made.control));
 }
 
 void MainWindow::centre() {

@@ -30,8 +30,8 @@ public:
     void centre();
 
 private:
-    void add(const ControlSpec& spec);
-    [[nodiscard]] QWidget* parentOf(const ControlSpec& spec) const;
+    void add(const ControlSpec& row);
+    [[nodiscard]] QWidget* parentOf(const ControlSpec& row) const;
 
     Window controls_;
     std::unordered_map<std::string_view, QWidget*> widgets_;

@@ -23,55 +23,55 @@ namespace {
 constexpr int kListRowHeight = 18;
 constexpr int kGridRowHeight = 18;
 
-void place(QWidget* widget, const ControlSpec& spec) {
-    widget->setObjectName(toQString(spec.name));
-    widget->setGeometry(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height);
-    if (spec.font.pixelSize > 0 || !spec.font.face.empty()) {
-        widget->setFont(toQFont(spec.font, widget->font()));
+void place(QWidget* widget, const ControlSpec& row) {
+    widget->setObjectName(toQString(row.name));
+    widget->setGeometry(row.rect.left, row.rect.top, row.rect.width, row.rect.height);
+    if (row.font.pixelSize > 0 || !row.font.face.empty()) {
+        widget->setFont(toQFont(row.font, widget->font()));
     }
-    if (spec.textColour) {
+    if (row.textColour) {
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, toQColor(*spec.textColour));
-        palette.setColor(QPalette::Text, toQColor(*spec.textColour));
+        palette.setColor(QPalette::WindowText, toQColor(*row.textColour));
+        palette.setColor(QPalette::Text, toQColor(*row.textColour));
         widget->setPalette(palette);
     }
-    widget->setVisible(spec.visible);
+    widget->setVisible(row.visible);
 }
 
-QLabel* makeLabel(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(toQString(spec.caption), parent);  // owned by its parent
-    place(label, spec);
-    if (spec.centred) label->setAlignment(Qt::AlignCenter);
+QLabel* makeLabel(const ControlSpec& row, QWidget* parent) {
+    auto* label = new QLabel(toQString(row.caption), parent);  // owned by its parent
+    place(label, row);
+    if (row.centred) label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
-MadeControl makeTransparentLabel(const ControlSpec& spec, QWidget* parent) {
-    QLabel* label = makeLabel(spec, parent);
+MadeControl makeTransparentLabel(const ControlSpec& row, QWidget* parent) {
+    QLabel* label = makeLabel(row, parent);
     label->setAutoFillBackground(false);
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return {std::make_unique<QtTransparentLabel>(label), label};
 }
 
-MadeControl makeButton(const ControlSpec& spec, QWidget* parent) {
-    auto* button = new QPushButton(toQString(spec.caption), parent);
-    place(button, spec);
+MadeControl makeButton(const ControlSpec& row, QWidget* parent) {
+    auto* button = new QPushButton(toQString(row.caption), parent);
+    place(button, row);
     return {std::make_unique<QtButton>(button), button};
 }
 
-MadeControl makeCheckBox(const ControlSpec& spec, QWidget* parent) {
-    auto* box = new QCheckBox(toQString(spec.caption), parent);
-    box->setChecked(spec.checked);
-    place(box, spec);
+MadeControl makeCheckBox(const ControlSpec& row, QWidget* parent) {
+    auto* box = new QCheckBox(toQString(row.caption), parent);
+    box->setChecked(row.checked);
+    place(box, row);
     return {std::make_unique<QtCheckBox>(box), box};
 }
 
-MadeControl makeComboBox(const ControlSpec& spec, QWidget* parent) {
+MadeControl makeComboBox(const ControlSpec& row, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setEditable(false);
-    for (std::string_view item : spec.items) box->addItem(toQString(item));
-    box->setCurrentIndex(spec.items.empty() ? -1 : 0);
-    place(box, spec);
+    for (std::string_view item : row.items) box->addItem(toQString(item));
+    box->setCurrentIndex(row.items.empty() ? -1 : 0);
+    place(box, row);
     return {std::make_unique<QtComboBox>(box), box};
 }
 
@@ -87,27 +87,27 @@ void setUpTable(QTableView* table) {
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
-MadeControl makeListView(const ControlSpec& spec, QWidget* parent) {
-    auto* table = new QTableWidget(0, static_cast<int>(spec.columns.size()), parent);
+MadeControl makeListView(const ControlSpec& row, QWidget* parent) {
+    auto* table = new QTableWidget(0, static_cast<int>(row.columns.size()), parent);
     setUpTable(table);
     table->setSortingEnabled(false);
     table->verticalHeader()->setDefaultSectionSize(kListRowHeight);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     QStringList headers;
-    for (const ColumnSpec& column : spec.columns) headers << toQString(column.header);
+    for (const ColumnSpec& column : row.columns) headers << toQString(column.header);
     table->setHorizontalHeaderLabels(headers);
-    for (int column = 0; column < static_cast<int>(spec.columns.size()); ++column) {
-        table->setColumnWidth(column, spec.columns[static_cast<std::size_t>(column)].width);
+    for (int column = 0; column < static_cast<int>(row.columns.size()); ++column) {
+        table->setColumnWidth(column, row.columns[static_cast<std::size_t>(column)].width);
     }
     QPalette palette = table->palette();
     palette.setColor(QPalette::Base, Qt::white);
     table->setPalette(palette);
-    place(table, spec);
+    place(table, row);
     return {std::make_unique<QtListView>(table), table};
 }
 
-MadeControl makeGrid(const ControlSpec& spec, QWidget* parent) {
-    auto grid = std::make_unique<Grid>(static_cast<int>(spec.columns.size()), spec.rows);
+MadeControl makeGrid(const ControlSpec& row, QWidget* parent) {
+    auto grid = std::make_unique<Grid>(static_cast<int>(row.columns.size()), row.rows);
     auto* view = new QTableView(parent);
     auto* model = new GridModel(*grid, view);  // owned by the view, dies before the grid
     view->setModel(model);
@@ -115,36 +115,36 @@ MadeControl makeGrid(const ControlSpec& spec, QWidget* parent) {
     setUpTable(view);
     view->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    place(view, spec);
+    place(view, row);
     return {std::move(grid), view};
 }
 
-MadeControl makePictureBox(const ControlSpec& spec, QWidget* parent) {
+MadeControl makePictureBox(const ControlSpec& row, QWidget* parent) {
     auto* label = new QLabel(parent);
-    place(label, spec);
+    place(label, row);
     label->setAlignment(Qt::AlignCenter);
-    if (!spec.caption.empty()) {
-        label->setPixmap(brandingImage(spec.caption)
+    if (!row.caption.empty()) {
+        label->setPixmap(brandingImage(row.caption)
                              .scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
     return {std::make_unique<QtPictureBox>(label), label};
 }
 
-MadeControl makeStatusBar(const ControlSpec& spec, QWidget* parent) {
+MadeControl makeStatusBar(const ControlSpec& row, QWidget* parent) {
     auto* bar = new QWidget(parent);
-    place(bar, spec);
-    if (spec.fill) {
+    place(bar, row);
+    if (row.fill) {
         QPalette palette = bar->palette();
-        palette.setColor(QPalette::Window, toQColor(*spec.fill));
+        palette.setColor(QPalette::Window, toQColor(*row.fill));
         bar->setPalette(palette);
         bar->setAutoFillBackground(true);
     }
     std::vector<QLabel*> parts;
     int left = 0;
-    for (int width : spec.partWidths) {
+    for (int width : row.partWidths) {
         auto* part = new QLabel(bar);
-        const int partWidth = width < 0 ? spec.rect.width - left : width;
-        part->setGeometry(left, 2, partWidth, spec.rect.height - 2);
+        const int partWidth = width < 0 ? row.rect.width - left : width;
+        part->setGeometry(left, 2, partWidth, row.rect.height - 2);
         part->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         left += partWidth;
         parts.push_back(part);
@@ -152,18 +152,18 @@ MadeControl makeStatusBar(const ControlSpec& spec, QWidget* parent) {
     return {std::make_unique<QtStatusBar>(std::move(parts)), bar};
 }
 
-MadeControl makeContainer(const ControlSpec& spec, QWidget* parent) {
+MadeControl makeContainer(const ControlSpec& row, QWidget* parent) {
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
         case ControlKind::GroupBox:
-            widget = new QGroupBox(toQString(spec.caption), parent);
+            widget = new QGroupBox(toQString(row.caption), parent);
             break;
         case ControlKind::ShapeBox: {
             auto* frame = new QFrame(parent);
             frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-            if (spec.fill) {
+            if (row.fill) {
                 QPalette palette = frame->palette();
-                palette.setColor(QPalette::Window, toQColor(*spec.fill));
+                palette.setColor(QPalette::Window, toQColor(*row.fill));
                 frame->setPalette(palette);
                 frame->setAutoFillBackground(true);
                 frame->setFrameStyle(QFrame::NoFrame);
@@ -178,65 +178,65 @@ MadeControl makeContainer(const ControlSpec& spec, QWidget* parent) {
             auto* tabs = qobject_cast<QTabWidget*>(parent);
             if (tabs == nullptr) throw std::logic_error("a tab page outside a tab control");
             widget = new QWidget;
-            tabs->addTab(widget, toQString(spec.caption));  // the tab control owns the page
-            widget->setObjectName(toQString(spec.name));
+            tabs->addTab(widget, toQString(row.caption));  // the tab control owns the page
+            widget->setObjectName(toQString(row.name));
             return {std::make_unique<Container>(), widget};
         }
         default:
             throw std::logic_error("not a container");
     }
-    place(widget, spec);
+    place(widget, row);
     return {std::make_unique<Container>(), widget};
 }
 
 }  // namespace
 
-QFont toQFont(const FontSpec& spec, const QFont& base) {
+QFont toQFont(const FontSpec& layoutFont, const QFont& base) {
     QFont font = base;
-    if (!spec.face.empty()) font.setFamily(toQString(spec.face));
-    if (spec.pixelSize > 0) font.setPixelSize(spec.pixelSize);
-    font.setBold(spec.bold);
+    if (!layoutFont.face.empty()) font.setFamily(toQString(layoutFont.face));
+    if (layoutFont.pixelSize > 0) font.setPixelSize(layoutFont.pixelSize);
+    font.setBold(layoutFont.bold);
     return font;
 }
 
-MadeControl makeQtControl(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
+MadeControl makeQtControl(const ControlSpec& row, QWidget* parent) {
+    switch (row.kind) {
         case ControlKind::Label: {
-            QLabel* label = makeLabel(spec, parent);
+            QLabel* label = makeLabel(row, parent);
             return {std::make_unique<QtLabel>(label), label};
         }
         case ControlKind::TransparentLabel:
-            return makeTransparentLabel(spec, parent);
+            return makeTransparentLabel(row, parent);
         case ControlKind::Button:
-            return makeButton(spec, parent);
+            return makeButton(row, parent);
         case ControlKind::CheckBox:
-            return makeCheckBox(spec, parent);
+            return makeCheckBox(row, parent);
         case ControlKind::ComboBox:
-            return makeComboBox(spec, parent);
+            return makeComboBox(row, parent);
         case ControlKind::ListView:
-            return makeListView(spec, parent);
+            return makeListView(row, parent);
         case ControlKind::Grid:
-            return makeGrid(spec, parent);
+            return makeGrid(row, parent);
         case ControlKind::Timer: {
             auto timer = std::make_unique<QtTimer>();
-            timer->timer().setObjectName(toQString(spec.name));
-            timer->setInterval(spec.interval);
+            timer->timer().setObjectName(toQString(row.name));
+            timer->setInterval(row.interval);
             return {std::move(timer), nullptr};
         }
         case ControlKind::PictureBox:
-            return makePictureBox(spec, parent);
+            return makePictureBox(row, parent);
         case ControlKind::StatusBar:
-            return makeStatusBar(spec, parent);
+            return makeStatusBar(row, parent);
         case ControlKind::HtmlViewer: {
             auto* browser = new QTextBrowser(parent);
-            place(browser, spec);
+            place(browser, row);
             return {std::make_unique<QtHtmlViewer>(browser), browser};
         }
         case ControlKind::GroupBox:
         case ControlKind::ShapeBox:
         case ControlKind::TabControl:
         case ControlKind::TabPage:
-            return makeContainer(spec, parent);
+            return makeContainer(row, parent);
     }
     throw std::logic_error("unknown control kind");
 }

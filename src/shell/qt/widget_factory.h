@@ -17,9 +17,9 @@ struct MadeControl {
 };
 
 // `parent` is the widget of the row's parent (the window for top-level rows).
-[[nodiscard]] MadeControl makeQtControl(const ControlSpec& spec, QWidget* parent);
+[[nodiscard]] MadeControl makeQtControl(const ControlSpec& row, QWidget* parent);
 
 // The face, pixel height and weight of a layout font.
-[[nodiscard]] QFont toQFont(const FontSpec& spec, const QFont& base);
+[[nodiscard]] QFont toQFont(const FontSpec& layoutFont, const QFont& base);
 
 }  // namespace quintara::qt

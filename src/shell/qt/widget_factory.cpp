@@ -20,7 +20,10 @@
 namespace quintara::qt {
 namespace {
 
-constexpr int kListRowHeight = 18;
+// Ten rows and the header fit a per-position list of 174 px.
+constexpr int kListRowHeight = 15;
+constexpr int kListHeaderHeight = 18;
+constexpr int kStatusTextIndent = 10;
 constexpr int kGridRowHeight = 18;
 
 void place(QWidget* widget, const ControlSpec& row) {
@@ -84,15 +87,18 @@ void setUpTable(QTableView* table) {
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setWordWrap(false);
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 MadeControl makeListView(const ControlSpec& row, QWidget* parent) {
     auto* table = new QTableWidget(0, static_cast<int>(row.columns.size()), parent);
     setUpTable(table);
     table->setSortingEnabled(false);
+    table->verticalHeader()->setMinimumSectionSize(kListRowHeight);
     table->verticalHeader()->setDefaultSectionSize(kListRowHeight);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->horizontalHeader()->setFixedHeight(kListHeaderHeight);
+    // The columns are laid out to fit: no scroll bar across.
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QStringList headers;
     for (const ColumnSpec& column : row.columns) headers << toQString(column.header);
     table->setHorizontalHeaderLabels(headers);
@@ -146,6 +152,8 @@ MadeControl makeStatusBar(const ControlSpec& row, QWidget* parent) {
         const int partWidth = width < 0 ? row.rect.width - left : width;
         part->setGeometry(left, 2, partWidth, row.rect.height - 2);
         part->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // The bar starts left of the window's edge; the text must not.
+        part->setIndent(kStatusTextIndent);
         left += partWidth;
         parts.push_back(part);
     }

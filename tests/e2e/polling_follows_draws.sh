@@ -24,7 +24,8 @@ program_log=$out/e2e-program.log
 screenshot=$out/e2e.png             # the whole screen
 window_shot=$out/e2e-window.png      # the window alone (docs/window.png is one)
 
-fail() { echo "FAIL: $*"; exit 1; }
+# To standard error, so that it is seen also from inside a command substitution.
+fail() { echo "FAIL: $*" >&2; exit 1; }
 now() { echo "$EPOCHREALTIME"; }
 elapsed_since() { awk -v from="$1" -v to="$EPOCHREALTIME" 'BEGIN { print to - from }'; }
 
@@ -80,25 +81,22 @@ printf '#!/bin/sh\necho "$@" >>"%s"\n' "$work/opened" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 PATH="$work/bin:$PATH" "$program" >"$program_log" 2>&1 &
 program_pid=$!
-alive() { kill -0 "$program_pid" 2>/dev/null || { cat "$program_log"; fail "the program ended: $1"; }; }
+alive() { kill -0 "$program_pid" 2>/dev/null || { cat "$program_log" >&2; fail "the program ended: $1"; }; }
 
-window=""
-for _ in $(seq 1 150); do
-  window=$(xdotool search --name "Quintara9.0" 2>/dev/null | head -n 1 || true)
-  [[ -n $window ]] && break
-  alive "before its window appeared"
-  sleep 0.1
-done
-[[ -n $window ]] || fail "no window titled Quintara9.0 appeared"
+# The first window whose title matches $1, waited for up to 15 s; $2 names it.
+find_window() {
+  local found=""
+  for _ in $(seq 1 150); do
+    found=$(xdotool search --name "$1" 2>/dev/null | head -n 1 || true)
+    [[ -n $found ]] && { echo "$found"; return; }
+    alive "before $2 appeared"
+    sleep 0.1
+  done
+  fail "no $2 appeared"
+}
 
-box=""
-for _ in $(seq 1 150); do
-  box=$(xdotool search --name '^提示$' 2>/dev/null | head -n 1 || true)
-  [[ -n $box ]] && break
-  alive "before the welcome box appeared"
-  sleep 0.1
-done
-[[ -n $box ]] || fail "no welcome box (caption 提示) appeared"
+window=$(find_window "Quintara9.0" "the window titled Quintara9.0")
+box=$(find_window '^提示$' "the welcome box (caption 提示)")
 text_ok=0
 for _ in $(seq 1 50); do
   xdotool windowfocus --sync "$box" 2>/dev/null || true

@@ -11,11 +11,15 @@ Grid::Grid(int columnCount, int rowCount)
       rows_(static_cast<std::size_t>(rowCount), Row(static_cast<std::size_t>(columnCount))),
       columnWidths_(static_cast<std::size_t>(columnCount), 0) {}
 
-void Grid::insertRow(int position) {
+void Grid::insertRow(int position) { insertRows(position, 1); }
+
+void Grid::insertRows(int position, int count) {
+    if (count <= 0) return;
     if (position < 0 || position >= rowCount()) position = rowCount();
     auto* observer = listening();
-    if (observer != nullptr) observer->beginInsertRows(position, 1);
-    rows_.insert(rows_.begin() + position, Row(static_cast<std::size_t>(columnCount_)));
+    if (observer != nullptr) observer->beginInsertRows(position, count);
+    rows_.insert(rows_.begin() + position, static_cast<std::size_t>(count),
+                 Row(static_cast<std::size_t>(columnCount_)));
     if (observer != nullptr) observer->endInsertRows();
 }
 

@@ -47,6 +47,9 @@ public:
     // Inserts an empty row before `position`; a position outside the rows
     // (or -1) appends at the end.
     void insertRow(int position = -1);
+    // Inserts `count` empty rows before `position` at once (the same as
+    // inserting a row there `count` times).
+    void insertRows(int position, int count);
     void deleteRow(int row);
     // Deletes `count` rows from `first` at once (the same as deleting row
     // `first` `count` times).

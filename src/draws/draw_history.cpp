@@ -65,6 +65,15 @@ void DrawHistory::insertNewestDraw(std::string_view issue, std::string_view draw
     writeDraw(1, issue, drawText);
 }
 
+void DrawHistory::insertNewestDraws(const std::vector<std::string>& entries) {
+    grid_.insertRows(1, static_cast<int>(entries.size()));
+    int row = 1;
+    for (const std::string& entry : entries) {
+        const Draw draw = splitEntry(entry);
+        writeDraw(row++, draw.issue, draw.text);
+    }
+}
+
 void DrawHistory::writeDraw(int row, std::string_view issue, std::string_view drawText) {
     grid_.setCell(row, kIssueColumn, issue);
     grid_.setCell(row, kDrawColumn, drawText);

@@ -48,6 +48,9 @@ public:
     void replaceWith(const std::vector<std::string>& entries);
     // Inserts the draw at row 1; the draws held so far move down by one.
     void insertNewestDraw(std::string_view issue, std::string_view drawText);
+    // Inserts the draw entries, newest first, above the draws held so far,
+    // so that the first entry lands at row 1.
+    void insertNewestDraws(const std::vector<std::string>& entries);
 
     // Splits a draw entry into its issue (the leftmost 12 characters) and its
     // draw text (the rightmost 5), as the writers store it.

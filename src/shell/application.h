@@ -27,7 +27,8 @@ public:
     void updateTick();
     // Click of the update button: replaces the history with the feed's draws.
     void fullReload();
-    // One poll: true when a newer draw was added at row 1.
+    // One poll: true when a newer draw was added at row 1, with the draws
+    // before it that the feed holds when it does not follow the newest one.
     bool latestDrawUpdate();
     // Shows the newest draw's issue and five digits in the large labels.
     void showNewestDraw();

@@ -1,17 +1,34 @@
 #include <string>
+#include <vector>
 
+#include "draws/gap_fill.h"
 #include "shell/application.h"
 #include "shell/clock_text.h"
 
 namespace quintara {
 
 bool Application::latestDrawUpdate() {
-    const std::string entry = providers_.findNewerDraw(history_.newestIssue());
+    const std::string newest = history_.newestIssue();
+    const std::string entry = providers_.findNewerDraw(newest);
     if (entry.empty()) return false;
     const Draw draw = DrawHistory::splitEntry(entry);
-    history_.insertNewestDraw(draw.issue, draw.text);
+
+    std::string status = "提示：奖号于" + CurrentTimeText(platform_) + "成功更新";
+    if (followsOn(newest, draw.issue)) {
+        history_.insertNewestDraw(draw.issue, draw.text);
+    } else {
+        // Draws are missing between the newest held one and this one: the
+        // feed may hold them. One fetch, whatever it gives (a failed one
+        // leaves the list empty): every gap ends with a newer newest draw, so
+        // the same gap is never fetched for twice.
+        std::vector<std::string> feed;
+        providers_.fetchHistoryFeed(feed);
+        const GapFill fill = fillGap(newest, entry, feed);
+        history_.insertNewestDraws(fill.entries);
+        if (fill.missing > 0) status += "，缺少" + std::to_string(fill.missing) + "期";
+    }
     showNewestDraw();
-    setStatus("提示：奖号于" + CurrentTimeText(platform_) + "成功更新");
+    setStatus(status);
     refreshWhenAutomatic();
     return true;
 }

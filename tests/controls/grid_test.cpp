@@ -74,8 +74,11 @@ TEST(Grid, TellsItsViewBeforeAndAfterEachChange) {
     grid.setCell(1, 2, "12345");
     grid.deleteRows(1, 2);
     grid.setColumnWidth(1, 97);
+    grid.insertRows(1, 3);
+    grid.insertRows(1, 0);
     EXPECT_EQ(view.events, (std::vector<std::string>{"+1,1", "+end", "cells 1,1", "-1,2", "-end",
-                                                     "width 1,97"}));
+                                                     "width 1,97", "+1,3", "+end"}));
+    EXPECT_EQ(grid.rowCount(), 4);
 }
 
 TEST(Grid, ABatchBecomesOneReset) {

@@ -80,6 +80,18 @@ TEST_F(DrawHistoryTest, NewestDrawPushesTheOthersDown) {
     EXPECT_EQ(history.drawTexts().size(), 4u);
 }
 
+TEST_F(DrawHistoryTest, NewestDrawsGoAboveTheHeldOnesFirstEntryAtRowOne) {
+    load(2);
+    history.insertNewestDraws({"20181101-00533333", "20181101-00422222", "20181101-00311111"});
+    ASSERT_EQ(grid.rowCount(), 7);
+    EXPECT_EQ(history.drawTexts(),
+              (std::vector<std::string_view>{"33333", "22222", "11111", "10001", "10002"}));
+    EXPECT_EQ(grid.cell(3, 1), "20181101-003");
+    EXPECT_EQ(grid.cell(4, 1), "20181101-001");
+    EXPECT_EQ(grid.cell(6, 1), "");
+    EXPECT_EQ(grid.cellFont(3, 2), (CellFont{"宋体", 13, kBlack}));
+}
+
 TEST_F(DrawHistoryTest, ReadersSeeOnlyTheNewestTenThousandDraws) {
     load(10500);
     const auto texts = history.drawTexts();

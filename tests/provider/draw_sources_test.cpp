@@ -29,6 +29,14 @@ std::string newestEntry(RunningProvider& provider) {
     return entryOf(provider.book().look(1).latest.back());
 }
 
+std::size_t recordsOf(const std::string& list) {
+    std::size_t records = 0;
+    for (std::size_t at = list.find("<row "); at != std::string::npos; at = list.find("<row ", at + 1)) {
+        ++records;
+    }
+    return records;
+}
+
 // What the program asks for after the newest draw of the feed.
 NextIssue nextAfterFeed(RunningProvider& provider) {
     const auto entries = parseHistoryFeed(provider.get(kFeed).body);
@@ -96,13 +104,17 @@ TEST(ProviderDrawSources, NewlyOpenListShowsTheLatestDrawsNewestFirst) {
     EXPECT_EQ(entryFromNewlyOpenList(list.body, next.newestKey), entryOf(view.latest.front()));
     EXPECT_EQ(entryFromNewlyOpenList(list.body, 50612003), "");  // the key of 20250612-003
 
-    std::size_t records = 0;
-    for (std::size_t at = list.body.find("<row "); at != std::string::npos;
-         at = list.body.find("<row ", at + 1)) {
-        ++records;
-    }
-    EXPECT_EQ(records, 10U);
+    EXPECT_EQ(recordsOf(list.body), 10U);
     EXPECT_LT(list.body.find("expect=\"20250612003\""), list.body.find("expect=\"20250612002\""));
+}
+
+TEST(ProviderDrawSources, AShorterNewlyOpenListShowsOnlyTheNewest) {
+    RunningProvider provider({}, 2);
+    provider.clock.advance(5 * kInterval);
+    const std::string list = provider.get(kList).body;
+    EXPECT_EQ(recordsOf(list), 2U);
+    EXPECT_NE(list.find("expect=\"20250612005\""), std::string::npos);
+    EXPECT_NE(list.find("expect=\"20250612004\""), std::string::npos);
 }
 
 TEST(ProviderDrawSources, FlashDataShowsTheCurrentDrawAndTheTimeToTheNext) {

@@ -16,6 +16,7 @@ TEST(ProviderOptions, DefaultsServeTheProgramsDefaultAddress) {
     EXPECT_EQ(options.days, 3);
     EXPECT_EQ(options.interval, std::chrono::seconds{60});
     EXPECT_TRUE(options.down.empty());
+    EXPECT_EQ(options.listLength, 10U);
     EXPECT_TRUE(options.replayFolder.empty());
     EXPECT_FALSE(options.help);
 }
@@ -23,12 +24,13 @@ TEST(ProviderOptions, DefaultsServeTheProgramsDefaultAddress) {
 TEST(ProviderOptions, EveryOptionTakesItsValue) {
     const ProviderOptions options =
         parse({"--port", "0", "--seed", "4294967295", "--days", "366", "--interval", "5", "--down",
-               "api,flash,version", "--replay", "/tmp/days"});
+               "api,flash,version", "--list-length", "120", "--replay", "/tmp/days"});
     EXPECT_EQ(options.port, 0);
     EXPECT_EQ(options.seed, 4294967295U);
     EXPECT_EQ(options.days, 366);
     EXPECT_EQ(options.interval, std::chrono::seconds{5});
     EXPECT_EQ(options.down, (std::set<Source>{Source::Api, Source::Flash, Source::Version}));
+    EXPECT_EQ(options.listLength, 120U);
     EXPECT_EQ(options.replayFolder, "/tmp/days");
     EXPECT_TRUE(parse({"--help"}).help);
     EXPECT_EQ(parse({"--down", "list,feed"}).down, (std::set<Source>{Source::List, Source::Feed}));
@@ -48,6 +50,8 @@ TEST(ProviderOptions, BadArgumentsAreRefused) {
         {"--down", "api,,list"},
         {"--down", "banner"},
         {"--down", "api,"},
+        {"--list-length", "0"},
+        {"--list-length", "121"},
         {"--replay"},
         {"--verbose"},
         {"18350"},

@@ -66,17 +66,24 @@ struct Answer {
 
 class RunningProvider {
 public:
-    explicit RunningProvider(const std::set<Source>& down = {})
-        : server_(book_, down, [this](const std::string& line) {
-              const std::scoped_lock lock(logMutex_);
-              log_.push_back(line);
-          }) {}
+    explicit RunningProvider(const std::set<Source>& down = {},
+                             std::size_t listLength = kNewlyOpenCount)
+        : server_(
+              book_, down,
+              [this](const std::string& line) {
+                  const std::scoped_lock lock(logMutex_);
+                  log_.push_back(line);
+              },
+              listLength) {}
 
     [[nodiscard]] Answer get(const std::string& target) {
         const httplib::Result result = client_.Get(target.c_str());
         if (!result) return {};
         return {result->status, result->get_header_value("Content-Type"), result->body};
     }
+
+    // "127.0.0.1:port", where the program's providers are to be pointed.
+    [[nodiscard]] std::string host() const { return "127.0.0.1:" + std::to_string(port_); }
 
     [[nodiscard]] std::vector<std::string> log() {
         const std::scoped_lock lock(logMutex_);
@@ -93,7 +100,8 @@ private:
     std::mutex logMutex_;
     std::vector<std::string> log_;
     ProviderServer server_;
-    httplib::Client client_{"127.0.0.1", server_.start(0).value()};
+    int port_ = server_.start(0).value();
+    httplib::Client client_{"127.0.0.1", port_};
 };
 
 }  // namespace quintara::provider::testing

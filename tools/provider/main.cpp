@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
 
     DrawBook book(options.days, options.interval, std::move(digits),
                   [] { return std::chrono::system_clock::now(); });
-    ProviderServer server(book, options.down, logLine);
+    ProviderServer server(book, options.down, logLine, options.listLength);
     const auto port = server.start(options.port);
     if (!port) {
         std::fprintf(stderr, "quintara-provider: cannot listen on 127.0.0.1:%d\n", options.port);

@@ -8,7 +8,7 @@ namespace quintara::provider {
 
 const std::string_view kUsage =
     "usage: quintara-provider [--port N] [--seed N] [--days N] [--interval SECONDS]\n"
-    "                         [--down LIST] [--replay DIR]\n"
+    "                         [--down LIST] [--list-length N] [--replay DIR]\n"
     "Serves a simulated five-digit game on 127.0.0.1: the history feed, the lottery API,\n"
     "the newly-open list, the flash data, the version page, the banner and two pages.\n"
     "  --port N            port on 127.0.0.1 (default 18350; 0: any free port)\n"
@@ -16,6 +16,7 @@ const std::string_view kUsage =
     "  --days N            days of history before today, 120 draws each (default 3, 1 to 366)\n"
     "  --interval SECONDS  time between new draws (default 60, 1 to 86400)\n"
     "  --down LIST         these answer 503: a comma list of api,list,flash,feed,version\n"
+    "  --list-length N     draws the newly-open list shows (default 10, 1 to 120)\n"
     "  --replay DIR        draw the digits of real past draws, in order, from the day files\n"
     "                      YYYYMMDD.txt in DIR (lines \"NNN DDDDD\" or \"NNN -\")\n";
 
@@ -75,6 +76,8 @@ ProviderOptions parseOptions(std::span<const std::string_view> arguments) {
             options.interval = std::chrono::seconds{numberArgument(option, value(), 1, 86400)};
         } else if (option == "--down") {
             options.down = sourceList(value());
+        } else if (option == "--list-length") {
+            options.listLength = numberArgument<std::size_t>(option, value(), 1, kDrawsPerDay);
         } else if (option == "--replay") {
             options.replayFolder = value();
         } else {

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "draw_answers.h"
 #include "source_names.h"
 
 namespace quintara::provider {
@@ -19,6 +20,7 @@ struct ProviderOptions {
     int days = 3;
     std::chrono::seconds interval{60};
     std::set<Source> down;               // these answer 503
+    std::size_t listLength = kNewlyOpenCount;  // draws in the newly-open list
     std::filesystem::path replayFolder;  // empty: random digits from the seed
     bool help = false;
 };

@@ -17,8 +17,9 @@ constexpr int kUnavailable = 503;
 
 }  // namespace
 
-ProviderServer::ProviderServer(DrawBook& book, const std::set<Source>& down, LogLine log)
-    : book_(book), down_(down), banner_(bannerGif()) {
+ProviderServer::ProviderServer(DrawBook& book, const std::set<Source>& down, LogLine log,
+                               std::size_t listLength)
+    : book_(book), down_(down), listLength_(listLength), banner_(bannerGif()) {
     // The library's own socket options share the port with any other server
     // on it (SO_REUSEPORT), which would split the program's requests between
     // two providers: only a port left in TIME_WAIT may be taken again.
@@ -57,7 +58,7 @@ ProviderServer::ProviderServer(DrawBook& book, const std::set<Source>& down, Log
                  });
     answerSource(Source::List, R"(/static/ssc/newlyopenlist\.xml)",
                  [this](const httplib::Request&, httplib::Response& response) {
-                     const BookView view = book_.look(kNewlyOpenCount);
+                     const BookView view = book_.look(listLength_);
                      response.set_content(newlyOpenList(view.latest), kXml);
                  });
     answerSource(Source::Flash, R"(/lottery/kcflash!getDataForCqsscFlash\.jhtml)",

@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "draw_answers.h"
 #include "draw_book.h"
 #include "source_names.h"
 
@@ -20,8 +21,10 @@ using LogLine = std::function<void(const std::string& line)>;
 
 class ProviderServer {
 public:
-    // The sources in `down` answer 503; the book must outlive the server.
-    ProviderServer(DrawBook& book, const std::set<Source>& down, LogLine log);
+    // The sources in `down` answer 503 and the newly-open list shows the
+    // newest `listLength` draws; the book must outlive the server.
+    ProviderServer(DrawBook& book, const std::set<Source>& down, LogLine log,
+                   std::size_t listLength = kNewlyOpenCount);
     ~ProviderServer();  // stops serving and waits for the serving thread
 
     ProviderServer(const ProviderServer&) = delete;
@@ -37,6 +40,7 @@ private:
 
     DrawBook& book_;
     const std::set<Source> down_;
+    const std::size_t listLength_;
     const std::string banner_;
     httplib::Server server_;
     std::jthread serving_;

@@ -1,0 +1,62 @@
+#include "draws/issue_sequence.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace quintara {
+namespace {
+
+constexpr std::size_t kDateLength = 8;
+constexpr std::size_t kIssueNumberLength = 12;
+
+std::optional<int> digitsValue(std::string_view text) {
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> issueOrdinal(std::string_view issue) {
+    if (issue.size() != kIssueNumberLength || issue[kDateLength] != '-') return std::nullopt;
+    const auto year = digitsValue(issue.substr(0, 4));
+    const auto month = digitsValue(issue.substr(4, 2));
+    const auto day = digitsValue(issue.substr(6, 2));
+    const auto sequence = digitsValue(issue.substr(kDateLength + 1));
+    if (!year || !month || !day || !sequence || *sequence < 1 || *sequence > kDrawsPerDay) {
+        return std::nullopt;
+    }
+    using namespace std::chrono;
+    const year_month_day date{std::chrono::year(*year), std::chrono::month(static_cast<unsigned>(*month)),
+                              std::chrono::day(static_cast<unsigned>(*day))};
+    if (!date.ok()) return std::nullopt;
+    const std::int64_t dayNumber = sys_days(date).time_since_epoch().count();
+    return dayNumber * kDrawsPerDay + (*sequence - 1);
+}
+
+std::string successorOf(std::string_view issue) {
+    const auto ordinal = issueOrdinal(issue);
+    if (!ordinal) return {};
+    const std::int64_t next = *ordinal + 1;
+    // Days before 1970 count down from -1: round the day towards the past.
+    const std::int64_t dayNumber = (next >= 0 ? next : next - (kDrawsPerDay - 1)) / kDrawsPerDay;
+    using namespace std::chrono;
+    const year_month_day date{sys_days(days(dayNumber))};
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02u%02u-%03d", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<int>(next - dayNumber * kDrawsPerDay) + 1);
+    return text;
+}
+
+std::optional<std::int64_t> issuesBetween(std::string_view older, std::string_view newer) {
+    const auto from = issueOrdinal(older);
+    const auto to = issueOrdinal(newer);
+    if (!from || !to || *to <= *from) return std::nullopt;
+    return *to - *from - 1;
+}
+
+}  // namespace quintara

@@ -1,0 +1,28 @@
+// The order of issue numbers: 120 draws a day, day after day, so that the
+// draw after "20181101-120" is "20181102-001".
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quintara {
+
+inline constexpr int kDrawsPerDay = 120;
+
+// The place of an issue number ("20181101-120": a real date, "-", a sequence
+// 001 to 120) in the run of all draws; empty for any other text.
+[[nodiscard]] std::optional<std::int64_t> issueOrdinal(std::string_view issue);
+
+// The issue number that directly follows `issue`: the next sequence of the
+// same date, and after 120 the next day's 001. Empty when `issue` is not a
+// well-formed issue number.
+[[nodiscard]] std::string successorOf(std::string_view issue);
+
+// How many issue numbers lie strictly between `older` and `newer`; empty
+// when either is not well formed or `newer` does not come after `older`.
+[[nodiscard]] std::optional<std::int64_t> issuesBetween(std::string_view older,
+                                                        std::string_view newer);
+
+}  // namespace quintara

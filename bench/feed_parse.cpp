@@ -9,10 +9,10 @@
 #include "../tests/support/feed_document.h"
 #include "../tests/support/idle_startup_extras.h"
 #include "controls/memory_controls.h"
+#include "controls/system_platform.h"
 #include "draws/history_feed.h"
 #include "shell/application.h"
 #include "shell/main_window_layout.h"
-#include "shell/system_platform.h"
 
 namespace {
 

@@ -15,13 +15,14 @@
 #include <memory>
 #include <string>
 
+#include "controls/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "draws/draw_history.h"
 #include "real_draws.h"
 #include "shell/main_window_layout.h"
 #include "shell/qt/fonts.h"
 #include "shell/qt/main_window.h"
-#include "shell/refresh_statistics.h"
+#include "stats/statistics.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ void selectCountWindows(const Window& window, int index) {
 }
 
 void runRefresh(benchmark::State& state, const Window& window) {
-    fillHistory(window.grid(kDrawGridName), static_cast<int>(state.range(0)));
+    fillHistory(window.grid(names::kDrawGrid), static_cast<int>(state.range(0)));
     selectCountWindows(window, static_cast<int>(state.range(1)));
     for (auto _ : state) RefreshStatistics(window);
 }

@@ -10,9 +10,6 @@
 
 namespace quintara {
 
-// The grid of the main window that holds the draw history.
-inline constexpr std::string_view kDrawGridName = "高级表格_开奖";
-
 inline constexpr int kDrawReadLimit = 10000;
 inline constexpr int kIssueLength = 12;     // "20180211-001"
 inline constexpr int kDrawTextLength = 5;   // "23780"

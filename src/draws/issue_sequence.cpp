@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "text/numbers.h"
+
 namespace quintara {
 namespace {
 
@@ -10,12 +12,8 @@ constexpr std::size_t kDateLength = 8;
 constexpr std::size_t kIssueNumberLength = 12;
 
 std::optional<int> digitsValue(std::string_view text) {
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    if (!allDigits(text)) return std::nullopt;
+    return static_cast<int>(leadingInteger(text));
 }
 
 }  // namespace

@@ -3,8 +3,9 @@
 #include <optional>
 
 #include "draws/draw_history.h"
-#include "draws/keep_digits.h"
 #include "draws/next_issue.h"
+#include "text/keep_digits.h"
+#include "text/numbers.h"
 
 namespace quintara {
 namespace {
@@ -18,10 +19,6 @@ std::string entryOf(std::string_view issue, std::string_view code) {
     entry += rightmost(issue, 3);
     entry += code;
     return entry;
-}
-
-bool allDigits(std::string_view text) {
-    return text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 // The text from the start of the first `start` up to the first `end`, as the

@@ -21,11 +21,4 @@ struct NextIssue {
 // `newestIssue` as the history holds it ("20181101-120"), or empty.
 [[nodiscard]] NextIssue nextIssueAfter(std::string_view newestIssue, const LocalTime& now);
 
-// The number formed by the leading decimal digits of `text`; 0 when it starts
-// with none.
-[[nodiscard]] std::int64_t leadingInteger(std::string_view text);
-
-// The rightmost `count` characters of `text` (all of it when it is shorter).
-[[nodiscard]] std::string_view rightmost(std::string_view text, std::size_t count);
-
 }  // namespace quintara

@@ -5,8 +5,8 @@
 #include "controls/platform.h"
 #include "controls/window.h"
 #include "draws/draw_history.h"
-#include "draws/draw_providers.h"
 #include "shell/startup_extras.h"
+#include "sources/draw_providers.h"
 
 namespace quintara {
 

@@ -1,11 +1,12 @@
 #include "shell/banner.h"
 
-#include "draws/http_get.h"
+#include "controls/main_window_names.h"
+#include "net/http_get.h"
 
 namespace quintara {
 
 void showBanner(const Window& window, const std::string& bannerAddress) {
-    window.pictureBox("主界面广告").setPicture(httpGet(bannerAddress));
+    window.pictureBox(names::kBanner).setPicture(httpGet(bannerAddress));
 }
 
 }  // namespace quintara

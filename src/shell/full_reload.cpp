@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/main_window_names.h"
 #include "shell/application.h"
 
 namespace quintara {
@@ -8,7 +9,7 @@ namespace quintara {
 void Application::fullReload() {
     if (running_) return;
     const Running running(*this, false);
-    window_.button("按钮_更新号码").setEnabled(true);
+    window_.button(names::kUpdateButton).setEnabled(true);
     setStatus(" 正在更新数据，请稍后......");
 
     std::vector<std::string> entries;
@@ -20,7 +21,7 @@ void Application::fullReload() {
     }
 
     history_.replaceWith(entries);
-    window_.timer("时钟_自动更新").setInterval(kPollingInterval);
+    window_.timer(names::kUpdateTimer).setInterval(kPollingInterval);
     setStatus("");
     if (!history_.newestIssue().empty()) showNewestDraw();
     refreshWhenAutomatic();

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "controls/main_window_names.h"
+
 namespace quintara {
 namespace {
 
@@ -22,7 +24,7 @@ void onlineCountTick(const Window& window, Platform& platform) {
     for (const DigitRange& range : kDigitRanges) {
         count += std::to_string(platform.randomBetween(range.low, range.high));
     }
-    window.label("人数标签").setCaption(count);
+    window.label(names::kOnlineCountLabel).setCaption(count);
 }
 
 }  // namespace quintara

@@ -3,7 +3,6 @@
 // the program when they differ.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,10 +13,6 @@ namespace quintara {
 
 inline constexpr std::string_view kVersionPagePath = "/post-7143278-108926659-1.shtml";
 inline constexpr std::string_view kVersionMarker = "==";
-
-// The decimal number at the start of `text` (after spaces), as in "9.0",
-// "-2" or "9.1 beta"; nothing when the text does not begin with one.
-[[nodiscard]] std::optional<float> leadingNumber(std::string_view text);
 
 // Fetches the page and reads the text between its first two "==". When that
 // number equals the caption of 标签80 (as single-precision values) the

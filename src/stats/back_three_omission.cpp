@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "controls/main_window_names.h"
 #include "draws/draw_history.h"
 #include "stats/statistics.h"
 #include "stats/value_omission_list.h"
@@ -33,7 +34,7 @@ int span(const BackThreeDigits& digits) {
 void refreshBackThreeOmission(const Window& window, std::string_view listName,
                               int (*valueOf)(const BackThreeDigits&)) {
     // An empty history clears the list.
-    const auto draws = DrawHistory(window.grid(kDrawGridName)).drawTexts();
+    const auto draws = DrawHistory(window.grid(names::kDrawGrid)).drawTexts();
     fillValueOmissionList(window.listView(listName), draws, [valueOf](std::string_view text) {
         return static_cast<DigitSet>(1U << valueOf(backThreeDigits(text)));
     });
@@ -42,11 +43,11 @@ void refreshBackThreeOmission(const Window& window, std::string_view listName,
 }  // namespace
 
 void RefreshSumTailOmission(const Window& window) {
-    refreshBackThreeOmission(window, "超级列表框_杀合尾", sumTail);
+    refreshBackThreeOmission(window, names::kSumTailOmissionList, sumTail);
 }
 
 void RefreshSpanOmission(const Window& window) {
-    refreshBackThreeOmission(window, "超级列表框_杀跨度", span);
+    refreshBackThreeOmission(window, names::kSpanOmissionList, span);
 }
 
 }  // namespace quintara

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "text/numbers.h"
+
 namespace quintara {
 
 // A set of the digits 0 to 9: bit d stands for digit d.
@@ -22,11 +24,6 @@ inline constexpr PositionGroup kFrontThree{1, 3};   // 前三
 inline constexpr PositionGroup kMiddleThree{2, 4};  // 中三
 inline constexpr PositionGroup kBackThree{3, 5};    // 后三
 inline constexpr PositionGroup kAllFive{1, 5};      // 五星
-
-// The numeric value of a digit character; -1 for any other character.
-constexpr int digitValue(char character) {
-    return character >= '0' && character <= '9' ? character - '0' : -1;
-}
 
 // The one-character text of digit d, as the lists show it.
 constexpr std::string_view digitLabel(int digit) {

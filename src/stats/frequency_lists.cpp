@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "controls/main_window_names.h"
 #include "draws/draw_history.h"
 #include "stats/count_window.h"
 #include "stats/draw_digits.h"
@@ -20,10 +21,11 @@ struct FrequencyList {
 };
 
 constexpr std::array kFrequencyLists{
-    FrequencyList{"组合框_选择选几期", "超级列表框_出现次数", kBackThree},
-    FrequencyList{"组合框_选择选几期中三", "超级列表框_出现次数中三", kMiddleThree},
-    FrequencyList{"组合框_选择选几期前三", "超级列表框_出现次数前三", kFrontThree},
-    FrequencyList{"组合框_选择选几期五星", "超级列表框_出现次数五星", kAllFive},
+    FrequencyList{names::kBackThreeCountWindowBox, names::kBackThreeFrequencyList, kBackThree},
+    FrequencyList{names::kMiddleThreeCountWindowBox, names::kMiddleThreeFrequencyList,
+                  kMiddleThree},
+    FrequencyList{names::kFrontThreeCountWindowBox, names::kFrontThreeFrequencyList, kFrontThree},
+    FrequencyList{names::kAllFiveCountWindowBox, names::kAllFiveFrequencyList, kAllFive},
 };
 
 // counts[p - 1][d]: how often digit d stands at position p, from 1 to 5.
@@ -53,7 +55,7 @@ std::array<RankedEntry, kDigitCount> groupFrequencies(const PositionCounts& coun
 
 void RefreshFrequencyLists(const Window& window) {
     // An empty history leaves the four lists as they were.
-    const DrawHistory history(window.grid(kDrawGridName));
+    const DrawHistory history(window.grid(names::kDrawGrid));
     if (!history.isEmpty()) {
         std::array<int, kFrequencyLists.size()> selected;
         std::transform(kFrequencyLists.begin(), kFrequencyLists.end(), selected.begin(),

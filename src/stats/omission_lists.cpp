@@ -1,6 +1,7 @@
 // The digit omission lists: per position, and over the back three positions.
 #include <array>
 
+#include "controls/main_window_names.h"
 #include "draws/draw_history.h"
 #include "stats/statistics.h"
 #include "stats/value_omission_list.h"
@@ -14,16 +15,19 @@ struct OmissionList {
 };
 
 constexpr std::array kOmissionLists{
-    OmissionList{"超级列表框_万遗漏", {1, 1}}, OmissionList{"超级列表框_千遗漏", {2, 2}},
-    OmissionList{"超级列表框_百遗漏", {3, 3}}, OmissionList{"超级列表框_十遗漏", {4, 4}},
-    OmissionList{"超级列表框_个遗漏", {5, 5}}, OmissionList{"超级列表框_全遗漏", kBackThree},
+    OmissionList{names::kPositionOmissionLists[0], {1, 1}},
+    OmissionList{names::kPositionOmissionLists[1], {2, 2}},
+    OmissionList{names::kPositionOmissionLists[2], {3, 3}},
+    OmissionList{names::kPositionOmissionLists[3], {4, 4}},
+    OmissionList{names::kPositionOmissionLists[4], {5, 5}},
+    OmissionList{names::kBackThreeOmissionList, kBackThree},
 };
 
 }  // namespace
 
 void RefreshOmissionLists(const Window& window) {
     // An empty history clears the six lists.
-    const auto draws = DrawHistory(window.grid(kDrawGridName)).drawTexts();
+    const auto draws = DrawHistory(window.grid(names::kDrawGrid)).drawTexts();
     for (const OmissionList& list : kOmissionLists) {
         fillValueOmissionList(window.listView(list.name), draws, [&list](std::string_view text) {
             return digitsAt(text, list.positions);

@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 
+#include "controls/main_window_names.h"
 #include "draws/draw_history.h"
 #include "stats/count_window.h"
 #include "stats/digit_pairs.h"
@@ -13,12 +14,13 @@ namespace quintara {
 
 void RefreshPairFrequencyList(const Window& window) {
     // An empty history leaves the list as it was.
-    const DrawHistory history(window.grid(kDrawGridName));
+    const DrawHistory history(window.grid(names::kDrawGrid));
     if (history.isEmpty()) return;
     // The count window: the newest draws, as many as the selected item asks
     // for and the history holds.
     const auto counted =
-        history.drawTexts(countWindowSize(window.comboBox("组合框_选择选几期五星双胆").selectedIndex()));
+        history.drawTexts(countWindowSize(
+            window.comboBox(names::kPairFrequencyCountWindowBox).selectedIndex()));
 
     // A draw counts once for each pair it holds, however often the digits
     // occur; draws with the same set of digits hold the same pairs.
@@ -34,7 +36,7 @@ void RefreshPairFrequencyList(const Window& window) {
             entries[static_cast<std::size_t>(std::countr_zero(pairs))].number += drawsWithDigits[digits];
         }
     }
-    rankedFill(window.listView("超级列表框_出现次数五星双胆"), entries, "次");
+    rankedFill(window.listView(names::kPairFrequencyList), entries, "次");
 }
 
 }  // namespace quintara

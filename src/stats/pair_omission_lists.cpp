@@ -3,6 +3,7 @@
 // pair first.
 #include <array>
 
+#include "controls/main_window_names.h"
 #include "draws/draw_history.h"
 #include "stats/digit_pairs.h"
 #include "stats/omission.h"
@@ -18,17 +19,17 @@ struct PairOmissionList {
 };
 
 constexpr std::array kPairOmissionLists{
-    PairOmissionList{"超级列表框_胆码", kAllFive},
-    PairOmissionList{"超级列表框_胆码前三", kFrontThree},
-    PairOmissionList{"超级列表框_胆码中三", kMiddleThree},
-    PairOmissionList{"超级列表框_胆码后三", kBackThree},
+    PairOmissionList{names::kAllFivePairOmissionList, kAllFive},
+    PairOmissionList{names::kFrontThreePairOmissionList, kFrontThree},
+    PairOmissionList{names::kMiddleThreePairOmissionList, kMiddleThree},
+    PairOmissionList{names::kBackThreePairOmissionList, kBackThree},
 };
 
 }  // namespace
 
 void RefreshPairOmissionLists(const Window& window) {
     // An empty history leaves the four lists as they were.
-    const DrawHistory history(window.grid(kDrawGridName));
+    const DrawHistory history(window.grid(names::kDrawGrid));
     if (history.isEmpty()) return;
     const auto draws = history.drawTexts();
     // A pair that no draw read holds gets the number of draws read.

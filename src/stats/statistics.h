@@ -2,10 +2,35 @@
 // rewrites only its own list views.
 #pragma once
 
+#include <array>
+#include <string_view>
+
+#include "controls/main_window_names.h"
 #include "controls/window.h"
-#include "draws/draw_history.h"
 
 namespace quintara {
+
+// The 18 lists the steps write, in the order the steps write them.
+inline constexpr std::array<std::string_view, 18> kStatisticsLists{
+    names::kPositionOmissionLists[0], names::kPositionOmissionLists[1],
+    names::kPositionOmissionLists[2], names::kPositionOmissionLists[3],
+    names::kPositionOmissionLists[4], names::kBackThreeOmissionList,
+    names::kBackThreeFrequencyList,   names::kMiddleThreeFrequencyList,
+    names::kFrontThreeFrequencyList,  names::kAllFiveFrequencyList,
+    names::kPairFrequencyList,        names::kSumTailOmissionList,
+    names::kSpanOmissionList,         names::kAllFivePairOmissionList,
+    names::kFrontThreePairOmissionList, names::kMiddleThreePairOmissionList,
+    names::kBackThreePairOmissionList, names::kPatternOmissionList};
+
+// The combo boxes that choose the count windows of the frequency lists: 后三,
+// 中三, 前三, 五星, then the digit-pair frequency list's.
+inline constexpr std::array<std::string_view, 5> kCountWindowBoxes{
+    names::kBackThreeCountWindowBox, names::kMiddleThreeCountWindowBox,
+    names::kFrontThreeCountWindowBox, names::kAllFiveCountWindowBox,
+    names::kPairFrequencyCountWindowBox};
+
+// The six steps below, always all of them, in their fixed order.
+void RefreshStatistics(const Window& window);
 
 // Digit omission per position and over the back three positions.
 void RefreshOmissionLists(const Window& window);

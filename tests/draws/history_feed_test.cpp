@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "draws/keep_digits.h"
 #include "support/feed_document.h"
+#include "text/keep_digits.h"
 
 namespace quintara {
 namespace {

@@ -8,7 +8,7 @@
 
 #include <chrono>
 
-#include "draws/background_request.h"
+#include "net/background_request.h"
 #include "shell/qt/qt_platform.h"
 #include "support/raw_http_server.h"
 

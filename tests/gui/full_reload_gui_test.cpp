@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "controls/main_window_names.h"
 #include "draws/draw_history.h"
 #include "gui/provided_window.h"
 #include "shell/qt/text.h"
@@ -23,7 +24,7 @@ TEST_F(FullReloadGuiTest, ClickingTheUpdateButtonShowsTheFeedNewestFirst) {
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
 
-    auto* grid = find<QTableView>(kDrawGridName);
+    auto* grid = find<QTableView>(names::kDrawGrid);
     ASSERT_NE(grid, nullptr);
     const QAbstractItemModel& model = *grid->model();
     ASSERT_EQ(model.rowCount(), 7);  // six draws and the empty row

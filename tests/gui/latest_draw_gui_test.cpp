@@ -11,6 +11,7 @@
 #include <string>
 #include <thread>
 
+#include "controls/main_window_names.h"
 #include "draws/draw_history.h"
 #include "gui/provided_window.h"
 #include "shell/qt/qt_controls.h"
@@ -40,7 +41,7 @@ protected:
     }
 
     QPushButton* button() { return find<QPushButton>("按钮_更新号码"); }
-    QAbstractItemModel& grid() { return *find<QTableView>(kDrawGridName)->model(); }
+    QAbstractItemModel& grid() { return *find<QTableView>(names::kDrawGrid)->model(); }
 
     std::atomic<int> listRequests = 0;
 };

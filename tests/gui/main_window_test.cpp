@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/main_window_names.h"
 #include "draws/draw_history.h"
 #include "shell/main_window_layout.h"
 #include "shell/qt/main_window.h"
@@ -147,8 +148,8 @@ TEST_F(MainWindowTest, TheClockLabelLiesOverTheStatusBar) {
 }
 
 TEST_F(MainWindowTest, TheGridShowsItsCellsThroughTheModel) {
-    Grid& grid = window.controls().grid(kDrawGridName);
-    auto* view = find<QTableView>(kDrawGridName);
+    Grid& grid = window.controls().grid(names::kDrawGrid);
+    auto* view = find<QTableView>(names::kDrawGrid);
     grid.setCell(0, 1, "开奖期号");
     grid.insertRow(1);
     grid.setCell(1, 1, "20181101-120");
@@ -167,12 +168,12 @@ namespace {
 
 TEST(MainWindowLifetime, AShownWindowWithDrawsCanBeDestroyed) {
     auto window = std::make_unique<MainWindow>(mainWindowLayout());
-    DrawHistory history(window->controls().grid(kDrawGridName));
+    DrawHistory history(window->controls().grid(names::kDrawGrid));
     history.setUp();
     history.replaceWith({"20181101-12012345", "20181101-11967890"});
     window->show();
     QCoreApplication::processEvents();
-    auto* view = window->findChild<QTableView*>(toQString(kDrawGridName));
+    auto* view = window->findChild<QTableView*>(toQString(names::kDrawGrid));
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->model()->rowCount(), 3);
     // Destroying it must not let the view read the grid after it is gone.

@@ -11,11 +11,11 @@
 #include <string>
 
 #include "draws/history_feed.h"
-#include "draws/network_providers.h"
 #include "shell/application.h"
 #include "shell/main_window_layout.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/qt_platform.h"
+#include "sources/network_providers.h"
 #include "support/feed_document.h"
 #include "support/idle_startup_extras.h"
 #include "support/loopback_http_server.h"

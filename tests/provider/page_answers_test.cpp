@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "banner.h"
-#include "draws/text_between.h"
 #include "provider/gif_decoding.h"
 #include "provider/running_provider.h"
+#include "text/text_between.h"
 
 namespace quintara::provider::testing {
 namespace {

@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "controls/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "draws/history_feed.h"
-#include "draws/network_providers.h"
 #include "shell/application.h"
 #include "shell/main_window_layout.h"
+#include "sources/network_providers.h"
 #include "stats/statistics.h"
 #include "support/fake_platform.h"
 #include "support/feed_document.h"
@@ -56,7 +57,7 @@ protected:
     }
 
     void clickUpdate() { window->control<MemoryButton>("按钮_更新号码").click(); }
-    [[nodiscard]] const Grid& grid() const { return window->grid(kDrawGridName); }
+    [[nodiscard]] const Grid& grid() const { return window->grid(names::kDrawGrid); }
     [[nodiscard]] std::string status() const { return window->statusBar("状态条_显示").partText(0); }
     [[nodiscard]] int updateInterval() const { return window->timer("时钟_自动更新").interval(); }
     [[nodiscard]] std::string caption(std::string_view label) const {

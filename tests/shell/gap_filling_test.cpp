@@ -8,14 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "controls/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "draws/history_feed.h"
 #include "draws/issue_sequence.h"
-#include "draws/network_providers.h"
 #include "provider/running_provider.h"
 #include "shell/application.h"
 #include "shell/clock_text.h"
 #include "shell/main_window_layout.h"
+#include "sources/network_providers.h"
 #include "support/fake_platform.h"
 #include "support/idle_startup_extras.h"
 #include "support/latest_draw_host.h"
@@ -37,7 +38,7 @@ protected:
     }
 
     void poll() { window->control<MemoryTimer>("时钟_自动更新").tick(); }
-    [[nodiscard]] const Grid& grid() const { return window->grid(kDrawGridName); }
+    [[nodiscard]] const Grid& grid() const { return window->grid(names::kDrawGrid); }
     [[nodiscard]] std::string status() const { return window->statusBar("状态条_显示").partText(0); }
 
     // The issues of the history, newest first.
@@ -149,7 +150,7 @@ protected:
     }
 
     void hold(const std::vector<std::string>& entries) {
-        DrawHistory(window->grid(kDrawGridName)).replaceWith(entries);
+        DrawHistory(window->grid(names::kDrawGrid)).replaceWith(entries);
         window->timer("时钟_自动更新").setInterval(kPollingInterval);
     }
     [[nodiscard]] long feedFetches() {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "shell/application.h"
 #include "shell/clock_text.h"
@@ -86,7 +87,7 @@ TEST_F(RefreshCycleTest, TheWindowStartsAsTheLayoutSays) {
 TEST_F(RefreshCycleTest, WindowCreatedRunsTheStartUpStepsInOrder) {
     application.windowCreated();
     EXPECT_EQ(extras.steps, (std::vector<std::string>{"site", "skin 20", "banner", "version"}));
-    EXPECT_EQ(window->grid(kDrawGridName).cell(0, 1), "开奖期号");
+    EXPECT_EQ(window->grid(names::kDrawGrid).cell(0, 1), "开奖期号");
     EXPECT_EQ(timer("人数时钟").interval(), 60000);
     timer("人数时钟").tick();
     EXPECT_EQ(extras.steps.back(), "online");
@@ -122,7 +123,7 @@ TEST_F(RefreshCycleTest, UpdateTickWithoutANewerDrawChangesNothing) {
     timer("时钟_自动更新").setInterval(8000);
     timer("时钟_自动更新").tick();
     EXPECT_EQ(providers.asked, (std::vector<std::string>{""}));
-    EXPECT_EQ(window->grid(kDrawGridName).rowCount(), 2);
+    EXPECT_EQ(window->grid(names::kDrawGrid).rowCount(), 2);
     EXPECT_EQ(status(), "");
     EXPECT_EQ(timer("时钟_自动更新").interval(), 8000);
 }
@@ -134,7 +135,7 @@ TEST_F(RefreshCycleTest, UpdateTickInsertsTheNewerDrawAndShowsIt) {
     platform.now = {2026, 12, 8, 14, 0, 5};
     timer("时钟_自动更新").tick();
     EXPECT_EQ(providers.asked.back(), "20261208-041");
-    const Grid& grid = window->grid(kDrawGridName);
+    const Grid& grid = window->grid(names::kDrawGrid);
     EXPECT_EQ(grid.cell(1, 1), "20261208-042");
     EXPECT_EQ(grid.cell(2, 1), "20261208-041");
     EXPECT_EQ(window->transparentLabel("透明标签_显示期号").caption(), "20261208-042");
@@ -160,7 +161,7 @@ TEST_F(RefreshCycleTest, TicksAndClicksInsideAWaitingUpdateStartNothing) {
     EXPECT_TRUE(buttonWasDisabled);
     EXPECT_TRUE(window->button("按钮_更新号码").enabled());
     EXPECT_EQ(providers.asked.size(), 1u);
-    const Grid& grid = window->grid(kDrawGridName);
+    const Grid& grid = window->grid(names::kDrawGrid);
     ASSERT_EQ(grid.rowCount(), 4);
     EXPECT_EQ(grid.cell(1, 1), "20261208-042");
     EXPECT_EQ(grid.cell(2, 1), "20261208-041");
@@ -169,7 +170,7 @@ TEST_F(RefreshCycleTest, TicksAndClicksInsideAWaitingUpdateStartNothing) {
 TEST_F(RefreshCycleTest, FullReloadFillsTheHistoryNewestFirstAndStartsPolling) {
     providers.feed = {"20261208-04112345", "20261208-04067890", "20261208-03911111"};
     window->control<MemoryButton>("按钮_更新号码").click();
-    const Grid& grid = window->grid(kDrawGridName);
+    const Grid& grid = window->grid(names::kDrawGrid);
     ASSERT_EQ(grid.rowCount(), 5);
     EXPECT_EQ(grid.cell(1, 2), "12345");
     EXPECT_EQ(grid.cell(3, 1), "20261208-039");
@@ -186,7 +187,7 @@ TEST_F(RefreshCycleTest, FailedFullReloadKeepsHistoryAndTimerAndSaysSo) {
     timer("时钟_自动更新").setInterval(0);
     providers.feed.clear();
     window->control<MemoryButton>("按钮_更新号码").click();
-    EXPECT_EQ(window->grid(kDrawGridName).cell(1, 1), "20261208-041");
+    EXPECT_EQ(window->grid(names::kDrawGrid).cell(1, 1), "20261208-041");
     EXPECT_EQ(timer("时钟_自动更新").interval(), 0);
     EXPECT_EQ(status(), "提示：数据更新失败，请稍后重试");
 }

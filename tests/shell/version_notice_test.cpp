@@ -104,24 +104,5 @@ TEST_F(VersionNoticeTest, MarkersAroundNoNumberShowNoBox) {
     expectNothingKnown();
 }
 
-TEST(LeadingNumber, ReadsTheDecimalNumberAtTheStart) {
-    EXPECT_EQ(leadingNumber("9.0"), 9.0F);
-    EXPECT_EQ(leadingNumber("  9.1 beta"), 9.1F);
-    EXPECT_EQ(leadingNumber("10"), 10.0F);
-    EXPECT_EQ(leadingNumber("-2.5x"), -2.5F);
-    EXPECT_EQ(leadingNumber("+3"), 3.0F);
-    EXPECT_EQ(leadingNumber(".5"), 0.5F);
-    EXPECT_EQ(leadingNumber("9."), 9.0F);
-}
-
-TEST(LeadingNumber, NothingWhenTheTextDoesNotBeginWithOne) {
-    EXPECT_EQ(leadingNumber(""), std::nullopt);
-    EXPECT_EQ(leadingNumber("   "), std::nullopt);
-    EXPECT_EQ(leadingNumber("v9.0"), std::nullopt);
-    EXPECT_EQ(leadingNumber("-"), std::nullopt);
-    EXPECT_EQ(leadingNumber("+."), std::nullopt);
-    EXPECT_EQ(leadingNumber(std::string(5000, '9')), std::nullopt);  // beyond a float
-}
-
 }  // namespace
 }  // namespace quintara

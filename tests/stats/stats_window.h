@@ -8,9 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "draws/draw_history.h"
-#include "shell/main_window_layout.h"
+#include "stats/statistics_window.h"
 
 namespace quintara::testing {
 
@@ -60,7 +61,7 @@ public:
     // Replaces the draw history as the full reload does (newest draw at row
     // 1), then runs the statistics step.
     void run(void (*step)(const Window&), const Draws& newestFirst) const {
-        DrawHistory history(window_->grid(kDrawGridName));
+        DrawHistory history(window_->grid(names::kDrawGrid));
         history.clear();
         int row = 1;
         for (const std::string& text : newestFirst) {
@@ -86,7 +87,7 @@ public:
     [[nodiscard]] const Window& window() const { return *window_; }
 
 private:
-    std::unique_ptr<Window> window_ = makeMemoryWindow(mainWindowLayout());
+    std::unique_ptr<Window> window_ = makeStatisticsWindow();
 };
 
 }  // namespace quintara::testing

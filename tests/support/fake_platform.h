@@ -1,13 +1,16 @@
 // A platform for tests: a clock set by hand, a seeded or scripted generator,
-// and a record of the seeds, message boxes, opened addresses and program ends.
+// and a record of the seeds, message boxes, opened addresses and program
+// ends. Files are written and waits waited for real, by the system's own
+// platform.
 #pragma once
 
 #include <cstddef>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "shell/system_platform.h"
+#include "controls/system_platform.h"
 
 namespace quintara::testing {
 
@@ -17,17 +20,17 @@ struct ShownMessage {
     MessageIcon icon;
 };
 
-class FakePlatform : public SystemPlatform {
+class FakePlatform : public Platform {
 public:
     [[nodiscard]] LocalTime localTime() const override { return now; }
     [[nodiscard]] std::uint32_t tickCount() const override { return ticks; }
     void seedRandom(std::uint32_t seed) override {
         seeds.push_back(seed);
-        SystemPlatform::seedRandom(seed);
+        random_.seed(seed);
     }
     int randomBetween(int low, int high) override {
         randomRanges.emplace_back(low, high);
-        if (scriptedRandom.empty()) return SystemPlatform::randomBetween(low, high);
+        if (scriptedRandom.empty()) return std::uniform_int_distribution<int>(low, high)(random_);
         const int answer = scriptedRandom[nextScripted++ % scriptedRandom.size()];
         return low + answer % (high - low + 1);
     }
@@ -36,8 +39,15 @@ public:
     }
     void openAddress(std::string_view address) override { opened.emplace_back(address); }
     void endProgram() override { ++ends; }
+    bool waitDispatching(const std::function<bool()>& finished, int limitMs) override {
+        return system_.waitDispatching(finished, limitMs);
+    }
+    void wakeWait() override { system_.wakeWait(); }
     [[nodiscard]] std::string programDirectory() const override { return programFolder; }
     [[nodiscard]] std::string temporaryDirectory() const override { return temporaryFolder; }
+    bool writeFile(const std::string& path, std::string_view bytes) override {
+        return system_.writeFile(path, bytes);
+    }
 
     LocalTime now{2026, 12, 8, 9, 5, 3};
     std::uint32_t ticks = 0;
@@ -52,6 +62,10 @@ public:
     int ends = 0;
     std::string programFolder = "/nonexistent";
     std::string temporaryFolder = "/nonexistent";
+
+private:
+    std::mt19937 random_{std::random_device{}()};
+    SystemPlatform system_;
 };
 
 }  // namespace quintara::testing

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "draws/background_request.h"
+#include "net/background_request.h"
 
 namespace quintara::fetch {
 

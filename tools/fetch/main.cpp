@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/system_platform.h"
 #include "fetch_arguments.h"
-#include "shell/system_platform.h"
 
 namespace {
 

@@ -4,12 +4,10 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "text/numbers.h"
+
 namespace quintara::provider {
 namespace {
-
-bool allDigits(std::string_view text) {
-    return std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
-}
 
 // "YYYYMMDD.txt": the name sorts in date order.
 bool isDayFile(const std::filesystem::directory_entry& entry) {

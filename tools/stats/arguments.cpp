@@ -5,12 +5,10 @@
 #include <charconv>
 #include <optional>
 
+#include "stats/statistics.h"
+
 namespace quintara::stats_tool {
 namespace {
-
-constexpr std::array<std::string_view, 5> kCountWindowComboBoxes{
-    "组合框_选择选几期", "组合框_选择选几期中三", "组合框_选择选几期前三", "组合框_选择选几期五星",
-    "组合框_选择选几期五星双胆"};
 
 // An item index from -1 (no selection) to 4, and nothing else in the text.
 std::optional<int> itemIndex(std::string_view text) {
@@ -29,14 +27,14 @@ bool addSelection(std::string_view value, Request& request) {
         itemIndex(equals == std::string_view::npos ? value : value.substr(equals + 1));
     if (!index) return false;
     if (equals == std::string_view::npos) {
-        for (const std::string_view comboBox : kCountWindowComboBoxes) {
+        for (const std::string_view comboBox : kCountWindowBoxes) {
             request.selections.emplace_back(comboBox, *index);
         }
         return true;
     }
-    const auto comboBox = std::find(kCountWindowComboBoxes.begin(), kCountWindowComboBoxes.end(),
+    const auto comboBox = std::find(kCountWindowBoxes.begin(), kCountWindowBoxes.end(),
                                     value.substr(0, equals));
-    if (comboBox == kCountWindowComboBoxes.end()) return false;
+    if (comboBox == kCountWindowBoxes.end()) return false;
     request.selections.emplace_back(*comboBox, *index);
     return true;
 }

@@ -10,12 +10,13 @@
 #include <vector>
 
 #include "arguments.h"
+#include "controls/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "draws/draw_history.h"
 #include "draws/history_feed.h"
 #include "report.h"
-#include "shell/main_window_layout.h"
-#include "shell/refresh_statistics.h"
+#include "stats/statistics.h"
+#include "stats/statistics_window.h"
 
 namespace {
 
@@ -79,9 +80,9 @@ int main(int argc, char** argv) {
         return kNoDraws;
     }
 
-    const std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
+    const std::unique_ptr<Window> window = makeStatisticsWindow();
     for (const auto& [comboBox, index] : request.selections) window->comboBox(comboBox).setSelectedIndex(index);
-    DrawHistory(window->grid(kDrawGridName)).replaceWith(entries);
+    DrawHistory(window->grid(names::kDrawGrid)).replaceWith(entries);
     RefreshStatistics(*window);
 
     const std::string out = stats_tool::report(*window, request.format);

@@ -3,16 +3,10 @@
 #include <array>
 #include <cstdio>
 
+#include "stats/statistics.h"
+
 namespace quintara::stats_tool {
 namespace {
-
-constexpr std::array<std::string_view, 18> kPrintedLists{
-    "超级列表框_万遗漏",       "超级列表框_千遗漏",       "超级列表框_百遗漏",
-    "超级列表框_十遗漏",       "超级列表框_个遗漏",       "超级列表框_全遗漏",
-    "超级列表框_出现次数",     "超级列表框_出现次数中三", "超级列表框_出现次数前三",
-    "超级列表框_出现次数五星", "超级列表框_出现次数五星双胆", "超级列表框_杀合尾",
-    "超级列表框_杀跨度",       "超级列表框_胆码",         "超级列表框_胆码前三",
-    "超级列表框_胆码中三",     "超级列表框_胆码后三",     "超级列表框_混选"};
 
 void appendText(std::string& out, std::string_view name, const ListView& list) {
     out.append("[").append(name).append("]\n");
@@ -60,13 +54,15 @@ std::string jsonString(std::string_view text) {
 std::string report(const Window& window, OutputFormat format) {
     std::string out;
     if (format == OutputFormat::Text) {
-        for (const std::string_view name : kPrintedLists) appendText(out, name, window.listView(name));
+        for (const std::string_view name : kStatisticsLists) {
+            appendText(out, name, window.listView(name));
+        }
         return out;
     }
     out = "{\"lists\":[";
-    for (std::size_t index = 0; index < kPrintedLists.size(); ++index) {
+    for (std::size_t index = 0; index < kStatisticsLists.size(); ++index) {
         if (index > 0) out += ",";
-        appendJson(out, kPrintedLists[index], window.listView(kPrintedLists[index]));
+        appendJson(out, kStatisticsLists[index], window.listView(kStatisticsLists[index]));
     }
     return out += "]}\n";
 }

@@ -2,7 +2,6 @@
 // extras, and the event loop until the window is closed.
 #include <QApplication>
 
-#include "draws/network_providers.h"
 #include "shell/application.h"
 #include "shell/fixed_settings.h"
 #include "shell/main_window_layout.h"
@@ -10,6 +9,7 @@
 #include "shell/qt/main_window.h"
 #include "shell/qt/qt_platform.h"
 #include "shell/startup_steps.h"
+#include "sources/network_providers.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

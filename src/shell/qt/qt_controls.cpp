@@ -14,7 +14,7 @@
 #include <chrono>
 #include <stdexcept>
 
-#include "draws/http_get.h"
+#include "net/http_get.h"
 #include "shell/qt/text.h"
 
 namespace quintara::qt {

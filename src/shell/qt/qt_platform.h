@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "shell/system_platform.h"
+#include "controls/system_platform.h"
 
 namespace quintara::qt {
 

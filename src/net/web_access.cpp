@@ -1,0 +1,43 @@
+#include "net/web_access.h"
+
+#include "net/address_parts.h"
+#include "net/cookie_store.h"
+#include "net/curl_request.h"
+#include "net/curl_transfer.h"
+#include "net/request_flags.h"
+#include "net/request_headers.h"
+
+namespace quintara {
+
+void webAccess(RequestBlock& block, std::stop_token stop) {
+    const AddressParts parts = addressParts(block.address);
+    const RequestFlags flags = requestFlags(block.cookies, block.redirectSwitch, parts.secure);
+    std::string headerText = requestHeaderText(block, parts.address);
+    if (!flags.noCookies) {
+        if (const std::string stored = storedCookies(parts.host, parts.path, parts.secure);
+            !stored.empty()) {
+            headerText.append("Cookie: ").append(stored).append("\r\n");
+        }
+    }
+
+    const std::string userAgent = userAgentOf(block.extraHeaders);
+    const std::optional<CurlRequest> request = makeCurlRequest({.block = block,
+                                                                .parts = parts,
+                                                                .flags = flags,
+                                                                .userAgent = userAgent,
+                                                                .headerText = headerText});
+    if (!request) {
+        block.address.clear();
+        return;
+    }
+    TransferResult result = runTransfer(request->easy.get(), std::move(stop));
+    if (result.end == TransferEnd::OverBounds || result.end == TransferEnd::Stopped) {
+        result.body.clear();
+        result.headerText.clear();
+    }
+    block.address = std::move(result.body);
+    block.cookies = std::move(result.headerText);
+    storeSetCookieLines(block.cookies, parts.host);
+}
+
+}  // namespace quintara

@@ -1,0 +1,140 @@
+#include "net/http_get.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "support/loopback_http_server.h"
+
+namespace quintara {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::LoopbackHttpServer;
+
+constexpr std::size_t kMebibyte = std::size_t{1} << 20;
+
+// Serves `pieces` pieces of 1 MiB each, with a length announced or chunked.
+void serveMebibytes(httplib::Response& response, std::size_t pieces, bool announceLength) {
+    auto piece = std::make_shared<std::string>(kMebibyte, 'x');
+    if (announceLength) {
+        response.set_content_provider(pieces * kMebibyte, "application/octet-stream",
+                                      [piece](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+                                          const std::size_t inPiece = offset % kMebibyte;
+                                          return sink.write(piece->data() + inPiece,
+                                                            kMebibyte - inPiece);
+                                      });
+        return;
+    }
+    auto sent = std::make_shared<std::size_t>(0);
+    response.set_chunked_content_provider(
+        "application/octet-stream", [piece, sent, pieces](std::size_t, httplib::DataSink& sink) {
+            if ((*sent)++ == pieces) {
+                sink.done();
+                return true;
+            }
+            return sink.write(piece->data(), piece->size());
+        });
+}
+
+class HttpGetTest : public ::testing::Test {
+protected:
+    // What the routes record; made before the server and gone after it.
+    std::mutex seen;
+    std::string cacheControl;
+    std::string pragma;
+    std::atomic<bool> slowReleased = false;
+
+    LoopbackHttpServer server{[this](httplib::Server& routes) {
+        routes.Get("/feed", [this](const httplib::Request& request, httplib::Response& response) {
+            const std::lock_guard lock(seen);
+            cacheControl = request.get_header_value("Cache-Control");
+            pragma = request.get_header_value("Pragma");
+            response.set_content(std::string("bytes\0\xff as sent", 15), "text/xml");
+        });
+        routes.Get("/missing", [](const httplib::Request&, httplib::Response& response) {
+            response.status = 404;
+            response.set_content("<html>not here, but a body</html>", "text/html");
+        });
+        routes.Get("/broken", [](const httplib::Request&, httplib::Response& response) {
+            response.status = 500;
+            response.set_content("expect=1 opencode=2 opentime", "text/plain");
+        });
+        routes.Get("/empty", [](const httplib::Request&, httplib::Response&) {});
+        routes.Get(R"(/hop/(\d+))", [](const httplib::Request& request, httplib::Response& response) {
+            const int left = std::stoi(request.matches[1]);
+            response.set_redirect(left == 0 ? "/feed" : "/hop/" + std::to_string(left - 1));
+        });
+        routes.Get(R"(/mebibytes/(\d+)/(\w+))",
+                   [](const httplib::Request& request, httplib::Response& response) {
+                       serveMebibytes(response, std::stoul(request.matches[1]),
+                                      request.matches[2] == "announced");
+                   });
+        routes.Get("/slow", [this](const httplib::Request&, httplib::Response& response) {
+            for (int wait = 0; wait < 500 && !slowReleased; ++wait) std::this_thread::sleep_for(10ms);
+            response.set_content("too late", "text/plain");
+        });
+    }};
+};
+
+TEST_F(HttpGetTest, TakesTheWholeBodyAsItsBytes) {
+    EXPECT_EQ(httpGet(server.address("/feed")), std::string("bytes\0\xff as sent", 15));
+}
+
+TEST_F(HttpGetTest, AsksForAnAnswerFromTheServerNotFromACache) {
+    ASSERT_FALSE(httpGet(server.address("/feed")).empty());
+    const std::lock_guard lock(seen);
+    EXPECT_EQ(cacheControl, "no-cache");
+    EXPECT_EQ(pragma, "no-cache");
+}
+
+TEST_F(HttpGetTest, AnHttpErrorGivesNoBody) {
+    EXPECT_EQ(httpGet(server.address("/missing")), "");
+    EXPECT_EQ(httpGet(server.address("/broken")), "");
+    EXPECT_EQ(httpGet(server.address("/nowhere")), "");
+}
+
+TEST_F(HttpGetTest, AnEmptyBodyIsEmpty) { EXPECT_EQ(httpGet(server.address("/empty")), ""); }
+
+TEST_F(HttpGetTest, FollowsUpToFiveRedirects) {
+    EXPECT_EQ(httpGet(server.address("/hop/0")).size(), 15U);
+    EXPECT_EQ(httpGet(server.address("/hop/4")).size(), 15U);  // five redirects
+    EXPECT_EQ(httpGet(server.address("/hop/5")), "");          // six
+}
+
+TEST_F(HttpGetTest, ABodyOfSixtyFourMebibytesIsTakenAndALongerOneRefused) {
+    EXPECT_EQ(httpGet(server.address("/mebibytes/64/announced")).size(), kHttpGetBodyLimit);
+    EXPECT_EQ(httpGet(server.address("/mebibytes/64/chunked")).size(), kHttpGetBodyLimit);
+    EXPECT_EQ(httpGet(server.address("/mebibytes/65/announced")), "");
+    EXPECT_EQ(httpGet(server.address("/mebibytes/65/chunked")), "");
+}
+
+TEST_F(HttpGetTest, AnUnreachableHostGivesNoBody) {
+    EXPECT_EQ(httpGet("http://" + testing::closedLoopbackHost() + "/feed"), "");
+    EXPECT_EQ(httpGet("not an address"), "");
+    EXPECT_EQ(httpGet("file:///etc/hostname"), "");
+}
+
+TEST_F(HttpGetTest, AnAnswerLaterThanTheBoundGivesNoBody) {
+    const std::string body = httpGet(server.address("/slow"), {.connect = 1000ms, .whole = 200ms});
+    slowReleased = true;
+    EXPECT_EQ(body, "");
+}
+
+TEST_F(HttpGetTest, RequestsOnSeveralThreadsEachGetTheirOwnBody) {
+    auto feed = std::async(std::launch::async, [&] { return httpGet(server.address("/feed")); });
+    auto large = std::async(std::launch::async,
+                            [&] { return httpGet(server.address("/mebibytes/3/chunked")); });
+    const std::string missing = httpGet(server.address("/missing"));
+    EXPECT_EQ(feed.get().size(), 15U);
+    EXPECT_EQ(large.get().size(), 3 * kMebibyte);
+    EXPECT_EQ(missing, "");
+}
+
+}  // namespace
+}  // namespace quintara

@@ -3,16 +3,14 @@
 #include <algorithm>
 
 #include "draws/draw_history.h"
+#include "text/marked_fields.h"
 #include "text/numbers.h"
 
 namespace quintara {
 namespace {
 
-constexpr std::string_view kIssueMarker = "expect=";
-constexpr std::string_view kCodeMarker = "opencode=";
-constexpr std::string_view kEndMarker = "opentime";
-// The characters a draw's fields never reach across.
-constexpr std::string_view kLineBreaks = "\n\r\f";
+// The pattern expect=(.*?)opencode=(.*?)opentime, "." taking no line break.
+constexpr FieldMarkers kDrawMarkers{"expect=", "opencode=", "opentime", "\n\r\f"};
 constexpr std::size_t kIssueDigits = 9;  // yymmdd and the sequence number
 constexpr std::size_t kCodeDigits = 5;
 
@@ -40,35 +38,13 @@ bool makeEntry(std::string_view issueText, std::string_view codeText, std::strin
 
 }  // namespace
 
-// The draws as the pattern expect=(.*?)opencode=(.*?)opentime finds them
-// when "." takes no line break: a match starts at the first "expect=" still
-// ahead, its lazy groups end at the first "opencode=" after it and the first
-// "opentime" after that, all within one line; a line that lacks them has no
-// match further on either, so the scan goes on at the next line. Every
-// search moves forward only: one pass over the body, whatever it holds.
 std::vector<std::string> parseHistoryFeed(std::string_view body) {
     std::vector<std::string> entries;
     std::string entry;
     entry.reserve(kDrawEntryLength);
-    std::size_t lineEnd = 0;  // the break that ends the line the scan is in
-    for (std::size_t at = 0; (at = body.find(kIssueMarker, at)) != std::string_view::npos;) {
-        if (at >= lineEnd) lineEnd = std::min(body.find_first_of(kLineBreaks, at), body.size());
-        const std::string_view line = body.substr(0, lineEnd);
-        const std::size_t issue = at + kIssueMarker.size();
-        const std::size_t code = line.find(kCodeMarker, issue);
-        const std::size_t end =
-            code == std::string_view::npos ? code : line.find(kEndMarker, code + kCodeMarker.size());
-        if (end == std::string_view::npos) {
-            at = lineEnd;
-            continue;
-        }
-        const std::size_t codeStart = code + kCodeMarker.size();
-        if (makeEntry(body.substr(issue, code - issue), body.substr(codeStart, end - codeStart),
-                      entry)) {
-            entries.push_back(entry);
-        }
-        at = end + kEndMarker.size();
-    }
+    forEachMarkedFields(body, kDrawMarkers, [&](std::string_view issue, std::string_view code) {
+        if (makeEntry(issue, code, entry)) entries.push_back(entry);
+    });
     std::reverse(entries.begin(), entries.end());  // newest first
     return entries;
 }

@@ -5,6 +5,7 @@
 #include "draws/draw_history.h"
 #include "draws/next_issue.h"
 #include "text/keep_digits.h"
+#include "text/marked_fields.h"
 #include "text/numbers.h"
 
 namespace quintara {
@@ -31,39 +32,10 @@ std::string_view stretchFrom(std::string_view body, std::string_view start, std:
     return body.substr(from, to - from);
 }
 
-struct ListRecord {
-    std::string_view issue;
-    std::string_view code;
-};
-
-// The records of the newly-open list, found as the pattern
+// The records of the newly-open list, as the pattern
 // expect="(.*?)" opencode="(.*?)" opentime= finds them when "." stops at a
-// line break: the lazy groups end at the first closing marker after them,
-// and a start whose line lacks the markers can only fail, so the scan skips
-// to the next line. The work stays linear on any body.
-template <typename Visit>
-void forEachListRecord(std::string_view body, Visit visit) {
-    constexpr std::string_view kExpect = "expect=\"";
-    constexpr std::string_view kCode = "\" opencode=\"";
-    constexpr std::string_view kTime = "\" opentime=";
-    std::size_t at = 0;
-    while ((at = body.find(kExpect, at)) != std::string_view::npos) {
-        const std::size_t lineEnd = std::min(body.find('\n', at), body.size());
-        const std::string_view line = body.substr(0, lineEnd);
-        const std::size_t issueStart = at + kExpect.size();
-        const std::size_t code = line.find(kCode, issueStart);
-        const std::size_t time =
-            code == std::string_view::npos ? code : line.find(kTime, code + kCode.size());
-        if (time == std::string_view::npos) {
-            at = lineEnd;
-            continue;
-        }
-        const std::size_t codeStart = code + kCode.size();
-        visit(ListRecord{body.substr(issueStart, code - issueStart),
-                         body.substr(codeStart, time - codeStart)});
-        at = time + kTime.size();
-    }
-}
+// line feed.
+constexpr FieldMarkers kListMarkers{"expect=\"", "\" opencode=\"", "\" opentime=", "\n"};
 
 }  // namespace
 
@@ -82,11 +54,11 @@ std::string entryFromLotteryApi(std::string_view body, std::string_view nextIssu
 std::string entryFromNewlyOpenList(std::string_view body, std::int64_t newestKey) {
     std::optional<std::int64_t> oldestKey;
     std::string oldest;
-    forEachListRecord(body, [&](const ListRecord& record) {
-        if (record.issue.size() != kLongIssueDigits || !allDigits(record.issue)) return;
-        const std::int64_t key = leadingInteger(rightmost(record.issue, 8));
+    forEachMarkedFields(body, kListMarkers, [&](std::string_view issue, std::string_view code) {
+        if (issue.size() != kLongIssueDigits || !allDigits(issue)) return;
+        const std::int64_t key = leadingInteger(rightmost(issue, 8));
         if (key <= newestKey || (oldestKey && key >= *oldestKey)) return;
-        std::string entry = entryOf(record.issue, keepDigits(record.code));
+        std::string entry = entryOf(issue, keepDigits(code));
         if (entry.size() != kDrawEntryLength) return;
         oldestKey = key;
         oldest = std::move(entry);

@@ -33,12 +33,24 @@ std::string converted(std::string body, BodyConversion conversion) {
     return body;
 }
 
-BackgroundAnswer timeoutAnswer() { return {.body = std::string(kTimeoutText), .timedOut = true}; }
+BackgroundAnswer timeoutAnswer(int timeoutSeconds) {
+    return {.body = std::string(kTimeoutText),
+            .timedOut = true,
+            .outcome = {.end = TransferEnd::TimedOut,
+                        .error = "no answer within " + std::to_string(timeoutSeconds) + " s"}};
+}
+
+// What the worker hands back: the block with the answer in it, and how the
+// request ended.
+struct Answered {
+    RequestBlock block;
+    FetchOutcome outcome;
+};
 
 }  // namespace
 
 BackgroundAnswer backgroundRequest(Platform& platform, const BackgroundRequest& request) {
-    if (trimSpaces(request.address).empty()) return {};
+    if (trimSpaces(request.address).empty()) return {.outcome = {.error = "no address"}};
 
     RequestBlock block{.address = request.address,
                        .method = request.post ? "POST" : "GET",
@@ -49,24 +61,26 @@ BackgroundAnswer backgroundRequest(Platform& platform, const BackgroundRequest& 
                        .redirectSwitch = kFollowRedirects};
     // The block moves to the worker and comes back through the future: the
     // two threads never hold it at the same time.
-    std::promise<RequestBlock> answer;
-    std::future<RequestBlock> answered = answer.get_future();
+    std::promise<Answered> answer;
+    std::future<Answered> answered = answer.get_future();
     std::jthread worker;
     try {
         worker = std::jthread(
-            [&platform](std::stop_token stop, RequestBlock handed,
-                        std::promise<RequestBlock> back) {
+            [&platform](std::stop_token stop, RequestBlock handed, std::promise<Answered> back) {
+                FetchOutcome outcome;
                 try {
-                    webAccess(handed, stop);
-                } catch (const std::exception&) {
+                    outcome = webAccess(handed, stop);
+                } catch (const std::exception& error) {
                     handed.address.clear();  // out of memory: as a failed request
+                    outcome = {.error = error.what()};
                 }
-                back.set_value(std::move(handed));
+                back.set_value({std::move(handed), std::move(outcome)});
                 platform.wakeWait();
             },
             std::move(block), std::move(answer));
-    } catch (const std::system_error&) {
-        return {};  // no thread to be had: as a failed request
+    } catch (const std::system_error& error) {
+        // No thread to be had: as a failed request.
+        return {.outcome = {.error = error.what()}};
     }
 
     const bool finished = platform.waitDispatching(
@@ -77,12 +91,13 @@ BackgroundAnswer backgroundRequest(Platform& platform, const BackgroundRequest& 
     if (!finished) {
         worker.request_stop();
         worker.join();
-        return timeoutAnswer();
+        return timeoutAnswer(request.timeoutSeconds);
     }
     worker.join();
-    RequestBlock result = answered.get();
-    return {.body = converted(std::move(result.address), request.conversion),
-            .responseHeaders = std::move(result.cookies)};
+    Answered result = answered.get();
+    return {.body = converted(std::move(result.block.address), request.conversion),
+            .responseHeaders = std::move(result.block.cookies),
+            .outcome = std::move(result.outcome)};
 }
 
 }  // namespace quintara

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "controls/platform.h"
+#include "net/request_policy.h"
 
 namespace quintara {
 
@@ -37,6 +38,7 @@ struct BackgroundAnswer {
     std::string body;             // converted as asked; kTimeoutText on time-out
     std::string responseHeaders;  // raw header text of the final answer; empty on time-out
     bool timedOut = false;        // the body is kTimeoutText, not data
+    FetchOutcome outcome;         // how the request ended (TimedOut when the wait ran out)
 };
 
 // Runs the request with redirects followed. On time-out the caller has

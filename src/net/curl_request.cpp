@@ -10,9 +10,6 @@
 namespace quintara {
 namespace {
 
-constexpr long kMaxRedirects = 10;
-constexpr long kConnectTimeoutMs = 15000;
-
 // Headers libcurl adds unless the list names them: an entry "Name:" with no
 // value keeps each of them off the wire when the header text has no line
 // of that name.
@@ -100,10 +97,9 @@ bool setProxy(CurlRequest& request, const RequestWire& wire) {
            set(easy, CURLOPT_PROXYHEADER, request.proxyHeaders.get());
 }
 
+// Whether and how often redirects are followed is the request policy's.
 bool setRedirects(CURL* easy, const RequestFlags& flags) {
-    return set(easy, CURLOPT_FOLLOWLOCATION, flags.noAutoRedirect ? 0L : 1L) &&
-           set(easy, CURLOPT_MAXREDIRS, kMaxRedirects) &&
-           set(easy, CURLOPT_REDIR_PROTOCOLS_STR,
+    return set(easy, CURLOPT_REDIR_PROTOCOLS_STR,
                flags.ignoreRedirectToHttps ? "http,https" : "https") &&
            // A redirected POST stays a POST with its body, so that the
            // Content-Length of its header text stays true.
@@ -116,10 +112,7 @@ bool setConnection(CURL* easy, const std::string& address, std::string_view user
            set(easy, CURLOPT_PROTOCOLS_STR, "http,https") &&
            set(easy, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1)) &&
            set(easy, CURLOPT_USERAGENT, agent.c_str()) &&
-           set(easy, CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs) &&
-           set(easy, CURLOPT_SSL_VERIFYPEER, 1L) && set(easy, CURLOPT_SSL_VERIFYHOST, 2L) &&
-           // Worker threads: no signals for time-outs.
-           set(easy, CURLOPT_NOSIGNAL, 1L);
+           set(easy, CURLOPT_SSL_VERIFYPEER, 1L) && set(easy, CURLOPT_SSL_VERIFYHOST, 2L);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@ namespace quintara {
 namespace {
 
 struct Collector {
+    const RequestPolicy& policy;
     TransferResult result;
     std::size_t headerBytes = 0;  // of every answer of a redirect chain
     bool overBounds = false;
@@ -29,7 +30,7 @@ bool appendWithin(std::string& text, const char* data, std::size_t size, std::si
 std::size_t collectBody(char* data, std::size_t, std::size_t size, void* collector) {
     auto& into = *static_cast<Collector*>(collector);
     std::string& body = into.result.body;
-    if (!appendWithin(body, data, size, body.size() + size, kMaxBodyBytes)) {
+    if (!appendWithin(body, data, size, body.size() + size, into.policy.bodyLimit)) {
         into.overBounds = true;
         return 0;
     }
@@ -43,7 +44,7 @@ std::size_t collectHeader(char* data, std::size_t, std::size_t size, void* colle
     into.headerBytes += size;
     std::string& text = into.result.headerText;
     if (std::string_view(data, size).starts_with("HTTP/")) text.clear();
-    if (!appendWithin(text, data, size, into.headerBytes, kMaxHeaderBytes)) {
+    if (!appendWithin(text, data, size, into.headerBytes, into.policy.headerLimit)) {
         into.overBounds = true;
         return 0;
     }
@@ -89,39 +90,55 @@ TransferEnd runUntilDone(CURLM* multi, const std::stop_token& stop) {
     }
 }
 
-}  // namespace
-
-TransferResult runTransfer(CURL* easy, std::stop_token stop) {
-    Collector collector;
+// The policy's bounds on the handle, and the collector behind its callbacks.
+void setPolicy(CURL* easy, const RequestPolicy& policy, Collector& collector) {
     curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &collectBody);
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, &collector);
     curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &collectHeader);
     curl_easy_setopt(easy, CURLOPT_HEADERDATA, &collector);
     // An announced body past the bound ends the transfer before it begins.
-    curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(kMaxBodyBytes));
+    curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(policy.bodyLimit));
+    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(policy.time.connect.count()));
+    curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(policy.time.whole.count()));
+    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, policy.followRedirects ? 1L : 0L);
+    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, policy.redirectLimit);
+    // Worker threads: no signals for time-outs.
+    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+}
+
+TransferEnd endOf(CURLcode code, const Collector& collector) {
+    if (collector.overBounds || code == CURLE_FILESIZE_EXCEEDED) return TransferEnd::OverBounds;
+    if (code == CURLE_OPERATION_TIMEDOUT) return TransferEnd::TimedOut;
+    return code == CURLE_OK ? TransferEnd::Completed : TransferEnd::Failed;
+}
+
+}  // namespace
+
+TransferResult runTransfer(CURL* easy, const RequestPolicy& policy, std::stop_token stop) {
+    Collector collector{.policy = policy};
+    setPolicy(easy, policy, collector);
+    FetchOutcome& outcome = collector.result.outcome;
 
     const CurlMulti multi(curl_multi_init());
     if (!multi) return collector.result;
     const Attachment attachment(multi.get(), easy);
     if (!attachment.attached()) return collector.result;
 
-    TransferEnd end = runUntilDone(multi.get(), stop);
-    if (end == TransferEnd::Completed) {
+    outcome.end = runUntilDone(multi.get(), stop);
+    if (outcome.end == TransferEnd::Completed) {
         const CURLcode code = resultOf(multi.get());
-        if (collector.overBounds || code == CURLE_FILESIZE_EXCEEDED) {
-            end = TransferEnd::OverBounds;
-        } else if (code != CURLE_OK) {
-            end = TransferEnd::Failed;
-        }
+        outcome.end = endOf(code, collector);
+        if (code != CURLE_OK) outcome.error = curl_easy_strerror(code);
     }
+    curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &outcome.httpStatus);
     // Headers cut off before their empty line (a connection broken off, or
     // past libcurl's own bound) are no answer.
     std::string& headerText = collector.result.headerText;
-    if (end == TransferEnd::Failed && !headerText.ends_with("\n\r\n") &&
+    if (outcome.end != TransferEnd::Completed && !headerText.ends_with("\n\r\n") &&
         !headerText.ends_with("\n\n")) {
         headerText.clear();
     }
-    collector.result.end = end;
+    if (policy.errorStatusFails && outcome.httpStatus >= 400) collector.result.body.clear();
     return std::move(collector.result);
 }
 

@@ -9,7 +9,7 @@
 
 namespace quintara {
 
-void webAccess(RequestBlock& block, std::stop_token stop) {
+FetchOutcome webAccess(RequestBlock& block, std::stop_token stop) {
     const AddressParts parts = addressParts(block.address);
     const RequestFlags flags = requestFlags(block.cookies, block.redirectSwitch, parts.secure);
     std::string headerText = requestHeaderText(block, parts.address);
@@ -28,16 +28,19 @@ void webAccess(RequestBlock& block, std::stop_token stop) {
                                                                 .headerText = headerText});
     if (!request) {
         block.address.clear();
-        return;
+        return {.error = "no request can be made of this address or method"};
     }
-    TransferResult result = runTransfer(request->easy.get(), std::move(stop));
-    if (result.end == TransferEnd::OverBounds || result.end == TransferEnd::Stopped) {
+    TransferResult result = runTransfer(request->easy.get(),
+                                        webAccessPolicy(!flags.noAutoRedirect), std::move(stop));
+    const TransferEnd end = result.outcome.end;
+    if (end == TransferEnd::OverBounds || end == TransferEnd::Stopped) {
         result.body.clear();
         result.headerText.clear();
     }
     block.address = std::move(result.body);
     block.cookies = std::move(result.headerText);
     storeSetCookieLines(block.cookies, parts.host);
+    return std::move(result.outcome);
 }
 
 }  // namespace quintara

@@ -12,8 +12,8 @@ namespace quintara {
 namespace {
 
 constexpr int kSourceTimeoutSeconds = 5;
-constexpr HttpGetBounds kLotteryApiBounds{std::chrono::seconds(kSourceTimeoutSeconds),
-                                          std::chrono::seconds(kSourceTimeoutSeconds)};
+constexpr TimeBounds kLotteryApiBounds{std::chrono::seconds(kSourceTimeoutSeconds),
+                                       std::chrono::seconds(kSourceTimeoutSeconds)};
 
 std::string addressOf(const std::string& host, std::string_view path) {
     return "http://" + host + std::string(path);

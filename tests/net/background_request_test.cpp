@@ -105,6 +105,7 @@ void expectTimeOut(const RawHttpServer::Handler& handler, int limitSeconds) {
         platform, {.address = server.address("/wait"), .timeoutSeconds = limitSeconds});
     const auto waited = std::chrono::steady_clock::now() - start;
     EXPECT_TRUE(answer.timedOut);
+    EXPECT_EQ(answer.outcome.end, TransferEnd::TimedOut);
     EXPECT_EQ(answer.body, kTimeoutText);
     EXPECT_EQ(answer.responseHeaders, "");
     EXPECT_GE(waited, std::chrono::seconds(limitSeconds));

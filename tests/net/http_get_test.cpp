@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "net/page_fetch.h"
 #include "support/loopback_http_server.h"
 
 namespace quintara {
@@ -108,8 +109,8 @@ TEST_F(HttpGetTest, FollowsUpToFiveRedirects) {
 }
 
 TEST_F(HttpGetTest, ABodyOfSixtyFourMebibytesIsTakenAndALongerOneRefused) {
-    EXPECT_EQ(httpGet(server.address("/mebibytes/64/announced")).size(), kHttpGetBodyLimit);
-    EXPECT_EQ(httpGet(server.address("/mebibytes/64/chunked")).size(), kHttpGetBodyLimit);
+    EXPECT_EQ(httpGet(server.address("/mebibytes/64/announced")).size(), kResourceGetPolicy.bodyLimit);
+    EXPECT_EQ(httpGet(server.address("/mebibytes/64/chunked")).size(), kResourceGetPolicy.bodyLimit);
     EXPECT_EQ(httpGet(server.address("/mebibytes/65/announced")), "");
     EXPECT_EQ(httpGet(server.address("/mebibytes/65/chunked")), "");
 }
@@ -134,6 +135,68 @@ TEST_F(HttpGetTest, RequestsOnSeveralThreadsEachGetTheirOwnBody) {
     EXPECT_EQ(feed.get().size(), 15U);
     EXPECT_EQ(large.get().size(), 3 * kMebibyte);
     EXPECT_EQ(missing, "");
+}
+
+TEST_F(HttpGetTest, TheOutcomeTellsTheStatusTheErrorOrTheTimeOut) {
+    const HttpGetResult found = fetchResource(server.address("/feed"));
+    EXPECT_EQ(found.outcome.end, TransferEnd::Completed);
+    EXPECT_EQ(found.outcome.httpStatus, 200);
+    EXPECT_EQ(describeOutcome(found.outcome, found.body.size(), kResourceGetPolicy), "200, 15 bytes");
+
+    const HttpGetResult missing = fetchResource(server.address("/missing"));
+    EXPECT_EQ(missing.outcome.end, TransferEnd::Completed);
+    EXPECT_EQ(missing.outcome.httpStatus, 404);
+    EXPECT_EQ(missing.body, "");
+    EXPECT_EQ(describeOutcome(missing.outcome, 0, kResourceGetPolicy),
+              "404 (an error status: no body)");
+
+    const HttpGetResult closed = fetchResource("http://" + testing::closedLoopbackHost() + "/x");
+    EXPECT_EQ(closed.outcome.end, TransferEnd::Failed);
+    EXPECT_EQ(closed.outcome.httpStatus, 0);
+    EXPECT_FALSE(closed.outcome.error.empty());
+
+    RequestPolicy hurried = kResourceGetPolicy;
+    hurried.time.whole = 200ms;
+    const HttpGetResult late = fetchResource(server.address("/slow"), hurried);
+    slowReleased = true;
+    EXPECT_EQ(late.outcome.end, TransferEnd::TimedOut);
+    EXPECT_EQ(late.body, "");
+
+    const HttpGetResult tooLarge = fetchResource(server.address("/mebibytes/65/chunked"));
+    EXPECT_EQ(tooLarge.outcome.end, TransferEnd::OverBounds);
+}
+
+TEST_F(HttpGetTest, AStopEndsAFetchAtOnce) {
+    std::stop_source stop;
+    auto fetched = std::async(std::launch::async, [&] {
+        return fetchResource(server.address("/slow"), kResourceGetPolicy, stop.get_token());
+    });
+    std::this_thread::sleep_for(50ms);
+    const auto asked = std::chrono::steady_clock::now();
+    stop.request_stop();
+    const HttpGetResult result = fetched.get();
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, 1s);
+    slowReleased = true;
+    EXPECT_EQ(result.outcome.end, TransferEnd::Stopped);
+    EXPECT_EQ(result.body, "");
+}
+
+TEST_F(HttpGetTest, APageFetchHandsOverThePageOrStopsWhenItEnds) {
+    std::promise<std::string> page;
+    {
+        const PageFetch fetch(server.address("/feed"),
+                              [&page](std::string body) { page.set_value(std::move(body)); });
+        EXPECT_EQ(page.get_future().get().size(), 15U);
+    }
+    std::atomic<bool> arrived = false;
+    const auto started = std::chrono::steady_clock::now();
+    {
+        const PageFetch held(server.address("/slow"), [&arrived](std::string) { arrived = true; });
+        std::this_thread::sleep_for(50ms);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 1s);
+    slowReleased = true;
+    EXPECT_FALSE(arrived);
 }
 
 }  // namespace

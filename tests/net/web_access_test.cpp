@@ -221,7 +221,9 @@ TEST(WebAccess, HeadersPastTwoKilobytesComeBackWholeWithTheirCookies) {
 TEST(WebAccess, TheBodyOfAnErrorPageIsTheBody) {
     RawHttpServer server(answering(httpAnswer("no such page", {}, "404 Not Found")));
     RequestBlock request = block(server.address("/missing"));
-    webAccess(request);
+    const FetchOutcome outcome = webAccess(request);
+    EXPECT_EQ(outcome.end, TransferEnd::Completed);
+    EXPECT_EQ(outcome.httpStatus, 404);
     EXPECT_EQ(request.address, "no such page");
     EXPECT_TRUE(request.cookies.starts_with("HTTP/1.1 404 Not Found\r\n"));
 }
@@ -230,7 +232,9 @@ TEST(WebAccess, NoServerGivesAnEmptyBodyAndNoHeaders) {
     const std::string address = RawHttpServer(answering({})).address("/x");  // closed again
     RequestBlock request = block(address);
     request.cookies = "k=v";
-    webAccess(request);
+    const FetchOutcome outcome = webAccess(request);
+    EXPECT_EQ(outcome.end, TransferEnd::Failed);
+    EXPECT_FALSE(outcome.error.empty());
     EXPECT_EQ(request.address, "");
     EXPECT_EQ(request.cookies, "");
 }

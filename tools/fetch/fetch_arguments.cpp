@@ -53,6 +53,8 @@ std::optional<FetchArguments> parseFetchArguments(std::span<const std::string_vi
         const std::string_view argument = arguments[i];
         if (argument == "-i") {
             parsed.showHeaders = true;
+        } else if (argument == "-v") {
+            parsed.showOutcome = true;
         } else if (argument == "--post") {
             parsed.request.post = true;
         } else if (argument.starts_with("-")) {

@@ -10,13 +10,14 @@
 namespace quintara::fetch {
 
 inline constexpr std::string_view kUsage =
-    "usage: quintara-fetch [-i] [--post] [--data TEXT] [--proxy HOST:PORT]\n"
+    "usage: quintara-fetch [-i] [-v] [--post] [--data TEXT] [--proxy HOST:PORT]\n"
     "                      [--header 'Name: value']... [--cookies TEXT] [--timeout S]\n"
     "                      [--convert N] ADDRESS\n";
 
 struct FetchArguments {
     BackgroundRequest request;
     bool showHeaders = false;  // -i: the raw header text and an empty line before the body
+    bool showOutcome = false;  // -v: how the request ended, on standard error
 };
 
 // The request the arguments (without the program's name) ask for; none when

@@ -1,6 +1,8 @@
 // quintara-fetch: shows what a provider answers the program. It runs one
 // background request and writes the body to standard output as bytes, with
-// -i the raw response header text and an empty line before it.
+// -i the raw response header text and an empty line before it, with -v how
+// the request ended (status, libcurl's error or the time-out) on standard
+// error.
 // Exit status: 0 a body, 1 an empty body, 2 bad arguments, 3 time-out.
 #include <cstdio>
 #include <iostream>
@@ -33,6 +35,12 @@ int main(int argc, char** argv) {
     }
     writeBytes(answer.body);
     std::fflush(stdout);
+    if (parsed->showOutcome) {
+        std::cerr << "quintara-fetch: "
+                  << quintara::describeOutcome(answer.outcome, answer.body.size(),
+                                               quintara::webAccessPolicy(true))
+                  << '\n';
+    }
     if (answer.timedOut) return 3;
     return answer.body.empty() ? 1 : 0;
 }

@@ -3,18 +3,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
-#include <QFutureWatcher>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextBrowser>
-#include <QtConcurrent/QtConcurrentRun>
 
-#include <chrono>
 #include <stdexcept>
 
-#include "net/http_get.h"
 #include "shell/qt/text.h"
 
 namespace quintara::qt {
@@ -118,18 +115,19 @@ void QtPictureBox::setPicture(std::string_view imageBytes) {
 
 void QtHtmlViewer::navigate(std::string_view address) {
     address_ = address;
-    delete arrival_;  // a page still on its way is no longer wanted
-    auto* arrival = new QFutureWatcher<std::string>(browser_);  // dies with the browser
-    arrival_ = arrival;
-    QObject::connect(arrival, &QFutureWatcher<std::string>::finished, browser_,
-                     [browser = browser_, arrival] {
-                         browser->setHtml(toQString(arrival->result()));
-                         arrival->deleteLater();
-                     });
-    // Short bounds: the program waits for this fetch when it ends.
-    arrival->setFuture(QtConcurrent::run([address = address_] {
-        return httpGet(address, {std::chrono::seconds(5), std::chrono::seconds(5)});
-    }));
+    // A page still on its way is no longer wanted: its fetch ends here, before
+    // the next one starts.
+    fetch_.reset();
+    fetch_.emplace(address_, [browser = QPointer<QTextBrowser>(browser_)](std::string body) {
+        // On the fetch's thread: the page is shown on the GUI thread, if the
+        // browser is still there then. The application outlives both.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [browser, body = std::move(body)] {
+                if (browser) browser->setHtml(toQString(body));
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void QtStatusBar::setPartText(int part, std::string_view text) {

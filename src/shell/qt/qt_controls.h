@@ -8,8 +8,11 @@
 #include <QTableView>
 #include <QTimer>
 
+#include <optional>
+
 #include "controls/controls.h"
 #include "controls/grid.h"
+#include "net/page_fetch.h"
 
 class QCheckBox;
 class QComboBox;
@@ -123,10 +126,10 @@ private:
     std::vector<QLabel*> parts_;
 };
 
-// The hidden HTML viewer. It fetches the page it is sent to on a worker of
-// Qt's thread pool, so the window never waits for it, and shows the page
-// when it arrives. What arrives for an earlier address, or after the viewer
-// is gone, is dropped.
+// The hidden HTML viewer. It fetches the page it is sent to on a thread of
+// its own, so the window never waits for it, and shows the page when it
+// arrives. A fetch for an earlier address, or of a viewer that is gone, is
+// stopped before it shows anything.
 class QtHtmlViewer : public HtmlViewer {
 public:
     explicit QtHtmlViewer(QTextBrowser* browser) : browser_(browser) {}
@@ -136,7 +139,7 @@ public:
 private:
     QTextBrowser* browser_;
     std::string address_;
-    QPointer<QObject> arrival_;  // the watcher of the page on its way; owned by the browser
+    std::optional<PageFetch> fetch_;  // the page on its way
 };
 
 // The table model over the draw history grid: row 0 of the grid is the

@@ -1,6 +1,7 @@
 #include "controls/grid.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -8,8 +9,13 @@ namespace quintara {
 
 Grid::Grid(int columnCount, int rowCount)
     : columnCount_(columnCount),
-      rows_(static_cast<std::size_t>(rowCount), Row(static_cast<std::size_t>(columnCount))),
+      rowCount_(rowCount),
+      cells_(static_cast<std::size_t>(rowCount) * static_cast<std::size_t>(columnCount)),
       columnWidths_(static_cast<std::size_t>(columnCount), 0) {}
+
+std::deque<Grid::Cell>::iterator Grid::rowStart(int row) {
+    return cells_.begin() + static_cast<std::ptrdiff_t>(row) * columnCount_;
+}
 
 void Grid::insertRow(int position) { insertRows(position, 1); }
 
@@ -18,8 +24,8 @@ void Grid::insertRows(int position, int count) {
     if (position < 0 || position >= rowCount()) position = rowCount();
     auto* observer = listening();
     if (observer != nullptr) observer->beginInsertRows(position, count);
-    rows_.insert(rows_.begin() + position, static_cast<std::size_t>(count),
-                 Row(static_cast<std::size_t>(columnCount_)));
+    cells_.insert(rowStart(position), static_cast<std::size_t>(count) * columnCount_, Cell{});
+    rowCount_ += count;
     if (observer != nullptr) observer->endInsertRows();
 }
 
@@ -32,7 +38,8 @@ void Grid::deleteRows(int first, int count) {
     if (count == 0) return;
     auto* observer = listening();
     if (observer != nullptr) observer->beginRemoveRows(first, count);
-    rows_.erase(rows_.begin() + first, rows_.begin() + first + count);
+    cells_.erase(rowStart(first), rowStart(first + count));
+    rowCount_ -= count;
     if (observer != nullptr) observer->endRemoveRows();
 }
 
@@ -44,7 +51,8 @@ const Grid::Cell& Grid::at(int row, int column) const {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount_) {
         throw std::out_of_range("grid: no such cell");
     }
-    return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    return cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columnCount_) +
+                  static_cast<std::size_t>(column)];
 }
 
 const std::string& Grid::cell(int row, int column) const { return at(row, column).text; }
@@ -66,24 +74,34 @@ void Grid::setColumnWidth(int column, int width) {
 const CellFont& Grid::cellFont(int row, int column) const { return fonts_[at(row, column).font]; }
 
 std::uint16_t Grid::fontIndex(const CellFont& font) {
+    // The font of the last change is most often the next one's too.
+    if (fonts_[lastFont_] == font) return lastFont_;
     auto found = std::find(fonts_.begin(), fonts_.end(), font);
     if (found == fonts_.end()) found = fonts_.insert(fonts_.end(), font);
-    return static_cast<std::uint16_t>(found - fonts_.begin());
+    lastFont_ = static_cast<std::uint16_t>(found - fonts_.begin());
+    return lastFont_;
 }
 
 template <typename Change>
 void Grid::changeFonts(int firstRow, int firstColumn, int lastRow, int lastColumn, Change change) {
+    // The cells of a range mostly share one font: it is changed and looked up
+    // once for as long as the next cell has the same.
+    if (firstRow > lastRow || firstColumn > lastColumn) return;
+    (void)at(firstRow, firstColumn);  // both corners inside the grid, or no change at all
+    (void)at(lastRow, lastColumn);
+    std::optional<std::pair<std::uint16_t, std::uint16_t>> lastChange;  // from, to
     for (int row = firstRow; row <= lastRow; ++row) {
-        for (int column = firstColumn; column <= lastColumn; ++column) {
-            Cell& target = at(row, column);
-            CellFont font = fonts_[target.font];
-            change(font);
-            target.font = fontIndex(font);
+        const auto cells = rowStart(row);
+        for (auto target = cells + firstColumn; target != cells + lastColumn + 1; ++target) {
+            if (!lastChange || lastChange->first != target->font) {
+                CellFont font = fonts_[target->font];
+                change(font);
+                lastChange.emplace(target->font, fontIndex(font));
+            }
+            target->font = lastChange->second;
         }
     }
-    if (auto* observer = listening(); observer && firstRow <= lastRow) {
-        observer->cellsChanged(firstRow, lastRow);
-    }
+    if (auto* observer = listening()) observer->cellsChanged(firstRow, lastRow);
 }
 
 void Grid::setCellFontName(int firstRow, int firstColumn, int lastRow, int lastColumn,

@@ -1,11 +1,14 @@
-// The grid control: a table of text cells held as a vector of rows, so that
-// appending and inserting stay cheap at 100,000 rows and readers take cells
+// The grid control: a table of text cells held row after row in one deque,
+// so that appending at the end and inserting near the top stay cheap at
+// 100,000 rows with no heap block of a row's own, and readers take cells
 // without a call into a toolkit. A view (the Qt table model) watches it
 // through GridObserver.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,11 +41,16 @@ public:
 };
 
 class Grid : public Control {
+    struct Cell {
+        std::string text;
+        std::uint16_t font = 0;  // index into fonts_
+    };
+
 public:
     Grid(int columnCount, int rowCount);
 
     [[nodiscard]] int columnCount() const { return columnCount_; }
-    [[nodiscard]] int rowCount() const { return static_cast<int>(rows_.size()); }
+    [[nodiscard]] int rowCount() const { return rowCount_; }
 
     // Inserts an empty row before `position`; a position outside the rows
     // (or -1) appends at the end.
@@ -56,6 +64,26 @@ public:
     void deleteRows(int first, int count);
 
     [[nodiscard]] const std::string& cell(int row, int column) const;
+
+    // The cells of one row, as forEachRow hands them out.
+    class RowCells {
+    public:
+        [[nodiscard]] const std::string& text(int column) const { return row_[column].text; }
+
+    private:
+        friend class Grid;
+        explicit RowCells(std::deque<Cell>::const_iterator row) : row_(row) {}
+        std::deque<Cell>::const_iterator row_;
+    };
+    // Calls `visit(cells)` for rows `first` to `last` in turn, while it
+    // returns true: a walk down the rows without looking each cell up.
+    template <typename Visit>
+    void forEachRow(int first, int last, Visit visit) const {
+        if (first > last) return;
+        if (first < 0 || last >= rowCount()) throw std::out_of_range("grid: no such rows");
+        auto row = cells_.begin() + static_cast<std::ptrdiff_t>(first) * columnCount_;
+        for (int at = first; at <= last && visit(RowCells(row)); ++at) row += columnCount_;
+    }
     void setCell(int row, int column, std::string_view text);
 
     [[nodiscard]] int columnWidth(int column) const;
@@ -83,23 +111,21 @@ public:
     };
 
 private:
-    struct Cell {
-        std::string text;
-        std::uint16_t font = 0;  // index into fonts_
-    };
-    using Row = std::vector<Cell>;
 
     [[nodiscard]] Cell& at(int row, int column);
     [[nodiscard]] const Cell& at(int row, int column) const;
+    [[nodiscard]] std::deque<Cell>::iterator rowStart(int row);
     template <typename Change>
     void changeFonts(int firstRow, int firstColumn, int lastRow, int lastColumn, Change change);
     std::uint16_t fontIndex(const CellFont& font);
     [[nodiscard]] GridObserver* listening() const { return batchDepth_ == 0 ? observer_ : nullptr; }
 
     int columnCount_;
-    std::vector<Row> rows_;
+    int rowCount_;
+    std::deque<Cell> cells_;  // row 0's cells, then row 1's, ...
     std::vector<int> columnWidths_;
     std::vector<CellFont> fonts_{CellFont{}};
+    std::uint16_t lastFont_ = 0;  // the index fontIndex found last
     GridObserver* observer_ = nullptr;
     int batchDepth_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "draws/draw_history.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quintara {
 namespace {
@@ -10,6 +11,12 @@ constexpr int kDrawColumn = 2;
 constexpr std::string_view kCellFace = "宋体";
 constexpr int kHeaderFontSize = 15;
 constexpr int kCellFontSize = 13;
+
+// The leftmost 12 and the rightmost 5 characters of a draw entry.
+std::pair<std::string_view, std::string_view> entryParts(std::string_view entry) {
+    return {entry.substr(0, std::min<std::size_t>(kIssueLength, entry.size())),
+            entry.substr(entry.size() - std::min<std::size_t>(kDrawTextLength, entry.size()))};
+}
 
 }  // namespace
 
@@ -34,9 +41,11 @@ std::vector<std::string_view> DrawHistory::drawTexts(int limit) const {
     std::vector<std::string_view> texts;
     const int lastRow = std::min(limit, grid_.rowCount() - 1);
     texts.reserve(static_cast<std::size_t>(std::max(lastRow, 0)));
-    for (int row = 1; row <= lastRow && !grid_.cell(row, kIssueColumn).empty(); ++row) {
-        texts.emplace_back(grid_.cell(row, kDrawColumn));
-    }
+    grid_.forEachRow(1, lastRow, [&texts](const Grid::RowCells& row) {
+        if (row.text(kIssueColumn).empty()) return false;
+        texts.emplace_back(row.text(kDrawColumn));
+        return true;
+    });
     return texts;
 }
 
@@ -53,11 +62,11 @@ void DrawHistory::appendDraw(int row, std::string_view issue, std::string_view d
 void DrawHistory::replaceWith(const std::vector<std::string>& entries) {
     const Grid::Batch batch(grid_);
     clear();
-    int row = 1;
-    for (const std::string& entry : entries) {
-        const Draw draw = splitEntry(entry);
-        appendDraw(row++, draw.issue, draw.text);
-    }
+    // The same as appending the draws one by one: after the clear, row 1 is
+    // the empty row that draw 1 is written into, and an empty row follows
+    // the last draw.
+    grid_.insertRows(grid_.rowCount(), static_cast<int>(entries.size()));
+    writeDraws(1, entries);
 }
 
 void DrawHistory::insertNewestDraw(std::string_view issue, std::string_view drawText) {
@@ -67,11 +76,22 @@ void DrawHistory::insertNewestDraw(std::string_view issue, std::string_view draw
 
 void DrawHistory::insertNewestDraws(const std::vector<std::string>& entries) {
     grid_.insertRows(1, static_cast<int>(entries.size()));
-    int row = 1;
+    writeDraws(1, entries);
+}
+
+void DrawHistory::writeDraws(int firstRow, const std::vector<std::string>& entries) {
+    if (entries.empty()) return;
+    int row = firstRow;
     for (const std::string& entry : entries) {
-        const Draw draw = splitEntry(entry);
-        writeDraw(row++, draw.issue, draw.text);
+        const auto [issue, text] = entryParts(entry);
+        grid_.setCell(row, kIssueColumn, issue);
+        grid_.setCell(row, kDrawColumn, text);
+        ++row;
     }
+    // Every cell written gets its font as writeDraw gives it, all at once.
+    const int lastRow = row - 1;
+    grid_.setCellFontSize(firstRow, kIssueColumn, lastRow, kDrawColumn, kCellFontSize);
+    grid_.setCellFontName(firstRow, kIssueColumn, lastRow, kDrawColumn, kCellFace);
 }
 
 void DrawHistory::writeDraw(int row, std::string_view issue, std::string_view drawText) {
@@ -82,10 +102,8 @@ void DrawHistory::writeDraw(int row, std::string_view issue, std::string_view dr
 }
 
 Draw DrawHistory::splitEntry(std::string_view entry) {
-    const auto issueLength = std::min<std::size_t>(kIssueLength, entry.size());
-    const auto textLength = std::min<std::size_t>(kDrawTextLength, entry.size());
-    return {std::string(entry.substr(0, issueLength)),
-            std::string(entry.substr(entry.size() - textLength))};
+    const auto [issue, text] = entryParts(entry);
+    return {std::string(issue), std::string(text)};
 }
 
 }  // namespace quintara

@@ -57,6 +57,8 @@ public:
 
 private:
     void writeDraw(int row, std::string_view issue, std::string_view drawText);
+    // Writes the entries into the rows from `firstRow` on, which are there.
+    void writeDraws(int firstRow, const std::vector<std::string>& entries);
 
     Grid& grid_;
 };

@@ -1,7 +1,8 @@
 // quintara-stats: reads a history feed, fills the draw history of an
 // in-memory main window as the full reload does, refreshes the statistics
 // and prints the 18 lists.
-#include <array>
+#include <algorithm>
+#include <optional>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "controls/memory_controls.h"
 #include "draws/draw_history.h"
 #include "draws/history_feed.h"
+#include "feed_bytes.h"
 #include "report.h"
 #include "stats/statistics.h"
 #include "stats/statistics_window.h"
@@ -26,25 +28,6 @@ constexpr int kDone = 0;
 constexpr int kNoDraws = 1;
 constexpr int kCannotRun = 2;
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// The whole document, or false with errno set.
-bool readAll(std::FILE* file, std::string& body) {
-    std::array<char, 1 << 16> buffer;
-    std::size_t got = 0;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) body.append(buffer.data(), got);
-    return std::ferror(file) == 0;
-}
-
-bool readFeed(const std::string& path, std::string& body) {
-    if (path == "-") return readAll(stdin, body);
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    return file != nullptr && readAll(file.get(), body);
-}
-
-// Replaces the draw history with the feed's entries, newest at row 1.
 void printUsage(std::FILE* stream) {
     std::fwrite(stats_tool::kUsage.data(), 1, stats_tool::kUsage.size(), stream);
 }
@@ -70,11 +53,9 @@ int main(int argc, char** argv) {
         return kDone;
     }
 
-    std::string body;
-    if (!readFeed(request.feed, body)) {
-        return fail(kCannotRun, "cannot read " + request.feed + ": " + std::strerror(errno));
-    }
-    const std::vector<std::string> entries = parseHistoryFeed(body);
+    const std::optional<stats_tool::FeedBytes> feed = stats_tool::FeedBytes::read(request.feed);
+    if (!feed) return fail(kCannotRun, "cannot read " + request.feed + ": " + std::strerror(errno));
+    std::vector<std::string> entries = parseHistoryFeed(feed->bytes());
     if (entries.empty()) {
         std::fputs("no draws in feed\n", stderr);
         return kNoDraws;
@@ -82,6 +63,9 @@ int main(int argc, char** argv) {
 
     const std::unique_ptr<Window> window = makeStatisticsWindow();
     for (const auto& [comboBox, index] : request.selections) window->comboBox(comboBox).setSelectedIndex(index);
+    // The statistics read the newest 10000 draws only: the history holds no
+    // more than those.
+    entries.resize(std::min<std::size_t>(entries.size(), kDrawReadLimit));
     DrawHistory(window->grid(names::kDrawGrid)).replaceWith(entries);
     RefreshStatistics(*window);
 

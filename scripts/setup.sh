@@ -12,6 +12,7 @@ packages=(
   libicu-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcpp-httplib-dev
+  nlohmann-json3-dev
   fonts-noto-cjk
   xvfb xauth xdotool imagemagick
 )

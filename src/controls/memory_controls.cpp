@@ -34,13 +34,22 @@ int MemoryListView::appendItem() {
 }
 
 void MemoryListView::setItemText(int item, int column, std::string_view text) {
-    checkedAt(checkedAt(items_, item, "list view: no such item"), column,
+    checkedAt(checkedAt(items_, item, "list view: no such item").texts, column,
               "list view: no such column") = text;
 }
 
 std::string MemoryListView::itemText(int item, int column) const {
-    return checkedAt(checkedAt(items_, item, "list view: no such item"), column,
+    return checkedAt(checkedAt(items_, item, "list view: no such item").texts, column,
                      "list view: no such column");
+}
+
+void MemoryListView::setItemDetail(int item, RowDetail detail) {
+    checkedAt(items_, item, "list view: no such item").detail = std::move(detail);
+}
+
+const RowDetail* MemoryListView::itemDetail(int item) const {
+    const auto& detail = checkedAt(items_, item, "list view: no such item").detail;
+    return detail ? &*detail : nullptr;
 }
 
 void MemoryTimer::tick() const {

@@ -85,9 +85,15 @@ public:
     void setItemText(int item, int column, std::string_view text) override;
     [[nodiscard]] int itemCount() const override { return static_cast<int>(items_.size()); }
     [[nodiscard]] std::string itemText(int item, int column) const override;
+    void setItemDetail(int item, RowDetail detail) override;
+    [[nodiscard]] const RowDetail* itemDetail(int item) const override;
 
 private:
-    std::vector<std::array<std::string, 2>> items_;
+    struct Item {
+        std::array<std::string, 2> texts;
+        std::optional<RowDetail> detail;
+    };
+    std::vector<Item> items_;
 };
 
 class MemoryTimer : public Timer {

@@ -5,6 +5,7 @@
 
 #include "controls/main_window_names.h"
 #include "draws/draw_history.h"
+#include "stats/fair_chances.h"
 #include "stats/statistics.h"
 #include "stats/value_omission_list.h"
 
@@ -15,39 +16,56 @@ using BackThreeDigits = std::array<int, 3>;
 
 // Characters 3 to 5 of the draw text; one that is missing or not a digit
 // counts as 0.
-BackThreeDigits backThreeDigits(std::string_view drawText) {
+constexpr BackThreeDigits backThreeDigits(std::string_view drawText) {
     BackThreeDigits digits{};
-    for (std::size_t index = 0; index < digits.size(); ++index) {
-        const std::size_t position = static_cast<std::size_t>(kBackThree.first) - 1 + index;
-        if (position < drawText.size()) digits[index] = std::max(digitValue(drawText[position]), 0);
+    const std::size_t first = static_cast<std::size_t>(kBackThree.first) - 1;
+    for (std::size_t index = 0; index < digits.size() && first + index < drawText.size(); ++index) {
+        digits[index] = std::max(digitValue(drawText[first + index]), 0);
     }
     return digits;
 }
 
-int sumTail(const BackThreeDigits& digits) { return (digits[0] + digits[1] + digits[2]) % 10; }
+constexpr int sumTail(const BackThreeDigits& digits) { return (digits[0] + digits[1] + digits[2]) % 10; }
 
-int span(const BackThreeDigits& digits) {
-    const auto [smallest, largest] = std::minmax_element(digits.begin(), digits.end());
-    return *largest - *smallest;
+constexpr int span(const BackThreeDigits& digits) {
+    return std::max({digits[0], digits[1], digits[2]}) - std::min({digits[0], digits[1], digits[2]});
 }
 
+template <int (*valueOf)(const BackThreeDigits&)>
 void refreshBackThreeOmission(const Window& window, std::string_view listName,
-                              int (*valueOf)(const BackThreeDigits&)) {
+                              const ValueChances& chances) {
     // An empty history clears the list.
     const auto draws = DrawHistory(window.grid(names::kDrawGrid)).drawTexts();
-    fillValueOmissionList(window.listView(listName), draws, [valueOf](std::string_view text) {
-        return static_cast<DigitSet>(1U << valueOf(backThreeDigits(text)));
+    const auto histories = itemHistories<kDigitCount>(draws, [](std::string_view text) {
+        return ItemSet<kDigitCount>{std::uint64_t{1} << valueOf(backThreeDigits(text))};
     });
+    writeValueOmissions(window.listView(listName), histories, static_cast<int>(draws.size()),
+                        chances);
 }
+
+// Every sum tail is as likely as any other.
+constexpr ValueChances kSumTailChances = [] {
+    ValueChances chances{};
+    chances.fill(fair_chance::kOneOfTen);
+    return chances;
+}();
+
+constexpr ValueChances kSpanChances = [] {
+    ValueChances chances{};
+    for (int value = 0; value < kDigitCount; ++value) {
+        chances[static_cast<std::size_t>(value)] = fair_chance::span(value);
+    }
+    return chances;
+}();
 
 }  // namespace
 
 void RefreshSumTailOmission(const Window& window) {
-    refreshBackThreeOmission(window, names::kSumTailOmissionList, sumTail);
+    refreshBackThreeOmission<sumTail>(window, names::kSumTailOmissionList, kSumTailChances);
 }
 
 void RefreshSpanOmission(const Window& window) {
-    refreshBackThreeOmission(window, names::kSpanOmissionList, span);
+    refreshBackThreeOmission<span>(window, names::kSpanOmissionList, kSpanChances);
 }
 
 }  // namespace quintara

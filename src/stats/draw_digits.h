@@ -2,6 +2,7 @@
 // are the positions 万, 千, 百, 十 and 个; a position group is a run of them.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -42,13 +43,34 @@ constexpr void forEachDigitAt(std::string_view drawText, PositionGroup group, Vi
     }
 }
 
+// The digit at each position 1 to 5 of a draw, as a set of one digit (none
+// where the character is missing or no digit): read once per draw, then as
+// many groups taken from it as a step needs.
+class PositionDigits {
+public:
+    constexpr explicit PositionDigits(std::string_view drawText) {
+        for (std::size_t at = 0; at < digits_.size() && at < drawText.size(); ++at) {
+            const int digit = digitValue(drawText[at]);
+            digits_[at] = digit < 0 ? DigitSet{0} : static_cast<DigitSet>(1U << digit);
+        }
+    }
+
+    // The digits that stand at the group's positions.
+    [[nodiscard]] constexpr DigitSet in(PositionGroup group) const {
+        DigitSet digits = 0;
+        for (int position = group.first; position <= group.last; ++position) {
+            digits = static_cast<DigitSet>(digits | digits_[static_cast<std::size_t>(position - 1)]);
+        }
+        return digits;
+    }
+
+private:
+    std::array<DigitSet, kAllFive.last> digits_{};
+};
+
 // The digits that stand at the group's positions.
 constexpr DigitSet digitsAt(std::string_view drawText, PositionGroup group) {
-    DigitSet digits = 0;
-    forEachDigitAt(drawText, group, [&digits](int, int digit) {
-        digits = static_cast<DigitSet>(digits | (1U << digit));
-    });
-    return digits;
+    return PositionDigits(drawText).in(group);
 }
 
 }  // namespace quintara

@@ -1,5 +1,6 @@
 // The digit frequency lists: how often each digit stands at the positions of
-// a group within the count window, the hottest digit first.
+// a group within the count window, the hottest digit first. Each row's
+// detail looks at all draws read.
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -8,7 +9,10 @@
 #include "draws/draw_history.h"
 #include "stats/count_window.h"
 #include "stats/draw_digits.h"
+#include "stats/item_history.h"
+#include "stats/list_items.h"
 #include "stats/ranked_fill.h"
+#include "stats/row_detail.h"
 #include "stats/statistics.h"
 
 namespace quintara {
@@ -40,16 +44,42 @@ PositionCounts positionCounts(std::span<const std::string_view> counted) {
 }
 
 // A digit twice in the group of one draw counts twice.
-std::array<RankedEntry, kDigitCount> groupFrequencies(const PositionCounts& counts, PositionGroup group) {
-    std::array<RankedEntry, kDigitCount> entries;
+std::array<int, kDigitCount> groupFrequencies(const PositionCounts& counts, PositionGroup group) {
+    std::array<int, kDigitCount> frequencies{};
     for (int digit = 0; digit < kDigitCount; ++digit) {
-        entries[digit] = {digitLabel(digit), 0};
         for (int position = group.first; position <= group.last; ++position) {
-            entries[digit].number += counts[position - 1][digit];
+            frequencies[digit] += counts[position - 1][digit];
         }
     }
-    return entries;
+    return frequencies;
 }
+
+// Lists with windows of one size count the same draws: their position counts
+// are made once, and those of all draws read are there already.
+class WindowCounts {
+public:
+    explicit WindowCounts(std::span<const std::string_view> draws)
+        : all_(positionCounts(draws)), allSize_(draws.size()) {}
+
+    [[nodiscard]] const PositionCounts& all() const { return all_; }
+
+    const PositionCounts& of(std::span<const std::string_view> window) {
+        if (window.size() == allSize_) return all_;
+        if (window.size() != countedSize_) counts_ = positionCounts(window);
+        countedSize_ = window.size();
+        return counts_;
+    }
+
+private:
+    PositionCounts all_;
+    std::size_t allSize_;
+    std::optional<std::size_t> countedSize_;
+    PositionCounts counts_{};
+};
+
+// Item 10 l + d: digit d within the group of list l; one walk over the draws
+// serves all four.
+constexpr std::size_t kItemCount = kFrequencyLists.size() * kDigitCount;
 
 }  // namespace
 
@@ -57,25 +87,33 @@ void RefreshFrequencyLists(const Window& window) {
     // An empty history leaves the four lists as they were.
     const DrawHistory history(window.grid(names::kDrawGrid));
     if (!history.isEmpty()) {
-        std::array<int, kFrequencyLists.size()> selected;
-        std::transform(kFrequencyLists.begin(), kFrequencyLists.end(), selected.begin(),
-                       [&window](const FrequencyList& list) {
-                           return window.comboBox(list.comboBox).selectedIndex();
-                       });
-        // Only as many draws as the largest window holds are read.
-        int largest = 0;
-        for (const int index : selected) largest = std::max(largest, countWindowSize(index));
-        const auto draws = history.drawTexts(largest);
-
-        // Lists with windows of one size count the same draws.
-        std::optional<std::size_t> countedSize;
-        PositionCounts counts{};
+        const auto draws = history.drawTexts();
+        const int drawsRead = static_cast<int>(draws.size());
+        const auto histories = itemHistories<kItemCount>(draws, [](std::string_view text) {
+            return itemsOfEachList<kDigitCount>(text, kFrequencyLists,
+                                                [](DigitSet digits) { return digits; });
+        });
+        WindowCounts windowCounts(draws);
         for (std::size_t at = 0; at < kFrequencyLists.size(); ++at) {
-            const auto counted = countWindow(draws, selected[at]);
-            if (counted.size() != countedSize) counts = positionCounts(counted);
-            countedSize = counted.size();
-            auto entries = groupFrequencies(counts, kFrequencyLists[at].group);
-            rankedFill(window.listView(kFrequencyLists[at].listView), entries, "次");
+            const FrequencyList& list = kFrequencyLists[at];
+            const auto counted =
+                countWindow(draws, window.comboBox(list.comboBox).selectedIndex());
+            const auto frequencies = groupFrequencies(windowCounts.of(counted), list.group);
+            const auto appearances = groupFrequencies(windowCounts.all(), list.group);
+            // A position shows a given digit one time in ten.
+            const double chance = (list.group.last - list.group.first + 1) / 10.0;
+
+            std::array<RowDetail, kDigitCount> details;
+            std::array<RankedEntry, kDigitCount> entries;
+            for (std::size_t digit = 0; digit < kDigitCount; ++digit) {
+                const CountedWindow inWindow{static_cast<int>(counted.size()), frequencies[digit],
+                                             chance};
+                details[digit] = rowDetail(histories[at * kDigitCount + digit], drawsRead, chance,
+                                           appearances[digit], inWindow);
+                entries[digit] = {digitLabel(static_cast<int>(digit)), frequencies[digit],
+                                  &details[digit]};
+            }
+            rankedFill(window.listView(list.listView), entries, "次");
         }
     }
     RefreshPairFrequencyList(window);

@@ -9,7 +9,9 @@
 namespace quintara {
 
 // Appends an item: column 0 = `label`, column 1 = `count` in decimal directly
-// followed by `suffix`.
-void appendCountRow(ListView& list, std::string_view label, int count, std::string_view suffix);
+// followed by `suffix`, and the item's detail (moved into the list) when it
+// has one.
+void appendCountRow(ListView& list, std::string_view label, int count, std::string_view suffix,
+                    RowDetail* detail);
 
 }  // namespace quintara

@@ -3,6 +3,8 @@
 
 #include "controls/main_window_names.h"
 #include "draws/draw_history.h"
+#include "stats/fair_chances.h"
+#include "stats/list_items.h"
 #include "stats/statistics.h"
 #include "stats/value_omission_list.h"
 
@@ -11,7 +13,7 @@ namespace {
 
 struct OmissionList {
     std::string_view name;
-    PositionGroup positions;  // a digit at any one of them counts
+    PositionGroup group;  // a digit at any one of its positions counts
 };
 
 constexpr std::array kOmissionLists{
@@ -23,15 +25,24 @@ constexpr std::array kOmissionLists{
     OmissionList{names::kBackThreeOmissionList, kBackThree},
 };
 
+// Item 10 l + d: digit d in list l; one walk over the draws serves all six.
+constexpr std::size_t kItemCount = kOmissionLists.size() * kDigitCount;
+
 }  // namespace
 
 void RefreshOmissionLists(const Window& window) {
     // An empty history clears the six lists.
     const auto draws = DrawHistory(window.grid(names::kDrawGrid)).drawTexts();
-    for (const OmissionList& list : kOmissionLists) {
-        fillValueOmissionList(window.listView(list.name), draws, [&list](std::string_view text) {
-            return digitsAt(text, list.positions);
-        });
+    const auto histories = itemHistories<kItemCount>(draws, [](std::string_view text) {
+        return itemsOfEachList<kDigitCount>(text, kOmissionLists, [](DigitSet digits) { return digits; });
+    });
+    for (std::size_t list = 0; list < kOmissionLists.size(); ++list) {
+        const PositionGroup positions = kOmissionLists[list].group;
+        ValueChances chances;
+        chances.fill(fair_chance::digitAnywhere(positions.last - positions.first + 1));
+        writeValueOmissions(window.listView(kOmissionLists[list].name),
+                            std::span(histories).subspan(list * kDigitCount).first<kDigitCount>(),
+                            static_cast<int>(draws.size()), chances);
     }
 }
 

@@ -7,7 +7,10 @@
 #include "draws/draw_history.h"
 #include "stats/count_window.h"
 #include "stats/digit_pairs.h"
+#include "stats/fair_chances.h"
+#include "stats/item_history.h"
 #include "stats/ranked_fill.h"
+#include "stats/row_detail.h"
 #include "stats/statistics.h"
 
 namespace quintara {
@@ -18,23 +21,34 @@ void RefreshPairFrequencyList(const Window& window) {
     if (history.isEmpty()) return;
     // The count window: the newest draws, as many as the selected item asks
     // for and the history holds.
+    const auto draws = history.drawTexts();
     const auto counted =
-        history.drawTexts(countWindowSize(
-            window.comboBox(names::kPairFrequencyCountWindowBox).selectedIndex()));
+        countWindow(draws, window.comboBox(names::kPairFrequencyCountWindowBox).selectedIndex());
 
     // A draw counts once for each pair it holds, however often the digits
     // occur; draws with the same set of digits hold the same pairs.
     std::array<int, 1U << kDigitCount> drawsWithDigits{};
     for (const std::string_view text : counted) ++drawsWithDigits[digitsAt(text, kAllFive)];
 
-    std::array<RankedEntry, kDigitPairCount> entries;
-    for (std::size_t index = 0; index < kDigitPairCount; ++index) {
-        entries[index] = {kDigitPairs[index].text, 0};
-    }
+    std::array<int, kDigitPairCount> frequencies{};
     for (std::size_t digits = 0; digits < drawsWithDigits.size(); ++digits) {
         for (PairSet pairs = pairsWithin(static_cast<DigitSet>(digits)); pairs != 0; pairs &= pairs - 1) {
-            entries[static_cast<std::size_t>(std::countr_zero(pairs))].number += drawsWithDigits[digits];
+            frequencies[static_cast<std::size_t>(std::countr_zero(pairs))] += drawsWithDigits[digits];
         }
+    }
+
+    // Each row's detail looks at all draws read.
+    const auto histories = itemHistories<kDigitPairCount>(draws, [](std::string_view text) {
+        return ItemSet<kDigitPairCount>{pairsWithin(digitsAt(text, kAllFive))};
+    });
+    const double chance = fair_chance::pairWithin(kAllFive.last);
+    std::array<RowDetail, kDigitPairCount> details;
+    std::array<RankedEntry, kDigitPairCount> entries;
+    for (std::size_t index = 0; index < kDigitPairCount; ++index) {
+        const CountedWindow inWindow{static_cast<int>(counted.size()), frequencies[index], chance};
+        details[index] =
+            rowDetail(histories[index], static_cast<int>(draws.size()), chance, std::nullopt, inWindow);
+        entries[index] = {kDigitPairs[index].text, frequencies[index], &details[index]};
     }
     rankedFill(window.listView(names::kPairFrequencyList), entries, "次");
 }

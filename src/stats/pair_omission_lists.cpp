@@ -6,8 +6,11 @@
 #include "controls/main_window_names.h"
 #include "draws/draw_history.h"
 #include "stats/digit_pairs.h"
-#include "stats/omission.h"
+#include "stats/fair_chances.h"
+#include "stats/item_history.h"
+#include "stats/list_items.h"
 #include "stats/ranked_fill.h"
+#include "stats/row_detail.h"
 #include "stats/statistics.h"
 
 namespace quintara {
@@ -25,6 +28,10 @@ constexpr std::array kPairOmissionLists{
     PairOmissionList{names::kBackThreePairOmissionList, kBackThree},
 };
 
+// Item 45 l + i: pair i within the group of list l; one walk over the draws
+// serves all four.
+constexpr std::size_t kItemCount = kPairOmissionLists.size() * kDigitPairCount;
+
 }  // namespace
 
 void RefreshPairOmissionLists(const Window& window) {
@@ -32,18 +39,24 @@ void RefreshPairOmissionLists(const Window& window) {
     const DrawHistory history(window.grid(names::kDrawGrid));
     if (history.isEmpty()) return;
     const auto draws = history.drawTexts();
-    // A pair that no draw read holds gets the number of draws read.
+    // A pair that no draw read holds gets the number of draws read: its
+    // history's current absence.
     const int drawsRead = static_cast<int>(draws.size());
 
-    for (const PairOmissionList& list : kPairOmissionLists) {
-        const auto omission = omissions<kDigitPairCount>(
-            draws, [&list](std::string_view text) { return pairsWithin(digitsAt(text, list.group)); },
-            drawsRead);
+    const auto histories = itemHistories<kItemCount>(draws, [](std::string_view text) {
+        return itemsOfEachList<kDigitPairCount>(text, kPairOmissionLists, pairsWithin);
+    });
+    for (std::size_t list = 0; list < kPairOmissionLists.size(); ++list) {
+        const PositionGroup group = kPairOmissionLists[list].group;
+        const double chance = fair_chance::pairWithin(group.last - group.first + 1);
+        std::array<RowDetail, kDigitPairCount> details;
         std::array<RankedEntry, kDigitPairCount> entries;
         for (std::size_t index = 0; index < kDigitPairCount; ++index) {
-            entries[index] = {kDigitPairs[index].text, omission[index]};
+            const ItemHistory& pair = histories[list * kDigitPairCount + index];
+            details[index] = rowDetail(pair, drawsRead, chance);
+            entries[index] = {kDigitPairs[index].text, pair.current, &details[index]};
         }
-        rankedFill(window.listView(list.name), entries, "期");
+        rankedFill(window.listView(kPairOmissionLists[list].name), entries, "期");
     }
 }
 

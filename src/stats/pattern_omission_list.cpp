@@ -2,8 +2,10 @@
 // draw last fitted it, in the fixed order of the pattern table.
 #include "controls/main_window_names.h"
 #include "draws/draw_history.h"
+#include "stats/fair_chances.h"
+#include "stats/item_history.h"
 #include "stats/list_rows.h"
-#include "stats/omission.h"
+#include "stats/row_detail.h"
 #include "stats/size_parity_patterns.h"
 #include "stats/statistics.h"
 
@@ -14,14 +16,17 @@ void RefreshPatternOmissionList(const Window& window) {
     const DrawHistory history(window.grid(names::kDrawGrid));
     if (history.isEmpty()) return;
     const auto draws = history.drawTexts();
-    // A pattern that no draw read fits gets the number of draws read.
-    const auto omission =
-        omissions<kPatternCount>(draws, patternsFittedBy, static_cast<int>(draws.size()));
+    // A pattern that no draw read fits gets the number of draws read: its
+    // history's current absence.
+    const auto histories = itemHistories<kPatternCount>(
+        draws, [](std::string_view text) { return ItemSet<kPatternCount>{patternsFittedBy(text)}; });
+    const int drawsRead = static_cast<int>(draws.size());
 
     ListView& list = window.listView(names::kPatternOmissionList);
     list.deleteAllItems();
     for (std::size_t row = 0; row < kPatternCount; ++row) {
-        appendCountRow(list, patternText(row), omission[row], "期");
+        RowDetail detail = rowDetail(histories[row], drawsRead, fair_chance::kPattern);
+        appendCountRow(list, patternText(row), histories[row].current, "期", &detail);
     }
 }
 

@@ -24,7 +24,8 @@ void rankedFill(ListView& list, std::span<RankedEntry> entries, std::string_view
         }
         // The best entry leaves the remaining ones, which keep their order.
         std::rotate(remaining.begin(), best, best + 1);
-        appendCountRow(list, remaining.front().label, remaining.front().number, suffix);
+        const RankedEntry& row = remaining.front();
+        appendCountRow(list, row.label, row.number, suffix, row.detail);
     }
 }
 

@@ -83,14 +83,21 @@ constexpr auto kClassesOfCharacter = [] {
     return classes;
 }();
 
-ClassSet classesOf(std::string_view drawText) {
-    ClassSet classes = 0;
-    for (std::size_t position = 0; position < std::min(drawText.size(), kPositions); ++position) {
-        classes |= ClassSet{kClassesOfCharacter[static_cast<unsigned char>(drawText[position])]}
-                   << (position * kClassBits);
+// fitting[p][b]: the patterns that byte b at position p + 1 does not rule out.
+constexpr auto kFitting = [] {
+    std::array<std::array<PatternSet, 256>, kPositions> fitting{};
+    for (std::size_t position = 0; position < kPositions; ++position) {
+        for (std::size_t byte = 0; byte < 256; ++byte) {
+            const ClassSet classes = ClassSet{kClassesOfCharacter[byte]} << (position * kClassBits);
+            const ClassSet atPosition = ClassSet{(1U << kClassBits) - 1} << (position * kClassBits);
+            for (std::size_t row = 0; row < kPatternCount; ++row) {
+                const ClassSet required = kPatterns[row].required & atPosition;
+                if ((classes & required) == required) fitting[position][byte] |= PatternSet{1} << row;
+            }
+        }
     }
-    return classes;
-}
+    return fitting;
+}();
 
 }  // namespace
 
@@ -100,10 +107,11 @@ std::string_view patternText(std::size_t row) {
 }
 
 PatternSet patternsFittedBy(std::string_view drawText) {
-    const ClassSet classes = classesOf(drawText);
-    PatternSet fitted = 0;
-    for (std::size_t row = 0; row < kPatternCount; ++row) {
-        if ((classes & kPatterns[row].required) == kPatterns[row].required) fitted |= PatternSet{1} << row;
+    // A missing position has no class and fits no pattern.
+    if (drawText.size() < kPositions) return 0;
+    PatternSet fitted = (PatternSet{1} << kPatternCount) - 1;
+    for (std::size_t position = 0; position < kPositions; ++position) {
+        fitted &= kFitting[position][static_cast<unsigned char>(drawText[position])];
     }
     return fitted;
 }

@@ -1,15 +1,20 @@
 #include "stats/value_omission_list.h"
 
 #include "stats/ranked_fill.h"
+#include "stats/row_detail.h"
 
 namespace quintara {
 
-void writeValueOmissions(ListView& list, const std::array<int, kDigitCount>& omission) {
+void writeValueOmissions(ListView& list, std::span<const ItemHistory, kDigitCount> histories,
+                         int drawsRead, const ValueChances& chances) {
+    std::array<RowDetail, kDigitCount> details;
     std::array<RankedEntry, kDigitCount> entries;
     std::size_t found = 0;
-    for (int value = 0; value < kDigitCount; ++value) {
-        const int draws = omission[static_cast<std::size_t>(value)];
-        if (draws != kNeverShown) entries[found++] = {digitLabel(value), draws};
+    for (std::size_t value = 0; value < kDigitCount; ++value) {
+        const ItemHistory& history = histories[value];
+        if (!history.shown()) continue;
+        details[value] = rowDetail(history, drawsRead, chances[value]);
+        entries[found++] = {digitLabel(static_cast<int>(value)), history.current, &details[value]};
     }
     rankedFill(list, std::span(entries).first(found), " 期");
 }

@@ -35,6 +35,18 @@ std::optional<float> leadingNumber(std::string_view text) {
     return number;
 }
 
+void appendDecimal(std::string& text, std::int64_t value) {
+    char digits[24];
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+void appendTwoDecimals(std::string& text, double value) {
+    // Both round the exact binary value to the nearest, as "%.2f" does.
+    char digits[400];  // room for the largest double in fixed notation
+    text.append(digits,
+                std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 2).ptr);
+}
+
 std::string_view rightmost(std::string_view text, std::size_t count) {
     return text.size() > count ? text.substr(text.size() - count) : text;
 }

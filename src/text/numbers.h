@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quintara {
@@ -23,6 +24,10 @@ namespace quintara {
 // The decimal number at the start of `text` (after spaces), as in "9.0",
 // "-2" or "9.1 beta"; nothing when the text does not begin with one.
 [[nodiscard]] std::optional<float> leadingNumber(std::string_view text);
+
+// Appends `value` in decimal, and with two decimals as C's "%.2f" writes it.
+void appendDecimal(std::string& text, std::int64_t value);
+void appendTwoDecimals(std::string& text, double value);
 
 // The rightmost `count` characters of `text` (all of it when it is shorter).
 [[nodiscard]] std::string_view rightmost(std::string_view text, std::size_t count);

@@ -3,6 +3,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,34 @@ TEST_F(FullReloadGuiTest, AReloadFillsAllEighteenLists) {
     EXPECT_EQ(wan->item(0, 1)->text(), QStringLiteral("5 期"));
     EXPECT_EQ(find<QTableWidget>("超级列表框_出现次数五星双胆")->rowCount(), 45);
     EXPECT_EQ(find<QTableWidget>("超级列表框_混选")->rowCount(), 27);
+}
+
+TEST_F(FullReloadGuiTest, HoveringARowShowsTheDetailWrittenWithIt) {
+    QTest::mouseClick(find<QPushButton>("按钮_更新号码"), Qt::LeftButton);
+    auto* wan = find<QTableWidget>("超级列表框_万遗漏");
+    // 2 stands at 万 in the oldest of the six draws only.
+    const QString detail = QStringLiteral(
+        "当前遗漏 5 期 · 上次遗漏 0 期 · 最大遗漏 5 期 · 平均遗漏 2.50 期 · 最大连出 1 期 · "
+        "出现 1 次（理论 0.60 次，共 6 期）");
+    EXPECT_EQ(wan->item(0, 0)->toolTip(), detail);
+    EXPECT_EQ(wan->item(0, 1)->toolTip(), detail);
+
+    // What a resting pointer gets: the tool tip of the row under it.
+    const QRect cell = wan->visualItemRect(wan->item(0, 1));
+    QHelpEvent hover(QEvent::ToolTip, cell.center(), wan->viewport()->mapToGlobal(cell.center()));
+    QCoreApplication::sendEvent(wan->viewport(), &hover);
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 2000));
+    EXPECT_EQ(QToolTip::text(), detail);
+    QToolTip::hideText();
+
+    for (const std::string_view list : kStatisticsLists) {
+        const ListView& rows = window.controls().listView(list);
+        auto* table = find<QTableWidget>(list);
+        for (int item = 0; item < rows.itemCount(); ++item) {
+            ASSERT_NE(rows.itemDetail(item), nullptr) << list << " " << item;
+            EXPECT_EQ(table->item(item, 0)->toolTip(), toQString(rows.itemDetail(item)->toolTip));
+        }
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // quintara-stats run as a process, as a player's script runs it.
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sys/wait.h>
 
@@ -104,6 +105,44 @@ TEST_F(StatsTool, SelectsTheCountWindows) {
     const std::string none = run({"--select", "-1", feed.string()}).out;
     EXPECT_EQ(firstRow(none, "超级列表框_出现次数五星"), "0\t0次");
     EXPECT_EQ(firstRow(none, "超级列表框_出现次数五星双胆"), "01\t0次");
+}
+
+TEST_F(StatsTool, GivesEveryRowItsDetailOnlyWhenAskedTo) {
+    const ToolRun plain = run({"--format", "json", feed.string()});
+    const ToolRun detailed = run({"--detail", "--format", "json", feed.string()});
+    ASSERT_EQ(detailed.status, 0) << detailed.err;
+    const auto lists = nlohmann::ordered_json::parse(detailed.out)["lists"];
+    ASSERT_EQ(lists.size(), 18U);
+    for (const auto& list : nlohmann::json::parse(plain.out)["lists"]) {
+        for (const auto& row : list["rows"]) EXPECT_EQ(row.size(), 2U);
+    }
+    for (const auto& list : lists) {
+        const std::string name = list["name"];
+        const bool frequency = name.find("出现次数") != std::string::npos;
+        for (const auto& row : list["rows"]) {
+            ASSERT_EQ(row.size(), 3U) << name;
+            std::vector<std::string> keys;
+            for (const auto& [key, value] : row[2].items()) keys.push_back(key);
+            std::vector<std::string> expected{"appearances", "current", "previous", "longest",
+                                              "average",     "streak",  "expected"};
+            if (frequency) expected.insert(expected.end(), {"window", "windowExpected"});
+            EXPECT_EQ(keys, expected) << name;
+            EXPECT_EQ(row[2]["average"].is_number(), true);
+        }
+    }
+    // History, newest first, 12345, 67890, 11111: 万 digit 1 in draws 1 and 3.
+    EXPECT_NE(detailed.out.find(R"(["1","0 期",{"appearances":2,"current":0,"previous":1,)"
+                                R"("longest":1,"average":0.33,"streak":1,"expected":0.30}])"),
+              std::string::npos);
+    // Pair 01 is in none of them: no previous absence.
+    EXPECT_NE(detailed.out.find(R"(["01","3期",{"appearances":0,"current":3,"previous":null,)"),
+              std::string::npos);
+    EXPECT_NE(detailed.out.find(R"("window":3,"windowExpected":0.90})"), std::string::npos);
+
+    const std::string text = run({"--detail", feed.string()}).out;
+    EXPECT_EQ(firstRow(text, "超级列表框_万遗漏"),
+              "6\t1 期\t当前遗漏 1 期 · 上次遗漏 1 期 · 最大遗漏 1 期 · 平均遗漏 1.00 期 · "
+              "最大连出 1 期 · 出现 1 次（理论 0.30 次，共 3 期）");
 }
 
 TEST_F(StatsTool, EndsWithStatusOneWithoutDrawsAndTwoWhenItCannotRun) {

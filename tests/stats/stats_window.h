@@ -2,6 +2,8 @@
 // one text, "column 0:column 1" joined by commas: "5:1 期,1:0 期".
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <sstream>
 #include <string>
@@ -82,6 +84,18 @@ public:
             joined += (item == 0 ? "" : ",") + list.itemText(item, 0) + ":" + list.itemText(item, 1);
         }
         return joined;
+    }
+
+    // The detail of the row whose column 0 is `label`; fails the test when
+    // there is none.
+    [[nodiscard]] RowDetail detail(std::string_view listName, std::string_view label) const {
+        const ListView& list = window_->listView(listName);
+        for (int item = 0; item < list.itemCount(); ++item) {
+            if (list.itemText(item, 0) != label) continue;
+            if (const RowDetail* found = list.itemDetail(item)) return *found;
+        }
+        ADD_FAILURE() << "no detail of " << label << " in " << listName;
+        return {};
     }
 
     [[nodiscard]] const Window& window() const { return *window_; }

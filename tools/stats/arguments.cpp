@@ -54,6 +54,8 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
             if (!hasValue || !addSelection(arguments[++at], request)) {
                 parsed.error = "--select takes N or NAME=N, N from -1 to 4, NAME a count-window combo box";
             }
+        } else if (argument == "--detail") {
+            request.detail = true;
         } else if (argument == "--format") {
             const std::string_view format = hasValue ? arguments[++at] : "";
             if (format == "text") {

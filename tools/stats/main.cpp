@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     DrawHistory(window->grid(names::kDrawGrid)).replaceWith(entries);
     RefreshStatistics(*window);
 
-    const std::string out = stats_tool::report(*window, request.format);
+    const std::string out = stats_tool::report(*window, request.format, request.detail);
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
         return fail(kCannotRun, std::string("cannot write the report: ") + std::strerror(errno));
     }

@@ -59,23 +59,45 @@ std::string QtComboBox::itemText(int index) const {
     return toUtf8(box_->itemText(index));
 }
 
-void QtListView::deleteAllItems() { table_->setRowCount(0); }
+void QtListView::deleteAllItems() {
+    table_->setRowCount(0);
+    details_.clear();
+}
 
 int QtListView::appendItem() {
     const int item = table_->rowCount();
     table_->insertRow(item);
+    details_.emplace_back();
     return item;
 }
 
-void QtListView::setItemText(int item, int column, std::string_view text) {
+QTableWidgetItem& QtListView::cellAt(int item, int column) {
     if (item < 0 || item >= table_->rowCount() || column < 0 || column >= table_->columnCount()) {
         throw std::out_of_range("list view: no such cell");
     }
-    if (QTableWidgetItem* cell = table_->item(item, column)) {
-        cell->setText(toQString(text));
-    } else {
-        table_->setItem(item, column, new QTableWidgetItem(toQString(text)));  // owned by the table
+    QTableWidgetItem* cell = table_->item(item, column);
+    if (cell == nullptr) {
+        cell = new QTableWidgetItem;  // owned by the table
+        table_->setItem(item, column, cell);
     }
+    return *cell;
+}
+
+void QtListView::setItemText(int item, int column, std::string_view text) {
+    cellAt(item, column).setText(toQString(text));
+}
+
+void QtListView::setItemDetail(int item, RowDetail detail) {
+    const QString toolTip = toQString(detail.toolTip);
+    for (int column = 0; column < table_->columnCount(); ++column) {
+        cellAt(item, column).setToolTip(toolTip);
+    }
+    details_.at(static_cast<std::size_t>(item)) = std::move(detail);
+}
+
+const RowDetail* QtListView::itemDetail(int item) const {
+    const auto& detail = details_.at(static_cast<std::size_t>(item));
+    return detail ? &*detail : nullptr;
 }
 
 int QtListView::itemCount() const { return table_->rowCount(); }

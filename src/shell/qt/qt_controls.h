@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTableView>
+#include <QTableWidgetItem>
 #include <QTimer>
 
 #include <optional>
@@ -88,9 +89,15 @@ public:
     void setItemText(int item, int column, std::string_view text) override;
     [[nodiscard]] int itemCount() const override;
     [[nodiscard]] std::string itemText(int item, int column) const override;
+    // Both cells of the row show the detail's tool tip.
+    void setItemDetail(int item, RowDetail detail) override;
+    [[nodiscard]] const RowDetail* itemDetail(int item) const override;
 
 private:
+    [[nodiscard]] QTableWidgetItem& cellAt(int item, int column);
+
     QTableWidget* table_;
+    std::vector<std::optional<RowDetail>> details_;  // one per row of the table
 };
 
 class QtTimer : public Timer {

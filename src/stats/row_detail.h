@@ -1,0 +1,30 @@
+// The detail written with each row of a statistics list, and the tool tip
+// that shows it.
+#pragma once
+
+#include <optional>
+
+#include "controls/controls.h"
+#include "stats/item_history.h"
+
+namespace quintara {
+
+// A frequency row's count window.
+struct CountedWindow {
+    int draws;            // the draws in the window
+    int count;            // the row's own count in it
+    double chance;        // what one draw adds to it in a fair game
+};
+
+// The detail of a row whose item has `history` over `drawsRead` draws, a fair
+// game showing it with `chance` per draw. A frequency row counts positions:
+// its `appearances` and `chance` are those of the positions, and `window` is
+// its count window. The tool tip reads "当前遗漏 30 期 · 上次遗漏 4 期 · 最大遗漏 57 期 ·
+// 平均遗漏 9.10 期 · 最大连出 3 期 · 出现 1002 次（理论 1000.00 次，共 10000 期）", led by
+// "近10期出现 6 次（理论 3.00 次） · " on a frequency row; an item never shown
+// has no previous absence, and that part is left out.
+[[nodiscard]] RowDetail rowDetail(const ItemHistory& history, int drawsRead, double chance,
+                                  std::optional<int> appearances = std::nullopt,
+                                  std::optional<CountedWindow> window = std::nullopt);
+
+}  // namespace quintara

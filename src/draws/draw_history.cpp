@@ -37,16 +37,30 @@ Draw DrawHistory::newestDraw() const {
     return {grid_.cell(1, kIssueColumn), grid_.cell(1, kDrawColumn)};
 }
 
-std::vector<std::string_view> DrawHistory::drawTexts(int limit) const {
-    std::vector<std::string_view> texts;
-    const int lastRow = std::min(limit, grid_.rowCount() - 1);
-    texts.reserve(static_cast<std::size_t>(std::max(lastRow, 0)));
-    grid_.forEachRow(1, lastRow, [&texts](const Grid::RowCells& row) {
-        if (row.text(kIssueColumn).empty()) return false;
-        texts.emplace_back(row.text(kDrawColumn));
+template <typename Visit>
+void DrawHistory::forEachDraw(int limit, Visit visit) const {
+    grid_.forEachRow(1, std::min(limit, grid_.rowCount() - 1), [&visit](const Grid::RowCells& row) {
+        const std::string& issue = row.text(kIssueColumn);
+        if (issue.empty()) return false;
+        visit(issue, row.text(kDrawColumn));
         return true;
     });
+}
+
+std::vector<std::string_view> DrawHistory::drawTexts(int limit) const {
+    std::vector<std::string_view> texts;
+    texts.reserve(static_cast<std::size_t>(std::clamp(limit, 0, grid_.rowCount())));
+    forEachDraw(limit, [&texts](std::string_view, std::string_view text) { texts.push_back(text); });
     return texts;
+}
+
+std::vector<DrawView> DrawHistory::draws(int limit) const {
+    std::vector<DrawView> draws;
+    draws.reserve(static_cast<std::size_t>(std::clamp(limit, 0, grid_.rowCount())));
+    forEachDraw(limit, [&draws](std::string_view issue, std::string_view text) {
+        draws.push_back({issue, text});
+    });
+    return draws;
 }
 
 void DrawHistory::clear() {

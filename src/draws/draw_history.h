@@ -20,6 +20,12 @@ struct Draw {
     std::string text;
 };
 
+// A draw as the history holds it, valid until the grid changes.
+struct DrawView {
+    std::string_view issue;
+    std::string_view text;
+};
+
 class DrawHistory {
 public:
     explicit DrawHistory(Grid& grid) : grid_(grid) {}
@@ -34,6 +40,8 @@ public:
     // The draw texts, newest first: rows 1 to at most `limit`, up to the first
     // row whose issue is empty. The views stay valid until the grid changes.
     [[nodiscard]] std::vector<std::string_view> drawTexts(int limit = kDrawReadLimit) const;
+    // The same draws with their issues.
+    [[nodiscard]] std::vector<DrawView> draws(int limit = kDrawReadLimit) const;
 
     // Leaves the header row and one empty row.
     void clear();
@@ -56,6 +64,11 @@ public:
     [[nodiscard]] Grid& grid() const { return grid_; }
 
 private:
+    // Calls `visit(issue, drawText)` for rows 1 to at most `limit`, up to the
+    // first row whose issue is empty; gives the number of rows there may be.
+    template <typename Visit>
+    void forEachDraw(int limit, Visit visit) const;
+
     void writeDraw(int row, std::string_view issue, std::string_view drawText);
     // Writes the entries into the rows from `firstRow` on, which are there.
     void writeDraws(int firstRow, const std::vector<std::string>& entries);

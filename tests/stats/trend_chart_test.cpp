@@ -1,0 +1,114 @@
+#include "stats/trend_chart.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace quintara {
+namespace {
+
+// Draws newest first, with issues counting down from "20190101-100".
+std::vector<DrawView> drawsOf(const std::vector<std::string>& texts, std::vector<std::string>& issues) {
+    issues.clear();
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        issues.push_back("20190101-" + std::to_string(1100 - k).substr(1));
+    }
+    std::vector<DrawView> draws;
+    for (std::size_t k = 0; k < texts.size(); ++k) draws.push_back({issues[k], texts[k]});
+    return draws;
+}
+
+std::vector<int> omissionsOf(const ChartRow& row, int position) {
+    std::vector<int> omissions;
+    for (const ChartCell& cell : row.cells[static_cast<std::size_t>(position)]) omissions.push_back(cell.omission);
+    return omissions;
+}
+
+TEST(TrendChart, RowsRunOldestFirstWithEachDigitsOmissionAsOfTheRow) {
+    std::vector<std::string> issues;
+    const std::vector<std::string> texts{"12345", "11111", "98765"};  // newest first
+    const TrendChart chart = makeTrendChart(drawsOf(texts, issues), 50);
+    ASSERT_EQ(chart.rows.size(), 3U);
+    EXPECT_EQ(chart.rows[0].code, "98765");
+    EXPECT_EQ(chart.rows[0].issue, "20190101-098");
+    EXPECT_EQ(chart.rows[2].code, "12345");
+    // 万 over the rows 9, 1, 1.
+    EXPECT_EQ(omissionsOf(chart.rows[0], 0), (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1, 1, 0}));
+    EXPECT_EQ(omissionsOf(chart.rows[1], 0), (std::vector<int>{2, 0, 2, 2, 2, 2, 2, 2, 2, 1}));
+    EXPECT_EQ(omissionsOf(chart.rows[2], 0), (std::vector<int>{3, 0, 3, 3, 3, 3, 3, 3, 3, 2}));
+    // 个 over the rows 5, 1, 5.
+    EXPECT_EQ(omissionsOf(chart.rows[2], 4), (std::vector<int>{3, 1, 3, 3, 3, 0, 3, 3, 3, 3}));
+    EXPECT_TRUE(chart.rows[1].cells[2][1].drawn());
+    EXPECT_EQ(chart.rows[1].distribution, (std::array<int, 10>{0, 5, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(chart.rows[2].distribution, (std::array<int, 10>{0, 1, 1, 1, 1, 1, 0, 0, 0, 0}));
+}
+
+TEST(TrendChart, TheTopRowsCountOverTheWholeHistoryRead) {
+    std::vector<std::string> issues;
+    // Newest first: two shown draws without 7 at 万, then 7 three draws before.
+    const std::vector<std::string> texts{"11111", "22222", "33333", "44444", "70000"};
+    const TrendChart chart = makeTrendChart(drawsOf(texts, issues), 2);
+    ASSERT_EQ(chart.rows.size(), 2U);
+    EXPECT_EQ(chart.rows[0].code, "22222");
+    EXPECT_EQ(chart.rows[0].cells[0][7].omission, 3);
+    EXPECT_EQ(chart.rows[1].cells[0][7].omission, 4);
+    // A digit not seen in the history read counts from the oldest draw read.
+    EXPECT_EQ(chart.rows[1].cells[0][9].omission, 5);
+}
+
+TEST(TrendChart, SummaryRowsCountOnlyTheDrawsShown) {
+    std::vector<std::string> issues;
+    const std::vector<std::string> texts{"11111", "11111", "22222", "99999", "11111"};
+    const TrendChart chart = makeTrendChart(drawsOf(texts, issues), 4);
+    const ColumnSummary one = chart.summary.positions[0][1];  // shown, newest first: 1 1 2 9
+    EXPECT_EQ(one.appearances, 2);
+    EXPECT_EQ(one.streak, 2);
+    EXPECT_EQ(one.longest, 2);
+    EXPECT_DOUBLE_EQ(one.average, 2.0 / 3);
+    const ColumnSummary zero = chart.summary.positions[3][0];
+    EXPECT_EQ(zero.appearances, 0);
+    EXPECT_EQ(zero.longest, 4);
+    EXPECT_DOUBLE_EQ(zero.average, 4.0);
+    EXPECT_EQ(chart.summary.distribution[9].appearances, 1);
+}
+
+TEST(TrendChart, ADrawTextWithoutADigitHasNoBallThere) {
+    std::vector<std::string> issues;
+    const TrendChart chart = makeTrendChart(drawsOf({"1x3"}, issues), 50);
+    for (const ChartCell& cell : chart.rows[0].cells[1]) EXPECT_FALSE(cell.drawn());
+    for (const ChartCell& cell : chart.rows[0].cells[4]) EXPECT_FALSE(cell.drawn());
+    EXPECT_EQ(chart.rows[0].distribution[1] + chart.rows[0].distribution[3], 2);
+}
+
+TEST(TrendChart, TheCsvHasAHeaderALinePerDrawAndTheFourSummaryLines) {
+    std::vector<std::string> issues;
+    std::vector<std::string> texts(60, "12345");
+    texts[0] = "00000";
+    const TrendChart chart = makeTrendChart(drawsOf(texts, issues), 50);
+    std::istringstream csv(trendChartCsv(chart));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(csv, line);) {
+        ASSERT_TRUE(line.ends_with('\r'));
+        line.pop_back();
+        lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), 50U + 4 + 1);
+    EXPECT_TRUE(lines[0].starts_with("期号,开奖号码,万位0,万位1,"));
+    EXPECT_TRUE(lines[0].ends_with(",个位9,分布0,分布1,分布2,分布3,分布4,分布5,分布6,分布7,分布8,分布9"));
+    // The newest draw, 00000: 0 on every ball; 1 at 万 was last seen a draw
+    // before, 2 nowhere in the 60 draws read.
+    EXPECT_TRUE(lines[50].starts_with("20190101-100,00000,0,1,60,60,"));
+    EXPECT_TRUE(lines[50].ends_with(",5,,,,,,,,,"));
+    EXPECT_TRUE(lines[51].starts_with("出现次数,,1,49,0,"));
+    EXPECT_TRUE(lines[52].starts_with("平均遗漏,,24.50,0.02,50.00,"));
+    EXPECT_TRUE(lines[53].starts_with("最大遗漏,,49,1,50,"));
+    EXPECT_TRUE(lines[54].starts_with("最大连出,,1,49,0,"));
+    for (const std::string& line : lines) {
+        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 61) << line;
+    }
+}
+
+}  // namespace
+}  // namespace quintara

@@ -4,10 +4,7 @@
 // 100,000-draw feed file.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
-#include <array>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -18,50 +15,16 @@
 #include "controls/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "draws/draw_history.h"
-#include "real_draws.h"
+#include "qt_main.h"
+#include "real_history.h"
 #include "shell/main_window_layout.h"
-#include "shell/qt/fonts.h"
 #include "shell/qt/main_window.h"
 #include "stats/statistics.h"
 
 namespace {
 
 using namespace quintara;
-using namespace std::chrono;
-
-constexpr std::size_t kRealDrawCount = kRealDraws.size() / kDrawTextLength;
-constexpr int kDrawsPerDay = 120;
-constexpr sys_days kNewestDay = 2019y / December / 19;
-
-// Draw k from the newest (k = 0): the real draws over and over, with the
-// issue numbers of 120 draws a day going back from the newest day.
-struct BenchDraw {
-    std::string date;  // "20191219"
-    int sequence;
-    std::string_view text;
-};
-
-BenchDraw benchDraw(int newer) {
-    const year_month_day day{kNewestDay - days{newer / kDrawsPerDay}};
-    std::array<char, 16> date;
-    std::snprintf(date.data(), date.size(), "%04d%02u%02u", static_cast<int>(day.year()),
-                  static_cast<unsigned>(day.month()), static_cast<unsigned>(day.day()));
-    return {date.data(), kDrawsPerDay - newer % kDrawsPerDay,
-            kRealDraws.substr(static_cast<std::size_t>(newer) % kRealDrawCount * kDrawTextLength,
-                              kDrawTextLength)};
-}
-
-std::string sequenceText(int sequence) { return std::to_string(1000 + sequence).substr(1); }
-
-void fillHistory(Grid& grid, int drawCount) {
-    const Grid::Batch batch(grid);
-    DrawHistory history(grid);
-    history.clear();
-    for (int row = 1; row <= drawCount; ++row) {
-        const BenchDraw draw = benchDraw(row - 1);
-        history.appendDraw(row, draw.date + "-" + sequenceText(draw.sequence), draw.text);
-    }
-}
+using namespace quintara::bench;
 
 // Argument 0: the draws stored; argument 1: the item selected in the five
 // count-window combo boxes (0 = 统计10期 as at start, 4 = 统计所有).
@@ -120,14 +83,4 @@ BENCHMARK(BM_StatsToolEndToEnd)->Arg(100000)->Unit(benchmark::kMillisecond)->Use
 
 }  // namespace
 
-// The Qt list views need a QApplication before the first benchmark runs.
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    qt::installFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return quintara::bench::runWithQApplication(argc, argv); }

@@ -17,7 +17,7 @@ fail() { echo "install layout: $*"; exit 1; }
 [[ -L "$prefix/bin/quintara" ]] || fail "bin/quintara is not a link"
 [[ "$(readlink -f "$prefix/bin/quintara")" == "$(readlink -f "$prefix/lib/quintara/quintara")" ]] ||
   fail "bin/quintara does not lead to the program"
-for tool in quintara-stats quintara-fetch quintara-provider; do
+for tool in quintara-stats quintara-fetch quintara-provider quintara-chart; do
   [[ -x "$prefix/bin/$tool" ]] || fail "no $tool"
 done
 nm -D --defined-only "$prefix/lib/quintara/hrttp.dll" | grep -q ' SkinH_AttachEx$' ||

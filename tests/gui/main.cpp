@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "shell/qt/fonts.h"
+#include "shell/qt/translations.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     quintara::qt::installFontSubstitutes();
+    quintara::qt::installChineseTranslations();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

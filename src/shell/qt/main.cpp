@@ -8,12 +8,15 @@
 #include "shell/qt/fonts.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/qt_platform.h"
+#include "shell/qt/translations.h"
+#include "shell/qt/trend_chart_opener.h"
 #include "shell/startup_steps.h"
 #include "sources/network_providers.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     quintara::qt::installFontSubstitutes();
+    quintara::qt::installChineseTranslations();
 
     quintara::qt::QtPlatform platform;
     namespace settings = quintara::fixed_settings;
@@ -28,6 +31,7 @@ int main(int argc, char** argv) {
     platform.setWindow(&window);
     extras.setWindow(window.controls());
     quintara::Application quintara(window.controls(), platform, providers, extras);
+    quintara::qt::TrendChartOpener trendChart(window);
     window.show();
     window.centre();
     quintara.windowCreated();

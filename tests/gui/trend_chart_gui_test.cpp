@@ -1,0 +1,137 @@
+// The trend chart window of the real main window, offscreen.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "controls/main_window_names.h"
+#include "draws/draw_history.h"
+#include "gui/provided_window.h"
+#include "shell/qt/trend_chart_opener.h"
+
+namespace quintara::qt {
+namespace {
+
+// A double-click as a hand makes it: a click, then the second press.
+void doubleClick(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+}
+
+class TrendChartGuiTest : public ProvidedWindowTest {
+protected:
+    TrendChartGuiTest() { QTest::mouseClick(find<QPushButton>(names::kUpdateButton), Qt::LeftButton); }
+
+    void doubleClickGrid() {
+        auto* grid = find<QTableView>(names::kDrawGrid);
+        doubleClick(grid->viewport(), grid->visualRect(grid->model()->index(0, 1)).center());
+    }
+    [[nodiscard]] const TrendChart& chart() const { return opener.chart()->view().chart(); }
+
+    TrendChartOpener opener{window};
+};
+
+TEST_F(TrendChartGuiTest, ADoubleClickOnTheGridOpensOneChartOfTheHistory) {
+    EXPECT_EQ(opener.chart(), nullptr);
+    doubleClickGrid();
+    ASSERT_NE(opener.chart(), nullptr);
+    TrendChartWindow* first = opener.chart();
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("走势图"));
+    ASSERT_EQ(chart().rows.size(), 6U);
+    EXPECT_EQ(chart().rows.front().issue, "20180211-001");  // the oldest at the top
+    EXPECT_EQ(chart().rows.back().code, "91180");
+    const QScrollBar& down = *first->scrollArea().verticalScrollBar();
+    EXPECT_EQ(down.value(), down.maximum());  // the newest draws in view
+
+    // A row of a per-position list opens the same window again.
+    auto* wan = find<QTableWidget>(names::kPositionOmissionLists[0]);
+    const QRect row = wan->visualItemRect(wan->item(0, 0));
+    doubleClick(wan->viewport(), row.center());
+    EXPECT_EQ(opener.chart(), first);
+
+    QTest::keyClick(first, Qt::Key_Escape);
+    EXPECT_FALSE(first->isVisible());
+}
+
+TEST_F(TrendChartGuiTest, ANewDrawAppearsAsTheLastRow) {
+    doubleClickGrid();
+    DrawHistory(window.controls().grid(names::kDrawGrid)).insertNewestDraw("20180211-007", "55555");
+    EXPECT_TRUE(QTest::qWaitFor([this] { return chart().rows.size() == 7; }, 2000));
+    EXPECT_EQ(chart().rows.back().issue, "20180211-007");
+    EXPECT_TRUE(chart().rows.back().cells[0][5].drawn());
+
+    // The choice of draws shown goes with the next chart too.
+    opener.chart()->setDrawsShown(30);
+    EXPECT_EQ(chart().rows.size(), 7U);
+    DrawHistory history(window.controls().grid(names::kDrawGrid));
+    for (int sequence = 8; sequence <= 40; ++sequence) {
+        history.insertNewestDraw("20180211-0" + std::to_string(sequence), "12345");
+    }
+    EXPECT_TRUE(QTest::qWaitFor([this] { return chart().rows.back().issue == "20180211-040"; }, 2000));
+    EXPECT_EQ(chart().rows.size(), 30U);
+    // Scrolled to the newest row, the chart follows it as draws come.
+    const QScrollBar& down = *opener.chart()->scrollArea().verticalScrollBar();
+    EXPECT_GT(down.maximum(), 0);
+    EXPECT_EQ(down.value(), down.maximum());
+}
+
+TEST_F(TrendChartGuiTest, ThePictureHoldsTheWholeChartAndTheCsvItsTable) {
+    doubleClickGrid();
+    QTemporaryDir folder;
+    const QString picture = folder.filePath("chart.png");
+    ASSERT_TRUE(opener.chart()->writeImage(picture));
+    const QImage image(picture);
+    EXPECT_EQ(image.size(), ChartGeometry::size(6));
+    EXPECT_GT(ChartGeometry::size(50).height(), ChartGeometry::size(6).height());
+
+    const QString table = folder.filePath("chart.csv");
+    ASSERT_TRUE(opener.chart()->writeCsv(table));
+    std::ifstream csv(table.toStdString(), std::ios::binary);
+    std::ostringstream contents;
+    contents << csv.rdbuf();
+    const std::string text = contents.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 6 + 4 + 1);
+
+    EXPECT_FALSE(opener.chart()->writeImage(folder.filePath("missing/chart.png")));
+    EXPECT_FALSE(opener.chart()->writeCsv(folder.path()));  // a folder is no file
+}
+
+TEST_F(TrendChartGuiTest, AFailedSaveSaysSoInABoxWithChineseButtons) {
+    doubleClickGrid();
+    QTemporaryDir folder;
+    const QString kept = folder.filePath("kept.csv");
+    ASSERT_TRUE(opener.chart()->writeCsv(kept));
+    const QString missing = folder.filePath("missing/chart.png");
+    QString boxText;
+    QString boxButton;
+    QTimer answer;  // the box is answered once it is up
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxText = box->text();
+            boxButton = box->buttons().front()->text();
+            box->accept();
+        }
+    });
+    answer.start(20);
+    EXPECT_FALSE(opener.chart()->saveTo(TrendChartWindow::Export::Image, missing));
+    EXPECT_EQ(boxText, QStringLiteral("无法写入文件：") + missing);
+    EXPECT_EQ(boxButton, QStringLiteral("确定"));  // Qt's own Chinese texts
+    EXPECT_TRUE(opener.chart()->saveTo(TrendChartWindow::Export::Csv, kept));
+}
+
+}  // namespace
+}  // namespace quintara::qt

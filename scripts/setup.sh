@@ -15,6 +15,7 @@ packages=(
   nlohmann-json3-dev
   fonts-noto-cjk
   xvfb xauth xdotool imagemagick
+  clang libfuzzer-14-dev libclang-rt-14-dev
 )
 
 missing=()

@@ -6,11 +6,13 @@
 #include "text/text_between.h"
 
 namespace quintara {
+std::optional<float> publishedVersion(std::string_view page) {
+    return leadingNumber(textBetween(page, kVersionMarker, kVersionMarker));
+}
+
 void runVersionNotice(const Window& window, Platform& platform, const std::string& pageAddress,
                       std::string_view siteAddress) {
-    const std::string page = httpGet(pageAddress);
-    const std::optional<float> published =
-        leadingNumber(textBetween(page, kVersionMarker, kVersionMarker));
+    const std::optional<float> published = publishedVersion(httpGet(pageAddress));
     if (!published) return;
     const float local = leadingNumber(window.label(names::kLocalVersionLabel).caption()).value_or(0.0F);
     if (*published == local) {

@@ -3,6 +3,7 @@
 // the program when they differ.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,10 @@ namespace quintara {
 
 inline constexpr std::string_view kVersionPagePath = "/post-7143278-108926659-1.shtml";
 inline constexpr std::string_view kVersionMarker = "==";
+
+// The version number the version page publishes: the number between its
+// first two "=="; nothing when there are no two markers or no number between.
+[[nodiscard]] std::optional<float> publishedVersion(std::string_view page);
 
 // Fetches the page and reads the text between its first two "==". When that
 // number equals the caption of 标签80 (as single-precision values) the

@@ -113,7 +113,8 @@ TEST_F(StatsTool, GivesEveryRowItsDetailOnlyWhenAskedTo) {
     ASSERT_EQ(detailed.status, 0) << detailed.err;
     const auto lists = nlohmann::ordered_json::parse(detailed.out)["lists"];
     ASSERT_EQ(lists.size(), 18U);
-    for (const auto& list : nlohmann::json::parse(plain.out)["lists"]) {
+    const auto plainLists = nlohmann::json::parse(plain.out)["lists"];
+    for (const auto& list : plainLists) {
         for (const auto& row : list["rows"]) EXPECT_EQ(row.size(), 2U);
     }
     for (const auto& list : lists) {

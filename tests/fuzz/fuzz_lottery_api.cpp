@@ -1,0 +1,13 @@
+// The lottery API's answer, asked for the draw after 20261208-041.
+#include "draws/latest_draw_answers.h"
+#include "fuzz_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace quintara;
+    const std::string entry = entryFromLotteryApi(fuzz::bytesOf(data, size), "261208042");
+    if (entry.empty()) return 0;
+    fuzz::requireDrawEntry(entry);
+    fuzz::require(entry.starts_with("20261208-042"), "the API answers the issue asked for");
+    fuzz::require(entry.substr(12) != "20261", "the echo of the issue is no draw");
+    return 0;
+}

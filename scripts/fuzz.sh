@@ -11,7 +11,7 @@ seconds=${FUZZ_SECONDS:-60}
 build=build-fuzz
 findings=fuzz/findings
 
-cmake -S . -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ \
       -DQUINTARA_FUZZ=ON -DQUINTARA_SANITIZE=address,undefined \
       -DQUINTARA_TESTS=OFF -DQUINTARA_BENCHMARKS=OFF >"$build.configure.log" \
   || { cat "$build.configure.log"; exit 1; }

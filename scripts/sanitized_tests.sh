@@ -24,12 +24,13 @@ case $kind in
   *) echo "usage: sanitized_tests.sh address|thread" >&2; exit 2 ;;
 esac
 
-cmake -S . -B "$build" -DQUINTARA_SANITIZE="$sanitize" -DQUINTARA_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" -j2
-
+# Also for the programs the build runs (the icon and the skin files).
 export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
 export LSAN_OPTIONS=suppressions=$root/tests/sanitizers/leaks.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export TSAN_OPTIONS=suppressions=$root/tests/sanitizers/races.supp:halt_on_error=1:second_deadlock_stack=1
+cmake -S . -B "$build" -DQUINTARA_SANITIZE="$sanitize" -DQUINTARA_BENCHMARKS=OFF >/dev/null
+cmake --build "$build" -j2
+
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "${tests[@]}"

@@ -11,10 +11,11 @@ seconds=${FUZZ_SECONDS:-60}
 build=build-fuzz
 findings=fuzz/findings
 
+mkdir -p "$build"
 cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ \
       -DQUINTARA_FUZZ=ON -DQUINTARA_SANITIZE=address,undefined \
-      -DQUINTARA_TESTS=OFF -DQUINTARA_BENCHMARKS=OFF >"$build.configure.log" \
-  || { cat "$build.configure.log"; exit 1; }
+      -DQUINTARA_TESTS=OFF -DQUINTARA_BENCHMARKS=OFF >"$build/configure.log" \
+  || { cat "$build/configure.log"; exit 1; }
 cmake --build "$build" -j2 --target fuzz_targets
 
 mkdir -p "$findings"

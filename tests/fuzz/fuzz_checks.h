@@ -40,6 +40,16 @@ inline void requireDrawEntry(std::string_view entry) {
     }
 }
 
+// A latest-draw reader gives only a draw newer than the newest held one:
+// the key, the rightmost 8 digits of its issue's 11, is greater.
+inline void requireNewerThan(std::string_view entry, std::int64_t newestKey) {
+    std::int64_t key = 0;
+    for (std::size_t at = 1; at < 12; ++at) {
+        if (at != 8) key = key * 10 + (entry[at] - '0');
+    }
+    require(key % 100000000 > newestKey, "only a newer draw is given");
+}
+
 // The first part of `bytes` up to `separator`, and what follows it; an
 // input without the separator is all first part.
 inline std::pair<std::string_view, std::string_view> split(std::string_view bytes, char separator) {

@@ -1,7 +1,6 @@
 #include "draws/draw_history.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace quintara {
 namespace {
@@ -12,11 +11,6 @@ constexpr std::string_view kCellFace = "宋体";
 constexpr int kHeaderFontSize = 15;
 constexpr int kCellFontSize = 13;
 
-// The leftmost 12 and the rightmost 5 characters of a draw entry.
-std::pair<std::string_view, std::string_view> entryParts(std::string_view entry) {
-    return {entry.substr(0, std::min<std::size_t>(kIssueLength, entry.size())),
-            entry.substr(entry.size() - std::min<std::size_t>(kDrawTextLength, entry.size()))};
-}
 
 }  // namespace
 
@@ -97,7 +91,7 @@ void DrawHistory::writeDraws(int firstRow, const std::vector<std::string>& entri
     if (entries.empty()) return;
     int row = firstRow;
     for (const std::string& entry : entries) {
-        const auto [issue, text] = entryParts(entry);
+        const auto [issue, text] = entryView(entry);
         grid_.setCell(row, kIssueColumn, issue);
         grid_.setCell(row, kDrawColumn, text);
         ++row;
@@ -115,8 +109,13 @@ void DrawHistory::writeDraw(int row, std::string_view issue, std::string_view dr
     grid_.setCellFontName(row, kIssueColumn, row, kDrawColumn, kCellFace);
 }
 
+DrawView DrawHistory::entryView(std::string_view entry) {
+    return {entry.substr(0, std::min<std::size_t>(kIssueLength, entry.size())),
+            entry.substr(entry.size() - std::min<std::size_t>(kDrawTextLength, entry.size()))};
+}
+
 Draw DrawHistory::splitEntry(std::string_view entry) {
-    const auto [issue, text] = entryParts(entry);
+    const auto [issue, text] = entryView(entry);
     return {std::string(issue), std::string(text)};
 }
 

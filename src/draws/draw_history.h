@@ -60,6 +60,8 @@ public:
     // Splits a draw entry into its issue (the leftmost 12 characters) and its
     // draw text (the rightmost 5), as the writers store it.
     [[nodiscard]] static Draw splitEntry(std::string_view entry);
+    // The same parts, valid as long as the entry is.
+    [[nodiscard]] static DrawView entryView(std::string_view entry);
 
     [[nodiscard]] Grid& grid() const { return grid_; }
 

@@ -18,7 +18,7 @@ GapFill fillGap(std::string_view newestHeld, std::string_view found,
     const auto held = issueOrdinal(newestHeld);
     const auto foundAlone = [&] {
         fill.entries.emplace_back(found);
-        fill.missing = issuesBetween(newestHeld, found.substr(0, kIssueLength)).value_or(0);
+        fill.missing = issuesBetween(newestHeld, DrawHistory::entryView(found).issue).value_or(0);
         return fill;
     };
     if (!held) return foundAlone();
@@ -28,7 +28,7 @@ GapFill fillGap(std::string_view newestHeld, std::string_view found,
     std::map<std::int64_t, std::string_view> later;
     bool holdsNewestHeld = false;
     for (const std::string& entry : feed) {
-        const auto ordinal = issueOrdinal(std::string_view(entry).substr(0, kIssueLength));
+        const auto ordinal = issueOrdinal(DrawHistory::entryView(entry).issue);
         if (!ordinal) continue;
         if (*ordinal == *held) holdsNewestHeld = true;
         if (*ordinal > *held) later.try_emplace(*ordinal, entry);

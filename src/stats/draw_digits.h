@@ -19,6 +19,8 @@ inline constexpr int kDigitCount = 10;
 struct PositionGroup {
     int first;
     int last;
+
+    [[nodiscard]] constexpr int size() const { return last - first + 1; }
 };
 
 inline constexpr PositionGroup kFrontThree{1, 3};   // 前三

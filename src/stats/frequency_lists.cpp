@@ -9,6 +9,7 @@
 #include "draws/draw_history.h"
 #include "stats/count_window.h"
 #include "stats/draw_digits.h"
+#include "stats/fair_chances.h"
 #include "stats/item_history.h"
 #include "stats/list_items.h"
 #include "stats/ranked_fill.h"
@@ -100,8 +101,8 @@ void RefreshFrequencyLists(const Window& window) {
                 countWindow(draws, window.comboBox(list.comboBox).selectedIndex());
             const auto frequencies = groupFrequencies(windowCounts.of(counted), list.group);
             const auto appearances = groupFrequencies(windowCounts.all(), list.group);
-            // A position shows a given digit one time in ten.
-            const double chance = (list.group.last - list.group.first + 1) / 10.0;
+            // Each position shows a given digit one time in ten.
+            const double chance = list.group.size() * fair_chance::kOneOfTen;
 
             std::array<RowDetail, kDigitCount> details;
             std::array<RankedEntry, kDigitCount> entries;

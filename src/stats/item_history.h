@@ -23,6 +23,11 @@ struct ItemHistory {
     int streak = 0;       // the longest run of draws that all show it
 
     [[nodiscard]] bool shown() const { return appearances > 0; }
+    // The mean of the runs without it over `draws` draws: before the newest
+    // one that shows it, between two that do, and after the oldest.
+    [[nodiscard]] double averageAbsence(int draws) const {
+        return static_cast<double>(draws - appearances) / (appearances + 1);
+    }
 };
 
 // A set of items: bit i of word i / 64 stands for item i.

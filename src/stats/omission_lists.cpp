@@ -37,9 +37,8 @@ void RefreshOmissionLists(const Window& window) {
         return itemsOfEachList<kDigitCount>(text, kOmissionLists, [](DigitSet digits) { return digits; });
     });
     for (std::size_t list = 0; list < kOmissionLists.size(); ++list) {
-        const PositionGroup positions = kOmissionLists[list].group;
         ValueChances chances;
-        chances.fill(fair_chance::digitAnywhere(positions.last - positions.first + 1));
+        chances.fill(fair_chance::digitAnywhere(kOmissionLists[list].group.size()));
         writeValueOmissions(window.listView(kOmissionLists[list].name),
                             std::span(histories).subspan(list * kDigitCount).first<kDigitCount>(),
                             static_cast<int>(draws.size()), chances);

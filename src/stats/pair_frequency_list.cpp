@@ -41,7 +41,7 @@ void RefreshPairFrequencyList(const Window& window) {
     const auto histories = itemHistories<kDigitPairCount>(draws, [](std::string_view text) {
         return ItemSet<kDigitPairCount>{pairsWithin(digitsAt(text, kAllFive))};
     });
-    const double chance = fair_chance::pairWithin(kAllFive.last);
+    const double chance = fair_chance::pairWithin(kAllFive.size());
     std::array<RowDetail, kDigitPairCount> details;
     std::array<RankedEntry, kDigitPairCount> entries;
     for (std::size_t index = 0; index < kDigitPairCount; ++index) {

@@ -48,7 +48,7 @@ void RefreshPairOmissionLists(const Window& window) {
     });
     for (std::size_t list = 0; list < kPairOmissionLists.size(); ++list) {
         const PositionGroup group = kPairOmissionLists[list].group;
-        const double chance = fair_chance::pairWithin(group.last - group.first + 1);
+        const double chance = fair_chance::pairWithin(group.size());
         std::array<RowDetail, kDigitPairCount> details;
         std::array<RankedEntry, kDigitPairCount> entries;
         for (std::size_t index = 0; index < kDigitPairCount; ++index) {

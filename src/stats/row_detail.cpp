@@ -62,9 +62,7 @@ RowDetail rowDetail(const ItemHistory& history, int drawsRead, double chance,
         .current = history.current,
         .previous = history.previous,
         .longest = history.longest,
-        // The mean of the runs without the item: before the newest draw that
-        // shows it, between two that do, and after the oldest.
-        .average = static_cast<double>(drawsRead - history.appearances) / (history.appearances + 1),
+        .average = history.averageAbsence(drawsRead),
         .streak = history.streak,
         .expected = drawsRead * chance,
     };

@@ -26,7 +26,7 @@ ItemSet<kSummaryItems> summaryItemsOf(std::string_view text) {
 
 ColumnSummary columnSummary(const ItemHistory& history, int draws) {
     return {.appearances = history.appearances,
-            .average = static_cast<double>(draws - history.appearances) / (history.appearances + 1),
+            .average = history.averageAbsence(draws),
             .longest = history.longest,
             .streak = history.streak};
 }

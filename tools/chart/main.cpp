@@ -83,8 +83,7 @@ int main(int argc, char** argv) {
 
     std::vector<DrawView> draws;
     for (std::size_t at = 0; at < entries.size() && at < static_cast<std::size_t>(kDrawReadLimit); ++at) {
-        const std::string_view entry = entries[at];
-        draws.push_back({entry.substr(0, kIssueLength), entry.substr(kIssueLength)});
+        draws.push_back(DrawHistory::entryView(entries[at]));
     }
     QSaveFile chart(QString::fromStdString(request.chart));
     if (!chart.open(QIODevice::WriteOnly) ||

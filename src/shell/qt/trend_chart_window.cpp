@@ -32,10 +32,14 @@ TrendChartView::TrendChartView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TrendChartView::show(TrendChart chart, const ChartLook& look) {
+void TrendChartView::setChart(TrendChart chart) {
     chart_ = std::move(chart);
-    look_ = look;
     setFixedSize(ChartGeometry::size(static_cast<int>(chart_.rows.size())));
+    update();
+}
+
+void TrendChartView::setLook(const ChartLook& look) {
+    look_ = look;
     update();
 }
 
@@ -82,8 +86,8 @@ TrendChartWindow::TrendChartWindow(Grid& history, QAbstractItemModel& historyMod
         refresh();
         scrollToNewest();
     });
-    connect(omissions_, &QCheckBox::toggled, this, [this] { view_->show(view_->chart(), look()); });
-    connect(lines_, &QCheckBox::toggled, this, [this] { view_->show(view_->chart(), look()); });
+    connect(omissions_, &QCheckBox::toggled, this, [this] { view_->setLook(look()); });
+    connect(lines_, &QCheckBox::toggled, this, [this] { view_->setLook(look()); });
     connect(saveImage, &QPushButton::clicked, this, [this] { save(Export::Image); });
     connect(saveCsv, &QPushButton::clicked, this, [this] { save(Export::Csv); });
 
@@ -141,7 +145,7 @@ void TrendChartWindow::refresh() {
     const QScrollBar& down = *scroll_->verticalScrollBar();
     const bool newestInView = down.value() == down.maximum();
     const std::vector<DrawView> draws = DrawHistory(history_).draws();
-    view_->show(makeTrendChart(draws, drawsShown()), look());
+    view_->setChart(makeTrendChart(draws, drawsShown()));
     if (newestInView) scrollToNewest();
 }
 

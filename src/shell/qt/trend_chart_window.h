@@ -22,7 +22,8 @@ namespace quintara::qt {
 class TrendChartView : public QWidget {
 public:
     explicit TrendChartView(QWidget* parent);
-    void show(TrendChart chart, const ChartLook& look);
+    void setChart(TrendChart chart);
+    void setLook(const ChartLook& look);
     [[nodiscard]] const TrendChart& chart() const { return chart_; }
     [[nodiscard]] const ChartLook& look() const { return look_; }
 

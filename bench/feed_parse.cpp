@@ -10,7 +10,7 @@
 #include "../tests/support/idle_startup_extras.h"
 #include "controls/main_window_names.h"
 #include "controls/memory_controls.h"
-#include "controls/system_platform.h"
+#include "platform/system_platform.h"
 #include "draws/history_feed.h"
 #include "shell/application.h"
 #include "shell/main_window_layout.h"

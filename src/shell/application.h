@@ -2,7 +2,7 @@
 // two button clicks, three timer ticks) and the routines they run.
 #pragma once
 
-#include "controls/platform.h"
+#include "platform/platform.h"
 #include "controls/window.h"
 #include "draws/draw_history.h"
 #include "shell/startup_extras.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "controls/platform.h"
+#include "platform/platform.h"
 
 namespace quintara {
 

@@ -2,7 +2,7 @@
 // tick of the timer 人数时钟.
 #pragma once
 
-#include "controls/platform.h"
+#include "platform/platform.h"
 #include "controls/window.h"
 
 namespace quintara {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "controls/platform.h"
+#include "platform/platform.h"
 #include "shell/loaded_library.h"
 
 namespace quintara {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "controls/platform.h"
+#include "platform/platform.h"
 #include "controls/window.h"
 #include "shell/skin_loading.h"
 #include "shell/startup_extras.h"

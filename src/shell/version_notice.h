@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "controls/platform.h"
+#include "platform/platform.h"
 #include "controls/window.h"
 
 namespace quintara {

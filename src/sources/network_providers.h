@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/platform.h"
+#include "platform/platform.h"
 #include "sources/draw_providers.h"
 
 namespace quintara {

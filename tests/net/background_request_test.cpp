@@ -5,7 +5,7 @@
 #include <chrono>
 #include <filesystem>
 
-#include "controls/system_platform.h"
+#include "platform/system_platform.h"
 #include "net/background_request.h"
 #include "support/raw_http_server.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/platform.h"
+#include "platform/platform.h"
 #include "digit_sources.h"
 #include "draw_book.h"
 #include "provider_server.h"

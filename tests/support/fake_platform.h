@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "controls/system_platform.h"
+#include "platform/system_platform.h"
 
 namespace quintara::testing {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/system_platform.h"
+#include "platform/system_platform.h"
 #include "fetch_arguments.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "controls/system_platform.h"
+#include "platform/system_platform.h"
 
 namespace quintara::qt {
 

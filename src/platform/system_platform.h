@@ -6,7 +6,7 @@
 #include <mutex>
 #include <random>
 
-#include "controls/platform.h"
+#include "platform/platform.h"
 
 namespace quintara {
 

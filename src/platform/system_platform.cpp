@@ -1,4 +1,4 @@
-#include "controls/system_platform.h"
+#include "platform/system_platform.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -8,7 +8,7 @@
 
 #include "../tests/support/feed_document.h"
 #include "../tests/support/idle_startup_extras.h"
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "platform/system_platform.h"
 #include "draws/history_feed.h"

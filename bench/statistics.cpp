@@ -1,7 +1,8 @@
-// RefreshStatistics over real draws: on the in-memory window with 10000 and
-// with 100,000 draws stored (the steps read the newest 10000), on the Qt
-// list views of the real main window, and quintara-stats end to end on a
-// 100,000-draw feed file.
+// The statistics over real draws: computed as data from the newest 10000,
+// and RefreshStatistics on the in-memory window with 10000 and with 100,000
+// draws stored (the steps read the newest 10000), on the Qt list views of the
+// real main window, and quintara-stats end to end on a 100,000-draw feed
+// file.
 #include <benchmark/benchmark.h>
 
 
@@ -12,14 +13,14 @@
 #include <memory>
 #include <string>
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "draws/draw_history.h"
 #include "qt_main.h"
 #include "real_history.h"
 #include "shell/main_window_layout.h"
 #include "shell/qt/main_window.h"
-#include "stats/statistics.h"
+#include "shell/statistics_refresh.h"
 
 namespace {
 
@@ -34,6 +35,18 @@ void selectCountWindows(const Window& window, int index) {
         window.comboBox(comboBox).setSelectedIndex(index);
     }
 }
+
+void BM_ComputeStatistics(benchmark::State& state) {
+    const std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
+    fillHistory(window->grid(names::kDrawGrid), static_cast<int>(state.range(0)));
+    const std::vector<std::string_view> draws = DrawHistory(window->grid(names::kDrawGrid)).drawTexts();
+    CountWindowSelections selections;
+    selections.items.fill(static_cast<int>(state.range(1)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(computeStatistics({.draws = draws, .selections = selections}));
+    }
+}
+BENCHMARK(BM_ComputeStatistics)->Args({10000, 0})->Args({10000, 4})->Unit(benchmark::kMicrosecond);
 
 void runRefresh(benchmark::State& state, const Window& window) {
     fillHistory(window.grid(names::kDrawGrid), static_cast<int>(state.range(0)));

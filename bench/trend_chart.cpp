@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "qt_main.h"
 #include "real_history.h"
 #include "shell/main_window_layout.h"

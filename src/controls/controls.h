@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -66,42 +65,19 @@ public:
     [[nodiscard]] virtual std::string itemText(int index) const = 0;
 };
 
-// What stands behind a row of a statistics list: the row's item (a digit, a
-// value, a pair, a pattern) over the draws the statistics read, and the text
-// shown when the pointer rests on the row.
-struct RowDetail {
-    int draws = 0;        // the draws read, newest first: n
-    int appearances = 0;  // draws that show the item (positions, on a frequency row)
-    int current = 0;      // draws since it was last shown; n when never
-    std::optional<int> previous;  // the absence before that; none when never shown
-    int longest = 0;      // the longest run of draws without it
-    double average = 0;   // the mean of those runs
-    int streak = 0;       // the longest run of draws that all show it
-    double expected = 0;  // appearances a fair game would give over the n draws
-    // A frequency row's count window: its draws, and the count a fair game
-    // would give in it.
-    std::optional<int> window;
-    std::optional<double> windowExpected;
-    std::string toolTip;
-
-    friend bool operator==(const RowDetail&, const RowDetail&) = default;
-};
-
 // A report view with two columns. Items count from 0 in the order in which
 // they were appended.
 class ListView : public Control {
 public:
     virtual void deleteAllItems() = 0;
-    // Appends an item with empty texts and no detail, and returns its index.
+    // Appends an item with empty texts and no tool tip, and returns its index.
     virtual int appendItem() = 0;
     virtual void setItemText(int item, int column, std::string_view text) = 0;
     [[nodiscard]] virtual int itemCount() const = 0;
     [[nodiscard]] virtual std::string itemText(int item, int column) const = 0;
-    // The detail of an item, written with the item; its tool tip is what
-    // hovering over either column shows.
-    virtual void setItemDetail(int item, RowDetail detail) = 0;
-    // Null when the item has none.
-    [[nodiscard]] virtual const RowDetail* itemDetail(int item) const = 0;
+    // What hovering over either column of the item shows.
+    virtual void setItemToolTip(int item, std::string_view toolTip) = 0;
+    [[nodiscard]] virtual std::string itemToolTip(int item) const = 0;
 };
 
 // A timer ticks every `interval` milliseconds; 0 stops it. Setting the

@@ -43,13 +43,12 @@ std::string MemoryListView::itemText(int item, int column) const {
                      "list view: no such column");
 }
 
-void MemoryListView::setItemDetail(int item, RowDetail detail) {
-    checkedAt(items_, item, "list view: no such item").detail = std::move(detail);
+void MemoryListView::setItemToolTip(int item, std::string_view toolTip) {
+    checkedAt(items_, item, "list view: no such item").toolTip = toolTip;
 }
 
-const RowDetail* MemoryListView::itemDetail(int item) const {
-    const auto& detail = checkedAt(items_, item, "list view: no such item").detail;
-    return detail ? &*detail : nullptr;
+std::string MemoryListView::itemToolTip(int item) const {
+    return checkedAt(items_, item, "list view: no such item").toolTip;
 }
 
 void MemoryTimer::tick() const {

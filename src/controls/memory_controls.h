@@ -85,13 +85,13 @@ public:
     void setItemText(int item, int column, std::string_view text) override;
     [[nodiscard]] int itemCount() const override { return static_cast<int>(items_.size()); }
     [[nodiscard]] std::string itemText(int item, int column) const override;
-    void setItemDetail(int item, RowDetail detail) override;
-    [[nodiscard]] const RowDetail* itemDetail(int item) const override;
+    void setItemToolTip(int item, std::string_view toolTip) override;
+    [[nodiscard]] std::string itemToolTip(int item) const override;
 
 private:
     struct Item {
         std::array<std::string, 2> texts;
-        std::optional<RowDetail> detail;
+        std::string toolTip;
     };
     std::vector<Item> items_;
 };

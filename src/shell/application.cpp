@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "shell/clock_text.h"
 #include "shell/fixed_settings.h"
-#include "stats/statistics.h"
+#include "shell/statistics_refresh.h"
 
 namespace quintara {
 

@@ -1,6 +1,6 @@
 #include "shell/banner.h"
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "net/http_get.h"
 
 namespace quintara {

@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "shell/application.h"
 
 namespace quintara {

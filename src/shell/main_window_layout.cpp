@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "shell/fixed_settings.h"
 #include "stats/count_window.h"
 

@@ -1,4 +1,4 @@
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "shell/application.h"
 #include "text/regex_object.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 
 namespace quintara {
 namespace {

@@ -1,6 +1,6 @@
 #include "shell/version_notice.h"
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "net/http_get.h"
 #include "text/numbers.h"
 #include "text/text_between.h"

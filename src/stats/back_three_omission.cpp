@@ -3,10 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "controls/main_window_names.h"
-#include "draws/draw_history.h"
 #include "stats/fair_chances.h"
-#include "stats/statistics.h"
 #include "stats/value_omission_list.h"
 
 namespace quintara {
@@ -32,15 +29,12 @@ constexpr int span(const BackThreeDigits& digits) {
 }
 
 template <int (*valueOf)(const BackThreeDigits&)>
-void refreshBackThreeOmission(const Window& window, std::string_view listName,
-                              const ValueChances& chances) {
+ListRows backThreeOmissionRows(std::span<const std::string_view> draws, const ValueChances& chances) {
     // An empty history clears the list.
-    const auto draws = DrawHistory(window.grid(names::kDrawGrid)).drawTexts();
     const auto histories = itemHistories<kDigitCount>(draws, [](std::string_view text) {
         return ItemSet<kDigitCount>{std::uint64_t{1} << valueOf(backThreeDigits(text))};
     });
-    writeValueOmissions(window.listView(listName), histories, static_cast<int>(draws.size()),
-                        chances);
+    return valueOmissionRows(histories, static_cast<int>(draws.size()), chances);
 }
 
 // Every sum tail is as likely as any other.
@@ -60,12 +54,12 @@ constexpr ValueChances kSpanChances = [] {
 
 }  // namespace
 
-void RefreshSumTailOmission(const Window& window) {
-    refreshBackThreeOmission<sumTail>(window, names::kSumTailOmissionList, kSumTailChances);
+void computeSumTailOmission(const StatisticsInput& input, Statistics& into) {
+    into[StatisticsList::SumTailOmission] = backThreeOmissionRows<sumTail>(input.draws, kSumTailChances);
 }
 
-void RefreshSpanOmission(const Window& window) {
-    refreshBackThreeOmission<span>(window, names::kSpanOmissionList, kSpanChances);
+void computeSpanOmission(const StatisticsInput& input, Statistics& into) {
+    into[StatisticsList::SpanOmission] = backThreeOmissionRows<span>(input.draws, kSpanChances);
 }
 
 }  // namespace quintara

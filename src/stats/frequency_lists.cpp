@@ -5,8 +5,6 @@
 #include <array>
 #include <optional>
 
-#include "controls/main_window_names.h"
-#include "draws/draw_history.h"
 #include "stats/count_window.h"
 #include "stats/draw_digits.h"
 #include "stats/fair_chances.h"
@@ -14,23 +12,21 @@
 #include "stats/list_items.h"
 #include "stats/ranked_fill.h"
 #include "stats/row_detail.h"
-#include "stats/statistics.h"
 
 namespace quintara {
 namespace {
 
 struct FrequencyList {
-    std::string_view comboBox;  // chooses the count window
-    std::string_view listView;
+    CountWindowBox box;  // chooses the count window
+    StatisticsList list;
     PositionGroup group;
 };
 
 constexpr std::array kFrequencyLists{
-    FrequencyList{names::kBackThreeCountWindowBox, names::kBackThreeFrequencyList, kBackThree},
-    FrequencyList{names::kMiddleThreeCountWindowBox, names::kMiddleThreeFrequencyList,
-                  kMiddleThree},
-    FrequencyList{names::kFrontThreeCountWindowBox, names::kFrontThreeFrequencyList, kFrontThree},
-    FrequencyList{names::kAllFiveCountWindowBox, names::kAllFiveFrequencyList, kAllFive},
+    FrequencyList{CountWindowBox::BackThree, StatisticsList::BackThreeFrequency, kBackThree},
+    FrequencyList{CountWindowBox::MiddleThree, StatisticsList::MiddleThreeFrequency, kMiddleThree},
+    FrequencyList{CountWindowBox::FrontThree, StatisticsList::FrontThreeFrequency, kFrontThree},
+    FrequencyList{CountWindowBox::AllFive, StatisticsList::AllFiveFrequency, kAllFive},
 };
 
 // counts[p - 1][d]: how often digit d stands at position p, from 1 to 5.
@@ -84,40 +80,36 @@ constexpr std::size_t kItemCount = kFrequencyLists.size() * kDigitCount;
 
 }  // namespace
 
-void RefreshFrequencyLists(const Window& window) {
+void computeFrequencyLists(const StatisticsInput& input, Statistics& into) {
     // An empty history leaves the four lists as they were.
-    const DrawHistory history(window.grid(names::kDrawGrid));
-    if (!history.isEmpty()) {
-        const auto draws = history.drawTexts();
-        const int drawsRead = static_cast<int>(draws.size());
-        const auto histories = itemHistories<kItemCount>(draws, [](std::string_view text) {
-            return itemsOfEachList<kDigitCount>(text, kFrequencyLists,
-                                                [](DigitSet digits) { return digits; });
-        });
-        WindowCounts windowCounts(draws);
-        for (std::size_t at = 0; at < kFrequencyLists.size(); ++at) {
-            const FrequencyList& list = kFrequencyLists[at];
-            const auto counted =
-                countWindow(draws, window.comboBox(list.comboBox).selectedIndex());
-            const auto frequencies = groupFrequencies(windowCounts.of(counted), list.group);
-            const auto appearances = groupFrequencies(windowCounts.all(), list.group);
-            // Each position shows a given digit one time in ten.
-            const double chance = list.group.size() * fair_chance::kOneOfTen;
+    const auto draws = input.draws;
+    if (draws.empty()) return;
+    const int drawsRead = static_cast<int>(draws.size());
+    const auto histories = itemHistories<kItemCount>(draws, [](std::string_view text) {
+        return itemsOfEachList<kDigitCount>(text, kFrequencyLists,
+                                            [](DigitSet digits) { return digits; });
+    });
+    WindowCounts windowCounts(draws);
+    for (std::size_t at = 0; at < kFrequencyLists.size(); ++at) {
+        const FrequencyList& list = kFrequencyLists[at];
+        const auto counted = countWindow(draws, input.selections[list.box]);
+        const auto frequencies = groupFrequencies(windowCounts.of(counted), list.group);
+        const auto appearances = groupFrequencies(windowCounts.all(), list.group);
+        // Each position shows a given digit one time in ten.
+        const double chance = list.group.size() * fair_chance::kOneOfTen;
 
-            std::array<RowDetail, kDigitCount> details;
-            std::array<RankedEntry, kDigitCount> entries;
-            for (std::size_t digit = 0; digit < kDigitCount; ++digit) {
-                const CountedWindow inWindow{static_cast<int>(counted.size()), frequencies[digit],
-                                             chance};
-                details[digit] = rowDetail(histories[at * kDigitCount + digit], drawsRead, chance,
-                                           appearances[digit], inWindow);
-                entries[digit] = {digitLabel(static_cast<int>(digit)), frequencies[digit],
-                                  &details[digit]};
-            }
-            rankedFill(window.listView(list.listView), entries, "次");
+        std::array<RowDetail, kDigitCount> details;
+        std::array<RankedEntry, kDigitCount> entries;
+        for (std::size_t digit = 0; digit < kDigitCount; ++digit) {
+            const CountedWindow inWindow{static_cast<int>(counted.size()), frequencies[digit],
+                                         chance};
+            details[digit] = rowDetail(histories[at * kDigitCount + digit], drawsRead, chance,
+                                       appearances[digit], inWindow);
+            entries[digit] = {digitLabel(static_cast<int>(digit)), frequencies[digit],
+                              &details[digit]};
         }
+        into[list.list] = rankedRows(entries, "次");
     }
-    RefreshPairFrequencyList(window);
 }
 
 }  // namespace quintara

@@ -3,27 +3,22 @@
 #include <array>
 #include <bit>
 
-#include "controls/main_window_names.h"
-#include "draws/draw_history.h"
 #include "stats/count_window.h"
 #include "stats/digit_pairs.h"
 #include "stats/fair_chances.h"
 #include "stats/item_history.h"
 #include "stats/ranked_fill.h"
 #include "stats/row_detail.h"
-#include "stats/statistics.h"
 
 namespace quintara {
 
-void RefreshPairFrequencyList(const Window& window) {
+void computePairFrequencyList(const StatisticsInput& input, Statistics& into) {
     // An empty history leaves the list as it was.
-    const DrawHistory history(window.grid(names::kDrawGrid));
-    if (history.isEmpty()) return;
+    const auto draws = input.draws;
+    if (draws.empty()) return;
     // The count window: the newest draws, as many as the selected item asks
     // for and the history holds.
-    const auto draws = history.drawTexts();
-    const auto counted =
-        countWindow(draws, window.comboBox(names::kPairFrequencyCountWindowBox).selectedIndex());
+    const auto counted = countWindow(draws, input.selections[CountWindowBox::Pair]);
 
     // A draw counts once for each pair it holds, however often the digits
     // occur; draws with the same set of digits hold the same pairs.
@@ -50,7 +45,7 @@ void RefreshPairFrequencyList(const Window& window) {
             rowDetail(histories[index], static_cast<int>(draws.size()), chance, std::nullopt, inWindow);
         entries[index] = {kDigitPairs[index].text, frequencies[index], &details[index]};
     }
-    rankedFill(window.listView(names::kPairFrequencyList), entries, "次");
+    into[StatisticsList::PairFrequency] = rankedRows(entries, "次");
 }
 
 }  // namespace quintara

@@ -3,29 +3,26 @@
 // pair first.
 #include <array>
 
-#include "controls/main_window_names.h"
-#include "draws/draw_history.h"
 #include "stats/digit_pairs.h"
 #include "stats/fair_chances.h"
 #include "stats/item_history.h"
 #include "stats/list_items.h"
 #include "stats/ranked_fill.h"
 #include "stats/row_detail.h"
-#include "stats/statistics.h"
 
 namespace quintara {
 namespace {
 
 struct PairOmissionList {
-    std::string_view name;
+    StatisticsList list;
     PositionGroup group;
 };
 
 constexpr std::array kPairOmissionLists{
-    PairOmissionList{names::kAllFivePairOmissionList, kAllFive},
-    PairOmissionList{names::kFrontThreePairOmissionList, kFrontThree},
-    PairOmissionList{names::kMiddleThreePairOmissionList, kMiddleThree},
-    PairOmissionList{names::kBackThreePairOmissionList, kBackThree},
+    PairOmissionList{StatisticsList::AllFivePairOmission, kAllFive},
+    PairOmissionList{StatisticsList::FrontThreePairOmission, kFrontThree},
+    PairOmissionList{StatisticsList::MiddleThreePairOmission, kMiddleThree},
+    PairOmissionList{StatisticsList::BackThreePairOmission, kBackThree},
 };
 
 // Item 45 l + i: pair i within the group of list l; one walk over the draws
@@ -34,11 +31,10 @@ constexpr std::size_t kItemCount = kPairOmissionLists.size() * kDigitPairCount;
 
 }  // namespace
 
-void RefreshPairOmissionLists(const Window& window) {
+void computePairOmissionLists(const StatisticsInput& input, Statistics& into) {
     // An empty history leaves the four lists as they were.
-    const DrawHistory history(window.grid(names::kDrawGrid));
-    if (history.isEmpty()) return;
-    const auto draws = history.drawTexts();
+    const auto draws = input.draws;
+    if (draws.empty()) return;
     // A pair that no draw read holds gets the number of draws read: its
     // history's current absence.
     const int drawsRead = static_cast<int>(draws.size());
@@ -56,7 +52,7 @@ void RefreshPairOmissionLists(const Window& window) {
             details[index] = rowDetail(pair, drawsRead, chance);
             entries[index] = {kDigitPairs[index].text, pair.current, &details[index]};
         }
-        rankedFill(window.listView(kPairOmissionLists[list].name), entries, "期");
+        into[kPairOmissionLists[list].list] = rankedRows(entries, "期");
     }
 }
 

@@ -1,32 +1,29 @@
 // The size-parity pattern omission list: for each pattern, the draws since a
 // draw last fitted it, in the fixed order of the pattern table.
-#include "controls/main_window_names.h"
-#include "draws/draw_history.h"
 #include "stats/fair_chances.h"
 #include "stats/item_history.h"
-#include "stats/list_rows.h"
+#include "stats/ranked_fill.h"
 #include "stats/row_detail.h"
 #include "stats/size_parity_patterns.h"
 #include "stats/statistics.h"
 
 namespace quintara {
 
-void RefreshPatternOmissionList(const Window& window) {
+void computePatternOmissionList(const StatisticsInput& input, Statistics& into) {
     // An empty history leaves the list as it was.
-    const DrawHistory history(window.grid(names::kDrawGrid));
-    if (history.isEmpty()) return;
-    const auto draws = history.drawTexts();
+    const auto draws = input.draws;
+    if (draws.empty()) return;
     // A pattern that no draw read fits gets the number of draws read: its
     // history's current absence.
     const auto histories = itemHistories<kPatternCount>(
         draws, [](std::string_view text) { return ItemSet<kPatternCount>{patternsFittedBy(text)}; });
     const int drawsRead = static_cast<int>(draws.size());
 
-    ListView& list = window.listView(names::kPatternOmissionList);
-    list.deleteAllItems();
+    ListRows& rows = into[StatisticsList::PatternOmission].emplace();
+    rows.reserve(kPatternCount);
     for (std::size_t row = 0; row < kPatternCount; ++row) {
-        RowDetail detail = rowDetail(histories[row], drawsRead, fair_chance::kPattern);
-        appendCountRow(list, patternText(row), histories[row].current, "期", &detail);
+        rows.push_back(countRow(patternText(row), histories[row].current, "期",
+                                rowDetail(histories[row], drawsRead, fair_chance::kPattern)));
     }
 }
 

@@ -1,8 +1,9 @@
 #include "stats/ranked_fill.h"
 
 #include <algorithm>
+#include <utility>
 
-#include "stats/list_rows.h"
+#include "text/numbers.h"
 
 namespace quintara {
 namespace {
@@ -15,8 +16,16 @@ bool beats(const RankedEntry& candidate, const RankedEntry& best) {
 
 }  // namespace
 
-void rankedFill(ListView& list, std::span<RankedEntry> entries, std::string_view suffix) {
-    list.deleteAllItems();
+StatisticsRow countRow(std::string_view label, int count, std::string_view suffix, RowDetail&& detail) {
+    StatisticsRow row{.label = std::string(label), .detail = std::move(detail)};
+    appendDecimal(row.value, count);
+    row.value += suffix;
+    return row;
+}
+
+ListRows rankedRows(std::span<RankedEntry> entries, std::string_view suffix) {
+    ListRows rows;
+    rows.reserve(entries.size());
     for (auto remaining = entries; !remaining.empty(); remaining = remaining.subspan(1)) {
         auto best = remaining.begin();
         for (auto entry = remaining.begin(); entry != remaining.end(); ++entry) {
@@ -24,9 +33,10 @@ void rankedFill(ListView& list, std::span<RankedEntry> entries, std::string_view
         }
         // The best entry leaves the remaining ones, which keep their order.
         std::rotate(remaining.begin(), best, best + 1);
-        const RankedEntry& row = remaining.front();
-        appendCountRow(list, row.label, row.number, suffix, row.detail);
+        RankedEntry& row = remaining.front();
+        rows.push_back(countRow(row.label, row.number, suffix, std::move(*row.detail)));
     }
+    return rows;
 }
 
 }  // namespace quintara

@@ -3,11 +3,32 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
-#include "controls/controls.h"
 #include "stats/item_history.h"
 
 namespace quintara {
+
+// What stands behind a row of a statistics list: the row's item (a digit, a
+// value, a pair, a pattern) over the draws the statistics read, and the text
+// shown when the pointer rests on the row.
+struct RowDetail {
+    int draws = 0;        // the draws read, newest first: n
+    int appearances = 0;  // draws that show the item (positions, on a frequency row)
+    int current = 0;      // draws since it was last shown; n when never
+    std::optional<int> previous;  // the absence before that; none when never shown
+    int longest = 0;      // the longest run of draws without it
+    double average = 0;   // the mean of those runs
+    int streak = 0;       // the longest run of draws that all show it
+    double expected = 0;  // appearances a fair game would give over the n draws
+    // A frequency row's count window: its draws, and the count a fair game
+    // would give in it.
+    std::optional<int> window;
+    std::optional<double> windowExpected;
+    std::string toolTip;
+
+    friend bool operator==(const RowDetail&, const RowDetail&) = default;
+};
 
 // A frequency row's count window.
 struct CountedWindow {

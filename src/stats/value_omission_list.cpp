@@ -5,8 +5,8 @@
 
 namespace quintara {
 
-void writeValueOmissions(ListView& list, std::span<const ItemHistory, kDigitCount> histories,
-                         int drawsRead, const ValueChances& chances) {
+ListRows valueOmissionRows(std::span<const ItemHistory, kDigitCount> histories, int drawsRead,
+                           const ValueChances& chances) {
     std::array<RowDetail, kDigitCount> details;
     std::array<RankedEntry, kDigitCount> entries;
     std::size_t found = 0;
@@ -16,7 +16,7 @@ void writeValueOmissions(ListView& list, std::span<const ItemHistory, kDigitCoun
         details[value] = rowDetail(history, drawsRead, chances[value]);
         entries[found++] = {digitLabel(static_cast<int>(value)), history.current, &details[value]};
     }
-    rankedFill(list, std::span(entries).first(found), " 期");
+    return rankedRows(std::span(entries).first(found), " 期");
 }
 
 }  // namespace quintara

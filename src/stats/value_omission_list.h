@@ -7,19 +7,18 @@
 #include <span>
 #include <string_view>
 
-#include "controls/controls.h"
 #include "stats/draw_digits.h"
 #include "stats/item_history.h"
+#include "stats/statistics.h"
 
 namespace quintara {
 
 // The chance that one draw of a fair game shows each value.
 using ValueChances = std::array<double, kDigitCount>;
 
-// Clears the list and writes, with the ranked fill, one row per value shown:
-// the value and its omission followed by " 期". Without draws the list stays
-// empty.
-void writeValueOmissions(ListView& list, std::span<const ItemHistory, kDigitCount> histories,
-                         int drawsRead, const ValueChances& chances);
+// One row per value shown, in the ranked fill's order: the value and its
+// omission followed by " 期". Without draws there are none.
+[[nodiscard]] ListRows valueOmissionRows(std::span<const ItemHistory, kDigitCount> histories,
+                                         int drawsRead, const ValueChances& chances);
 
 }  // namespace quintara

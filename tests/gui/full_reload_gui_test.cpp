@@ -9,11 +9,11 @@
 
 #include <string>
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "draws/draw_history.h"
 #include "gui/provided_window.h"
 #include "shell/qt/text.h"
-#include "stats/statistics.h"
+#include "shell/statistics_refresh.h"
 
 namespace quintara::qt {
 namespace {
@@ -82,12 +82,15 @@ TEST_F(FullReloadGuiTest, HoveringARowShowsTheDetailWrittenWithIt) {
     EXPECT_EQ(QToolTip::text(), detail);
     QToolTip::hideText();
 
-    for (const std::string_view list : kStatisticsLists) {
-        const ListView& rows = window.controls().listView(list);
-        auto* table = find<QTableWidget>(list);
-        for (int item = 0; item < rows.itemCount(); ++item) {
-            ASSERT_NE(rows.itemDetail(item), nullptr) << list << " " << item;
-            EXPECT_EQ(table->item(item, 0)->toolTip(), toQString(rows.itemDetail(item)->toolTip));
+    // Every row of every list: the rows a refresh computes, written once more.
+    const Statistics written = RefreshStatistics(window.controls());
+    for (const StatisticsList list : kStatisticsLists) {
+        ASSERT_TRUE(written[list]) << nameOf(list);
+        const ListRows& rows = *written[list];
+        auto* table = find<QTableWidget>(nameOf(list));
+        ASSERT_EQ(table->rowCount(), static_cast<int>(rows.size())) << nameOf(list);
+        for (std::size_t item = 0; item < rows.size(); ++item) {
+            EXPECT_EQ(table->item(static_cast<int>(item), 0)->toolTip(), toQString(rows[item].detail.toolTip));
         }
     }
 }

@@ -11,7 +11,7 @@
 #include <string>
 #include <thread>
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "draws/draw_history.h"
 #include "gui/provided_window.h"
 #include "shell/qt/qt_controls.h"

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "draws/draw_history.h"
 #include "shell/main_window_layout.h"
 #include "shell/qt/main_window.h"

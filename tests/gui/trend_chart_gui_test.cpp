@@ -17,7 +17,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "draws/draw_history.h"
 #include "gui/provided_window.h"
 #include "shell/qt/trend_chart_opener.h"

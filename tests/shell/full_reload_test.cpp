@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "draws/history_feed.h"
 #include "shell/application.h"
 #include "shell/main_window_layout.h"
 #include "sources/network_providers.h"
-#include "stats/statistics.h"
+#include "shell/statistics_refresh.h"
 #include "support/fake_platform.h"
 #include "support/feed_document.h"
 #include "support/idle_startup_extras.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "draws/history_feed.h"
 #include "draws/issue_sequence.h"

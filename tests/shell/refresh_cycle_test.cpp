@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "shell/application.h"
 #include "shell/clock_text.h"

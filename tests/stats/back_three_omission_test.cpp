@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "stats/statistics.h"
-#include "stats_window.h"
+#include "statistics_harness.h"
 
 namespace quintara::testing {
 namespace {
 
-void refreshBoth(const Window& window) {
-    RefreshSumTailOmission(window);
-    RefreshSpanOmission(window);
+void refreshBoth(const StatisticsInput& input, Statistics& into) {
+    computeSumTailOmission(input, into);
+    computeSpanOmission(input, into);
 }
 
 struct Example {
@@ -18,7 +18,7 @@ struct Example {
 };
 
 TEST(BackThreeOmission, ShowsTheValuesOfPositionsThreeToFiveFound) {
-    const StatsWindow stats;
+    StatsData stats;
     for (const Example& example : std::vector<Example>{
              {{"12345", "67890", "11111"}, "3:2 期,7:1 期,2:0 期", "0:2 期,9:1 期,2:0 期"},
              {{"00999"}, "7:0 期", "0:0 期"},
@@ -30,17 +30,17 @@ TEST(BackThreeOmission, ShowsTheValuesOfPositionsThreeToFiveFound) {
              {{}, "", ""},  // cleared by an empty history
          }) {
         stats.run(refreshBoth, example.history);
-        EXPECT_EQ(stats.rows("超级列表框_杀合尾"), example.sumTails) << example.history.size();
-        EXPECT_EQ(stats.rows("超级列表框_杀跨度"), example.spans) << example.history.size();
+        EXPECT_EQ(stats.rows(StatisticsList::SumTailOmission), example.sumTails) << example.history.size();
+        EXPECT_EQ(stats.rows(StatisticsList::SpanOmission), example.spans) << example.history.size();
     }
 }
 
 TEST(BackThreeOmission, ASecondRunGivesTheSameRows) {
-    const StatsWindow stats;
+    StatsData stats;
     stats.run(refreshBoth, {"31415", "92653", "58979", "32384"});
-    EXPECT_EQ(stats.rows("超级列表框_杀跨度"), "5:3 期,2:2 期,3:1 期,4:0 期");
-    refreshBoth(stats.window());
-    EXPECT_EQ(stats.rows("超级列表框_杀跨度"), "5:3 期,2:2 期,3:1 期,4:0 期");
+    EXPECT_EQ(stats.rows(StatisticsList::SpanOmission), "5:3 期,2:2 期,3:1 期,4:0 期");
+    stats.refresh(refreshBoth);
+    EXPECT_EQ(stats.rows(StatisticsList::SpanOmission), "5:3 期,2:2 期,3:1 期,4:0 期");
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "stats/statistics.h"
-#include "stats_window.h"
+#include "statistics_harness.h"
 
 namespace quintara::testing {
 namespace {
@@ -33,46 +33,46 @@ std::map<std::string, std::string> fitted(std::string_view patterns, std::string
 }
 
 TEST(PatternOmissionList, CountsEachPatternInTableOrder) {
-    const StatsWindow stats;
-    stats.run(RefreshPatternOmissionList, {"12345", "67890", "11111"});
+    StatsData stats;
+    stats.run(computePatternOmissionList, {"12345", "67890", "11111"});
     auto counts = fitted("单单单单单 小小小小小 单小小小小 单单小小小 单单单小小 单单单单小", "2期");
     counts["大大大大小"] = "1期";
-    EXPECT_EQ(stats.rows("超级列表框_混选"), tableRows(counts, "3期"));
+    EXPECT_EQ(stats.rows(StatisticsList::PatternOmission), tableRows(counts, "3期"));
 
-    stats.run(RefreshPatternOmissionList, {"02468"});
-    EXPECT_EQ(stats.rows("超级列表框_混选"), tableRows(fitted("双双双双双 双双双大大 双双双双大", "0期"), "1期"));
+    stats.run(computePatternOmissionList, {"02468"});
+    EXPECT_EQ(stats.rows(StatisticsList::PatternOmission), tableRows(fitted("双双双双双 双双双大大 双双双双大", "0期"), "1期"));
 
-    stats.run(RefreshPatternOmissionList, {"13579", "56789"});
+    stats.run(computePatternOmissionList, {"13579", "56789"});
     counts = fitted("单单单单单 单单大大大 单单单大大 单单单单大", "0期");
     counts.merge(fitted("大大大大大 单大大大大", "1期"));
-    EXPECT_EQ(stats.rows("超级列表框_混选"), tableRows(counts, "2期"));
+    EXPECT_EQ(stats.rows(StatisticsList::PatternOmission), tableRows(counts, "2期"));
 }
 
 TEST(PatternOmissionList, ClassesZeroAsSmallEvenAndFiveAsBigOdd) {
-    const StatsWindow stats;
-    stats.run(RefreshPatternOmissionList, {"00000"});
-    EXPECT_EQ(stats.rows("超级列表框_混选"),
+    StatsData stats;
+    stats.run(computePatternOmissionList, {"00000"});
+    EXPECT_EQ(stats.rows(StatisticsList::PatternOmission),
               tableRows(fitted("双双双双双 小小小小小 双小小小小 双双小小小 双双双小小 双双双双小", "0期"), "1期"));
-    stats.run(RefreshPatternOmissionList, {"55555"});
-    EXPECT_EQ(stats.rows("超级列表框_混选"),
+    stats.run(computePatternOmissionList, {"55555"});
+    EXPECT_EQ(stats.rows(StatisticsList::PatternOmission),
               tableRows(fitted("单单单单单 大大大大大 单大大大大 单单大大大 单单单大大 单单单单大", "0期"), "1期"));
-    stats.run(RefreshPatternOmissionList, {"0246x", "0246"});  // no class, no fit
-    EXPECT_EQ(stats.rows("超级列表框_混选"), tableRows({}, "2期"));
+    stats.run(computePatternOmissionList, {"0246x", "0246"});  // no class, no fit
+    EXPECT_EQ(stats.rows(StatisticsList::PatternOmission), tableRows({}, "2期"));
 }
 
 TEST(PatternOmissionList, ReadsNoFurtherThanTheNewest10000Draws) {
-    const StatsWindow stats;
-    stats.run(RefreshPatternOmissionList, repeated("00000", 10001, {"55555"}));
-    EXPECT_EQ(stats.rows("超级列表框_混选"),
+    StatsData stats;
+    stats.run(computePatternOmissionList, repeated("00000", 10001, {"55555"}));
+    EXPECT_EQ(stats.rows(StatisticsList::PatternOmission),
               tableRows(fitted("双双双双双 小小小小小 双小小小小 双双小小小 双双双小小 双双双双小", "0期"), "10000期"));
 }
 
 TEST(PatternOmissionList, KeepsItsRowsOnAnEmptyHistoryAndRepeatsOnAnUnchangedOne) {
-    const StatsWindow stats;
-    stats.run(RefreshPatternOmissionList, {"02468"});
-    RefreshPatternOmissionList(stats.window());
-    stats.run(RefreshPatternOmissionList, {});
-    EXPECT_EQ(stats.rows("超级列表框_混选"), tableRows(fitted("双双双双双 双双双大大 双双双双大", "0期"), "1期"));
+    StatsData stats;
+    stats.run(computePatternOmissionList, {"02468"});
+    stats.refresh(computePatternOmissionList);
+    stats.run(computePatternOmissionList, {});
+    EXPECT_EQ(stats.rows(StatisticsList::PatternOmission), tableRows(fitted("双双双双双 双双双大大 双双双双大", "0期"), "1期"));
 }
 
 }  // namespace

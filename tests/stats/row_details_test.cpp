@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "stats/statistics.h"
-#include "stats_window.h"
+#include "statistics_harness.h"
 
 namespace quintara::testing {
 namespace {
@@ -13,10 +13,10 @@ namespace {
 const Draws kThreeDraws{"12345", "56789", "11111"};
 
 TEST(RowDetails, ADigitAtOnePositionShownTwiceAndOnce) {
-    const StatsWindow stats;
-    stats.run(RefreshOmissionLists, kThreeDraws);
+    StatsData stats;
+    stats.run(computeOmissionLists, kThreeDraws);
     // 万: 1 in draws 1 and 3, 5 in draw 2.
-    const RowDetail one = stats.detail("超级列表框_万遗漏", "1");
+    const RowDetail one = stats.detail(StatisticsList::Position1Omission, "1");
     EXPECT_EQ(one.draws, 3);
     EXPECT_EQ(one.appearances, 2);
     EXPECT_EQ(one.current, 0);
@@ -29,22 +29,22 @@ TEST(RowDetails, ADigitAtOnePositionShownTwiceAndOnce) {
     EXPECT_EQ(one.toolTip,
               "当前遗漏 0 期 · 上次遗漏 1 期 · 最大遗漏 1 期 · 平均遗漏 0.33 期 · 最大连出 1 期 · "
               "出现 2 次（理论 0.30 次，共 3 期）");
-    const RowDetail five = stats.detail("超级列表框_万遗漏", "5");
+    const RowDetail five = stats.detail(StatisticsList::Position1Omission, "5");
     EXPECT_EQ(five.previous, 1);  // n - k1: the draws older than its only one
     EXPECT_EQ(five.longest, 1);
     EXPECT_DOUBLE_EQ(five.average, 1.0);
 
     // The back three: a digit anywhere in three positions, 1 - 0.9^3 a draw.
-    const RowDetail backOne = stats.detail("超级列表框_全遗漏", "1");
+    const RowDetail backOne = stats.detail(StatisticsList::BackThreeOmission, "1");
     EXPECT_EQ(backOne.current, 2);
     EXPECT_EQ(backOne.previous, 0);
     EXPECT_NEAR(backOne.expected, 3 * 0.271, 1e-12);
 }
 
 TEST(RowDetails, AStreakOfDrawsShowingADigit) {
-    const StatsWindow stats;
-    stats.run(RefreshOmissionLists, {"11111", "11111", "22222", "11111"});
-    const RowDetail one = stats.detail("超级列表框_万遗漏", "1");
+    StatsData stats;
+    stats.run(computeOmissionLists, {"11111", "11111", "22222", "11111"});
+    const RowDetail one = stats.detail(StatisticsList::Position1Omission, "1");
     EXPECT_EQ(one.appearances, 3);
     EXPECT_EQ(one.streak, 2);
     EXPECT_EQ(one.previous, 0);
@@ -52,9 +52,9 @@ TEST(RowDetails, AStreakOfDrawsShowingADigit) {
 }
 
 TEST(RowDetails, APairNeverShownHasNoPreviousAbsenceAndItsPartIsLeftOut) {
-    const StatsWindow stats;
-    stats.run(RefreshPairOmissionLists, kThreeDraws);
-    const RowDetail never = stats.detail("超级列表框_胆码", "01");
+    StatsData stats;
+    stats.run(computePairOmissionLists, kThreeDraws);
+    const RowDetail never = stats.detail(StatisticsList::AllFivePairOmission, "01");
     EXPECT_EQ(never.appearances, 0);
     EXPECT_EQ(never.current, 3);
     EXPECT_EQ(never.previous, std::nullopt);
@@ -65,39 +65,39 @@ TEST(RowDetails, APairNeverShownHasNoPreviousAbsenceAndItsPartIsLeftOut) {
     EXPECT_EQ(never.toolTip.find("当前遗漏 3 期 · 最大遗漏 3 期"), 0U);
 
     // Both digits within five positions: 1 - 2 (0.9^5) + 0.8^5 a draw.
-    const RowDetail twelve = stats.detail("超级列表框_胆码", "12");
+    const RowDetail twelve = stats.detail(StatisticsList::AllFivePairOmission, "12");
     EXPECT_EQ(twelve.appearances, 1);
     EXPECT_EQ(twelve.previous, 2);
     EXPECT_NEAR(twelve.expected, 3 * (1 - 2 * std::pow(0.9, 5) + std::pow(0.8, 5)), 1e-12);
     // Within the front three only 123, 678 and 111 count.
-    EXPECT_EQ(stats.detail("超级列表框_胆码前三", "67").current, 1);
-    EXPECT_NEAR(stats.detail("超级列表框_胆码前三", "67").expected,
+    EXPECT_EQ(stats.detail(StatisticsList::FrontThreePairOmission, "67").current, 1);
+    EXPECT_NEAR(stats.detail(StatisticsList::FrontThreePairOmission, "67").expected,
                 3 * (1 - 2 * std::pow(0.9, 3) + std::pow(0.8, 3)), 1e-12);
 }
 
 TEST(RowDetails, SumTailSpanAndPatternChancesOfAFairGame) {
-    const StatsWindow stats;
+    StatsData stats;
     const Draws draws{"12345", "67890", "11111"};  // back three: 345, 890, 111
-    stats.run(RefreshSpanOmission, draws);         // spans 2, 9 and 0
-    EXPECT_NEAR(stats.detail("超级列表框_杀跨度", "0").expected, 3 * 0.01, 1e-12);
-    EXPECT_NEAR(stats.detail("超级列表框_杀跨度", "2").expected, 3 * 6.0 * 2 * 8 / 1000, 1e-12);
-    EXPECT_NEAR(stats.detail("超级列表框_杀跨度", "9").expected, 3 * 6.0 * 9 * 1 / 1000, 1e-12);
-    stats.run(RefreshSumTailOmission, draws);  // sum tails 2, 7 and 3
-    EXPECT_NEAR(stats.detail("超级列表框_杀合尾", "7").expected, 0.3, 1e-12);
-    stats.run(RefreshPatternOmissionList, draws);
-    const RowDetail allOdd = stats.detail("超级列表框_混选", "单单单单单");
+    stats.run(computeSpanOmission, draws);         // spans 2, 9 and 0
+    EXPECT_NEAR(stats.detail(StatisticsList::SpanOmission, "0").expected, 3 * 0.01, 1e-12);
+    EXPECT_NEAR(stats.detail(StatisticsList::SpanOmission, "2").expected, 3 * 6.0 * 2 * 8 / 1000, 1e-12);
+    EXPECT_NEAR(stats.detail(StatisticsList::SpanOmission, "9").expected, 3 * 6.0 * 9 * 1 / 1000, 1e-12);
+    stats.run(computeSumTailOmission, draws);  // sum tails 2, 7 and 3
+    EXPECT_NEAR(stats.detail(StatisticsList::SumTailOmission, "7").expected, 0.3, 1e-12);
+    stats.run(computePatternOmissionList, draws);
+    const RowDetail allOdd = stats.detail(StatisticsList::PatternOmission, "单单单单单");
     EXPECT_EQ(allOdd.current, 2);
     EXPECT_EQ(allOdd.appearances, 1);
     EXPECT_NEAR(allOdd.expected, 3.0 / 32, 1e-12);
 }
 
 TEST(RowDetails, AFrequencyRowLeadsWithItsWindowAndCountsPositions) {
-    const StatsWindow stats;
-    stats.select("组合框_选择选几期", 0);  // 统计10期, over a history of 4 draws
-    stats.run(RefreshFrequencyLists, {"00111", "12345", "56789", "11111"});
+    StatsData stats;
+    stats.select(CountWindowBox::BackThree, 0);  // 统计10期, over a history of 4 draws
+    stats.run(frequencyStep, {"00111", "12345", "56789", "11111"});
     // 后三: digit 1 stands at positions 3 to 5 of draw 1 three times, and of
     // draw 4 three times.
-    const RowDetail one = stats.detail("超级列表框_出现次数", "1");
+    const RowDetail one = stats.detail(StatisticsList::BackThreeFrequency, "1");
     EXPECT_EQ(one.window, 4);
     EXPECT_NEAR(*one.windowExpected, 4 * 0.3, 1e-12);
     EXPECT_EQ(one.appearances, 6);
@@ -108,7 +108,7 @@ TEST(RowDetails, AFrequencyRowLeadsWithItsWindowAndCountsPositions) {
     EXPECT_TRUE(one.toolTip.starts_with("近4期出现 6 次（理论 1.20 次） · 当前遗漏 0 期"));
 
     // The digit-pair frequency list: a draw counts once for a pair.
-    const RowDetail pair = stats.detail("超级列表框_出现次数五星双胆", "12");
+    const RowDetail pair = stats.detail(StatisticsList::PairFrequency, "12");
     EXPECT_EQ(pair.appearances, 1);
     EXPECT_EQ(pair.current, 1);
     EXPECT_EQ(pair.window, 4);
@@ -116,9 +116,9 @@ TEST(RowDetails, AFrequencyRowLeadsWithItsWindowAndCountsPositions) {
 }
 
 TEST(RowDetails, LookAtTheNewest10000DrawsOnly) {
-    const StatsWindow stats;
-    stats.run(RefreshOmissionLists, repeated("00000", 10000, {"12345"}));
-    const RowDetail zero = stats.detail("超级列表框_万遗漏", "0");
+    StatsData stats;
+    stats.run(computeOmissionLists, repeated("00000", 10000, {"12345"}));
+    const RowDetail zero = stats.detail(StatisticsList::Position1Omission, "0");
     EXPECT_EQ(zero.draws, 10000);
     EXPECT_EQ(zero.appearances, 10000);
     EXPECT_EQ(zero.streak, 10000);

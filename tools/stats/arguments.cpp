@@ -5,7 +5,7 @@
 #include <charconv>
 #include <optional>
 
-#include "stats/statistics.h"
+#include "stats/statistics_lists.h"
 
 namespace quintara::stats_tool {
 namespace {
@@ -27,15 +27,12 @@ bool addSelection(std::string_view value, Request& request) {
         itemIndex(equals == std::string_view::npos ? value : value.substr(equals + 1));
     if (!index) return false;
     if (equals == std::string_view::npos) {
-        for (const std::string_view comboBox : kCountWindowBoxes) {
-            request.selections.emplace_back(comboBox, *index);
-        }
+        request.selections.items.fill(*index);
         return true;
     }
-    const auto comboBox = std::find(kCountWindowBoxes.begin(), kCountWindowBoxes.end(),
-                                    value.substr(0, equals));
-    if (comboBox == kCountWindowBoxes.end()) return false;
-    request.selections.emplace_back(*comboBox, *index);
+    const std::optional<CountWindowBox> box = countWindowBoxNamed(value.substr(0, equals));
+    if (!box) return false;
+    request.selections[*box] = *index;
     return true;
 }
 

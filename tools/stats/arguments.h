@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "stats/statistics_lists.h"
+
 namespace quintara::stats_tool {
 
 inline constexpr std::string_view kUsage =
@@ -22,8 +24,8 @@ inline constexpr std::string_view kUsage =
 enum class OutputFormat { Text, Json };
 
 struct Request {
-    // Combo box name and item index, applied in the order given.
-    std::vector<std::pair<std::string_view, int>> selections;
+    // The item of each count-window combo box, the last one given winning.
+    CountWindowSelections selections;
     OutputFormat format = OutputFormat::Text;
     bool detail = false;  // each row's detail as well
     std::string feed;  // a path, or "-" for standard input

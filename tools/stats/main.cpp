@@ -1,24 +1,19 @@
-// quintara-stats: reads a history feed, fills the draw history of an
-// in-memory main window as the full reload does, refreshes the statistics
-// and prints the 18 lists.
+// quintara-stats: reads a history feed, computes the statistics of its
+// newest draws as a refresh does, and prints the 18 lists.
 #include <algorithm>
 #include <optional>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "arguments.h"
-#include "controls/main_window_names.h"
-#include "controls/memory_controls.h"
 #include "draws/draw_history.h"
 #include "draws/history_feed.h"
 #include "feed_bytes.h"
 #include "report.h"
 #include "stats/statistics.h"
-#include "stats/statistics_window.h"
 
 namespace {
 
@@ -55,21 +50,20 @@ int main(int argc, char** argv) {
 
     const std::optional<stats_tool::FeedBytes> feed = stats_tool::FeedBytes::read(request.feed);
     if (!feed) return fail(kCannotRun, "cannot read " + request.feed + ": " + std::strerror(errno));
-    std::vector<std::string> entries = parseHistoryFeed(feed->bytes());
+    const std::vector<std::string> entries = parseHistoryFeed(feed->bytes());
     if (entries.empty()) {
         std::fputs("no draws in feed\n", stderr);
         return kNoDraws;
     }
 
-    const std::unique_ptr<Window> window = makeStatisticsWindow();
-    for (const auto& [comboBox, index] : request.selections) window->comboBox(comboBox).setSelectedIndex(index);
-    // The statistics read the newest 10000 draws only: the history holds no
-    // more than those.
-    entries.resize(std::min<std::size_t>(entries.size(), kDrawReadLimit));
-    DrawHistory(window->grid(names::kDrawGrid)).replaceWith(entries);
-    RefreshStatistics(*window);
+    // The statistics read the newest 10000 draws only.
+    const std::size_t read = std::min<std::size_t>(entries.size(), kDrawReadLimit);
+    std::vector<std::string_view> draws;
+    draws.reserve(read);
+    for (std::size_t at = 0; at < read; ++at) draws.push_back(DrawHistory::entryView(entries[at]).text);
+    const Statistics statistics = computeStatistics({.draws = draws, .selections = request.selections});
 
-    const std::string out = stats_tool::report(*window, request.format, request.detail);
+    const std::string out = stats_tool::report(statistics, request.format, request.detail);
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
         return fail(kCannotRun, std::string("cannot write the report: ") + std::strerror(errno));
     }

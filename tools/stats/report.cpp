@@ -4,19 +4,16 @@
 
 #include <optional>
 
-#include "stats/statistics.h"
 #include "text/numbers.h"
 
 namespace quintara::stats_tool {
 namespace {
 
-void appendText(std::string& out, std::string_view name, const ListView& list, bool detail) {
+void appendText(std::string& out, std::string_view name, const ListRows& rows, bool detail) {
     out.append("[").append(name).append("]\n");
-    for (int item = 0; item < list.itemCount(); ++item) {
-        out.append(list.itemText(item, 0)).append("\t").append(list.itemText(item, 1));
-        if (const RowDetail* figures = list.itemDetail(item); detail && figures != nullptr) {
-            out.append("\t").append(figures->toolTip);
-        }
+    for (const StatisticsRow& row : rows) {
+        out.append(row.label).append("\t").append(row.value);
+        if (detail) out.append("\t").append(row.detail.toolTip);
         out.append("\n");
     }
 }
@@ -64,19 +61,26 @@ void appendDetail(std::string& out, const RowDetail& detail) {
     if (detail.windowExpected) object.twoDecimals("windowExpected", *detail.windowExpected);
 }
 
-void appendJson(std::string& out, std::string_view name, const ListView& list, bool detail) {
+void appendJson(std::string& out, std::string_view name, const ListRows& rows, bool detail) {
     out.append("{\"name\":").append(jsonString(name)).append(",\"rows\":[");
-    for (int item = 0; item < list.itemCount(); ++item) {
-        if (item > 0) out.append(",");
-        out.append("[").append(jsonString(list.itemText(item, 0))).append(",");
-        out.append(jsonString(list.itemText(item, 1)));
-        if (const RowDetail* figures = list.itemDetail(item); detail && figures != nullptr) {
+    for (const StatisticsRow& row : rows) {
+        if (&row != &rows.front()) out.append(",");
+        out.append("[").append(jsonString(row.label)).append(",");
+        out.append(jsonString(row.value));
+        if (detail) {
             out.append(",");
-            appendDetail(out, *figures);
+            appendDetail(out, row.detail);
         }
         out.append("]");
     }
     out.append("]}");
+}
+
+// The rows a list was given; none when the statistics left it as it was.
+const ListRows& rowsOf(const Statistics& statistics, StatisticsList list) {
+    static const ListRows kNone;
+    const auto& rows = statistics[list];
+    return rows ? *rows : kNone;
 }
 
 }  // namespace
@@ -86,18 +90,18 @@ std::string jsonString(std::string_view text) {
     return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
-std::string report(const Window& window, OutputFormat format, bool detail) {
+std::string report(const Statistics& statistics, OutputFormat format, bool detail) {
     std::string out;
     if (format == OutputFormat::Text) {
-        for (const std::string_view name : kStatisticsLists) {
-            appendText(out, name, window.listView(name), detail);
+        for (const StatisticsList list : kStatisticsLists) {
+            appendText(out, nameOf(list), rowsOf(statistics, list), detail);
         }
         return out;
     }
     out = "{\"lists\":[";
-    for (std::size_t index = 0; index < kStatisticsLists.size(); ++index) {
-        if (index > 0) out += ",";
-        appendJson(out, kStatisticsLists[index], window.listView(kStatisticsLists[index]), detail);
+    for (const StatisticsList list : kStatisticsLists) {
+        if (list != kStatisticsLists.front()) out += ",";
+        appendJson(out, nameOf(list), rowsOf(statistics, list), detail);
     }
     return out += "]}\n";
 }

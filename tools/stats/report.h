@@ -6,18 +6,18 @@
 #include <string_view>
 
 #include "arguments.h"
-#include "controls/window.h"
+#include "stats/statistics.h"
 
 namespace quintara::stats_tool {
 
-// Text: per list a line "[NAME]", then one line per row: column 0, a TAB,
+// Text: per list a line "[NAME]" (a list without rows has none below it), then one line per row: column 0, a TAB,
 // column 1. JSON: {"lists":[{"name":NAME,"rows":[[col0,col1],...]},...]}.
 // Both end with a line break. With `detail`, a row's detail follows its
 // columns: its tool tip after one more TAB, or as the row's third element:
 // {"appearances":c,"current":..,"previous":..|null,"longest":..,
 // "average":x.xx,"streak":..,"expected":x.xx} (and "window" and
 // "windowExpected" on frequency rows), the two decimals as "%.2f" writes them.
-[[nodiscard]] std::string report(const Window& window, OutputFormat format, bool detail);
+[[nodiscard]] std::string report(const Statistics& statistics, OutputFormat format, bool detail);
 
 // `text` as a JSON string, quotes included.
 [[nodiscard]] std::string jsonString(std::string_view text);

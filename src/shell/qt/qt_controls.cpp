@@ -61,52 +61,48 @@ std::string QtComboBox::itemText(int index) const {
 
 void QtListView::deleteAllItems() {
     table_->setRowCount(0);
-    details_.clear();
 }
 
 int QtListView::appendItem() {
     const int item = table_->rowCount();
     table_->insertRow(item);
-    details_.emplace_back();
     return item;
 }
 
-QTableWidgetItem& QtListView::cellAt(int item, int column) {
+const QTableWidgetItem* QtListView::cellOf(int item, int column) const {
     if (item < 0 || item >= table_->rowCount() || column < 0 || column >= table_->columnCount()) {
         throw std::out_of_range("list view: no such cell");
     }
-    QTableWidgetItem* cell = table_->item(item, column);
-    if (cell == nullptr) {
-        cell = new QTableWidgetItem;  // owned by the table
-        table_->setItem(item, column, cell);
+    return table_->item(item, column);
+}
+
+QTableWidgetItem& QtListView::cellAt(int item, int column) {
+    if (cellOf(item, column) == nullptr) {
+        table_->setItem(item, column, new QTableWidgetItem);  // owned by the table
     }
-    return *cell;
+    return *table_->item(item, column);
 }
 
 void QtListView::setItemText(int item, int column, std::string_view text) {
     cellAt(item, column).setText(toQString(text));
 }
 
-void QtListView::setItemDetail(int item, RowDetail detail) {
-    const QString toolTip = toQString(detail.toolTip);
+void QtListView::setItemToolTip(int item, std::string_view toolTip) {
+    const QString text = toQString(toolTip);
     for (int column = 0; column < table_->columnCount(); ++column) {
-        cellAt(item, column).setToolTip(toolTip);
+        cellAt(item, column).setToolTip(text);
     }
-    details_.at(static_cast<std::size_t>(item)) = std::move(detail);
 }
 
-const RowDetail* QtListView::itemDetail(int item) const {
-    const auto& detail = details_.at(static_cast<std::size_t>(item));
-    return detail ? &*detail : nullptr;
+std::string QtListView::itemToolTip(int item) const {
+    const QTableWidgetItem* cell = cellOf(item, 0);
+    return cell == nullptr ? std::string() : toUtf8(cell->toolTip());
 }
 
 int QtListView::itemCount() const { return table_->rowCount(); }
 
 std::string QtListView::itemText(int item, int column) const {
-    if (item < 0 || item >= table_->rowCount() || column < 0 || column >= table_->columnCount()) {
-        throw std::out_of_range("list view: no such cell");
-    }
-    const QTableWidgetItem* cell = table_->item(item, column);
+    const QTableWidgetItem* cell = cellOf(item, column);
     return cell == nullptr ? std::string() : toUtf8(cell->text());
 }
 

@@ -89,15 +89,17 @@ public:
     void setItemText(int item, int column, std::string_view text) override;
     [[nodiscard]] int itemCount() const override;
     [[nodiscard]] std::string itemText(int item, int column) const override;
-    // Both cells of the row show the detail's tool tip.
-    void setItemDetail(int item, RowDetail detail) override;
-    [[nodiscard]] const RowDetail* itemDetail(int item) const override;
+    // Both cells of the row show it.
+    void setItemToolTip(int item, std::string_view toolTip) override;
+    [[nodiscard]] std::string itemToolTip(int item) const override;
 
 private:
+    // The cell, null while nothing was written into it; out of range throws.
+    [[nodiscard]] const QTableWidgetItem* cellOf(int item, int column) const;
+    // The cell, made when it is not there yet.
     [[nodiscard]] QTableWidgetItem& cellAt(int item, int column);
 
     QTableWidget* table_;
-    std::vector<std::optional<RowDetail>> details_;  // one per row of the table
 };
 
 class QtTimer : public Timer {

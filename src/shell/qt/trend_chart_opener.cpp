@@ -4,7 +4,7 @@
 #include <QTableView>
 #include <QTableWidget>
 
-#include "controls/main_window_names.h"
+#include "shell/main_window_names.h"
 
 namespace quintara::qt {
 

@@ -1,10 +1,13 @@
 // The names of the main window's controls, each spelt here once: the layout
-// table, the statistics, the shell and the tools take them from here, so a
-// misspelt name does not compile.
+// table, the shell and the tests take them from here, so a misspelt name does
+// not compile. The statistics lists and their count-window boxes carry the
+// names by which the statistics know them.
 #pragma once
 
 #include <array>
 #include <string_view>
+
+#include "stats/statistics_lists.h"
 
 namespace quintara::names {
 
@@ -33,49 +36,50 @@ inline constexpr Name kAllFivePage = "选择夹页_五星统计";
 // 定位统计: the omission of each digit at one position.
 inline constexpr Name kPositionPicture = "图片框2";
 inline constexpr Name kPositionGroup = "分组框4";
-inline constexpr PerPosition kPositionOmissionLists{"超级列表框_万遗漏", "超级列表框_千遗漏",
-                                                    "超级列表框_百遗漏", "超级列表框_十遗漏",
-                                                    "超级列表框_个遗漏"};
+inline constexpr PerPosition kPositionOmissionLists{
+    nameOf(StatisticsList::Position1Omission), nameOf(StatisticsList::Position2Omission),
+    nameOf(StatisticsList::Position3Omission), nameOf(StatisticsList::Position4Omission),
+    nameOf(StatisticsList::Position5Omission)};
 
 // 前三统计
 inline constexpr Name kFrontThreePicture = "图片框3";
 inline constexpr Name kFrontThreePairGroup = "分组框8";
-inline constexpr Name kFrontThreePairOmissionList = "超级列表框_胆码前三";
+inline constexpr Name kFrontThreePairOmissionList = nameOf(StatisticsList::FrontThreePairOmission);
 inline constexpr Name kFrontThreeFrequencyGroup = "分组框7";
-inline constexpr Name kFrontThreeCountWindowBox = "组合框_选择选几期前三";
-inline constexpr Name kFrontThreeFrequencyList = "超级列表框_出现次数前三";
+inline constexpr Name kFrontThreeCountWindowBox = nameOf(CountWindowBox::FrontThree);
+inline constexpr Name kFrontThreeFrequencyList = nameOf(StatisticsList::FrontThreeFrequency);
 
 // 中三统计
 inline constexpr Name kMiddleThreePicture = "图片框4";
 inline constexpr Name kMiddleThreePairGroup = "分组框9";
-inline constexpr Name kMiddleThreePairOmissionList = "超级列表框_胆码中三";
+inline constexpr Name kMiddleThreePairOmissionList = nameOf(StatisticsList::MiddleThreePairOmission);
 inline constexpr Name kMiddleThreeFrequencyGroup = "分组框6";
-inline constexpr Name kMiddleThreeCountWindowBox = "组合框_选择选几期中三";
-inline constexpr Name kMiddleThreeFrequencyList = "超级列表框_出现次数中三";
+inline constexpr Name kMiddleThreeCountWindowBox = nameOf(CountWindowBox::MiddleThree);
+inline constexpr Name kMiddleThreeFrequencyList = nameOf(StatisticsList::MiddleThreeFrequency);
 
 // 后三统计
 inline constexpr Name kBackThreePairGroup = "分组框11";
-inline constexpr Name kBackThreePairOmissionList = "超级列表框_胆码后三";
+inline constexpr Name kBackThreePairOmissionList = nameOf(StatisticsList::BackThreePairOmission);
 inline constexpr Name kSpanGroup = "分组框2";
-inline constexpr Name kSpanOmissionList = "超级列表框_杀跨度";
+inline constexpr Name kSpanOmissionList = nameOf(StatisticsList::SpanOmission);
 inline constexpr Name kSumTailGroup = "分组框1";
-inline constexpr Name kSumTailOmissionList = "超级列表框_杀合尾";
+inline constexpr Name kSumTailOmissionList = nameOf(StatisticsList::SumTailOmission);
 inline constexpr Name kBackThreeFrequencyGroup = "分组框10";
-inline constexpr Name kBackThreeCountWindowBox = "组合框_选择选几期";
-inline constexpr Name kBackThreeFrequencyList = "超级列表框_出现次数";
-inline constexpr Name kBackThreeOmissionList = "超级列表框_全遗漏";
+inline constexpr Name kBackThreeCountWindowBox = nameOf(CountWindowBox::BackThree);
+inline constexpr Name kBackThreeFrequencyList = nameOf(StatisticsList::BackThreeFrequency);
+inline constexpr Name kBackThreeOmissionList = nameOf(StatisticsList::BackThreeOmission);
 
 // 五星统计
 inline constexpr Name kPatternGroup = "分组框13";
-inline constexpr Name kPatternOmissionList = "超级列表框_混选";
+inline constexpr Name kPatternOmissionList = nameOf(StatisticsList::PatternOmission);
 inline constexpr Name kPairFrequencyGroup = "分组框12";
-inline constexpr Name kPairFrequencyCountWindowBox = "组合框_选择选几期五星双胆";
-inline constexpr Name kPairFrequencyList = "超级列表框_出现次数五星双胆";
+inline constexpr Name kPairFrequencyCountWindowBox = nameOf(CountWindowBox::Pair);
+inline constexpr Name kPairFrequencyList = nameOf(StatisticsList::PairFrequency);
 inline constexpr Name kAllFivePairGroup = "分组框5";
-inline constexpr Name kAllFivePairOmissionList = "超级列表框_胆码";
+inline constexpr Name kAllFivePairOmissionList = nameOf(StatisticsList::AllFivePairOmission);
 inline constexpr Name kAllFiveFrequencyGroup = "分组框3";
-inline constexpr Name kAllFiveCountWindowBox = "组合框_选择选几期五星";
-inline constexpr Name kAllFiveFrequencyList = "超级列表框_出现次数五星";
+inline constexpr Name kAllFiveCountWindowBox = nameOf(CountWindowBox::AllFive);
+inline constexpr Name kAllFiveFrequencyList = nameOf(StatisticsList::AllFiveFrequency);
 
 // The bottom strip.
 inline constexpr Name kRefreshButton = "按钮_刷新显示";

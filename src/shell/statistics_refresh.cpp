@@ -1,0 +1,63 @@
+#include "shell/statistics_refresh.h"
+
+#include <initializer_list>
+#include <string_view>
+#include <vector>
+
+#include "draws/draw_history.h"
+#include "shell/main_window_names.h"
+#include "stats/list_writer.h"
+
+namespace quintara {
+namespace {
+
+using Step = void (*)(const StatisticsInput&, Statistics&);
+
+CountWindowSelections countWindowSelections(const Window& window) {
+    CountWindowSelections selections;
+    for (std::size_t box = 0; box < kCountWindowBoxCount; ++box) {
+        selections.items[box] = window.comboBox(kCountWindowBoxNames[box]).selectedIndex();
+    }
+    return selections;
+}
+
+// Reads the grid and the boxes, runs the steps in order, and writes the lists
+// they computed into the views of the same names.
+Statistics refreshWith(const Window& window, std::initializer_list<Step> steps) {
+    const std::vector<std::string_view> draws = DrawHistory(window.grid(names::kDrawGrid)).drawTexts();
+    const StatisticsInput input{.draws = draws, .selections = countWindowSelections(window)};
+    Statistics statistics;
+    for (const Step step : steps) step(input, statistics);
+    writeStatistics(statistics, [&window](StatisticsList list) -> ListView& {
+        return window.listView(nameOf(list));
+    });
+    return statistics;
+}
+
+}  // namespace
+
+Statistics RefreshStatistics(const Window& window) {
+    return refreshWith(window, {computeOmissionLists, computeFrequencyLists, computePairFrequencyList,
+                                computeSumTailOmission, computeSpanOmission, computePairOmissionLists,
+                                computePatternOmissionList});
+}
+
+void RefreshOmissionLists(const Window& window) { refreshWith(window, {computeOmissionLists}); }
+
+void RefreshFrequencyLists(const Window& window) {
+    refreshWith(window, {computeFrequencyLists, computePairFrequencyList});
+}
+
+void RefreshPairFrequencyList(const Window& window) { refreshWith(window, {computePairFrequencyList}); }
+
+void RefreshSumTailOmission(const Window& window) { refreshWith(window, {computeSumTailOmission}); }
+
+void RefreshSpanOmission(const Window& window) { refreshWith(window, {computeSpanOmission}); }
+
+void RefreshPairOmissionLists(const Window& window) { refreshWith(window, {computePairOmissionLists}); }
+
+void RefreshPatternOmissionList(const Window& window) {
+    refreshWith(window, {computePatternOmissionList});
+}
+
+}  // namespace quintara

@@ -1,0 +1,29 @@
+// The statistics steps on the main window: each reads the draw history from
+// the grid and the count windows from their combo boxes, computes its lists
+// and rewrites only their list views.
+#pragma once
+
+#include "controls/window.h"
+#include "stats/statistics.h"
+
+namespace quintara {
+
+// The six steps below, always all of them, in their fixed order; gives what
+// it wrote.
+Statistics RefreshStatistics(const Window& window);
+
+// Digit omission per position and over the back three positions.
+void RefreshOmissionLists(const Window& window);
+// Digit frequency over the chosen count window, per position group; ends
+// with the digit-pair frequency list.
+void RefreshFrequencyLists(const Window& window);
+void RefreshPairFrequencyList(const Window& window);
+// Omission of the back three digits' sum tail and span.
+void RefreshSumTailOmission(const Window& window);
+void RefreshSpanOmission(const Window& window);
+// Omission of the 45 digit pairs per position group.
+void RefreshPairOmissionLists(const Window& window);
+// Omission of the 27 big/small/odd/even patterns, in table order.
+void RefreshPatternOmissionList(const Window& window);
+
+}  // namespace quintara

@@ -1,0 +1,22 @@
+#include "stats/list_writer.h"
+
+namespace quintara {
+
+void writeListRows(ListView& view, const ListRows& rows) {
+    view.deleteAllItems();
+    for (const StatisticsRow& row : rows) {
+        const int item = view.appendItem();
+        view.setItemText(item, 0, row.label);
+        view.setItemText(item, 1, row.value);
+        view.setItemToolTip(item, row.detail.toolTip);
+    }
+}
+
+void writeStatistics(const Statistics& statistics,
+                     const std::function<ListView&(StatisticsList)>& viewOf) {
+    for (const StatisticsList list : kStatisticsLists) {
+        if (const auto& rows = statistics[list]) writeListRows(viewOf(list), *rows);
+    }
+}
+
+}  // namespace quintara

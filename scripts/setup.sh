@@ -13,6 +13,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcpp-httplib-dev
   nlohmann-json3-dev
+  libcli11-dev
   fonts-noto-cjk
   xvfb xauth xdotool imagemagick
   clang libfuzzer-14-dev libclang-rt-14-dev

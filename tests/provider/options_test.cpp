@@ -2,15 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
+
+#include "support/command_line_reading.h"
 
 namespace quintara::provider {
 namespace {
 
-ProviderOptions parse(std::vector<std::string_view> arguments) { return parseOptions(arguments); }
+// The options a command line gives, and how reading it ended.
+struct Reading {
+    ProviderOptions options;
+    testing::CommandLineReading outcome;
+};
+
+Reading read(const std::vector<std::string>& arguments) {
+    Reading reading;
+    tools::ToolCommandLine commandLine("quintara-provider", "Serves.");
+    declareOptions(commandLine, reading.options);
+    reading.outcome = testing::readCommandLine(commandLine, arguments);
+    return reading;
+}
 
 TEST(ProviderOptions, DefaultsServeTheProgramsDefaultAddress) {
-    const ProviderOptions options = parse({});
+    const Reading reading = read({});
+    EXPECT_EQ(reading.outcome.status, std::nullopt);
+    const ProviderOptions& options = reading.options;
     EXPECT_EQ(options.port, 18350);
     EXPECT_EQ(options.seed, 1U);
     EXPECT_EQ(options.days, 3);
@@ -18,13 +35,14 @@ TEST(ProviderOptions, DefaultsServeTheProgramsDefaultAddress) {
     EXPECT_TRUE(options.down.empty());
     EXPECT_EQ(options.listLength, 10U);
     EXPECT_TRUE(options.replayFolder.empty());
-    EXPECT_FALSE(options.help);
 }
 
 TEST(ProviderOptions, EveryOptionTakesItsValue) {
-    const ProviderOptions options =
-        parse({"--port", "0", "--seed", "4294967295", "--days", "366", "--interval", "5", "--down",
-               "api,flash,version", "--list-length", "120", "--replay", "/tmp/days"});
+    const Reading reading =
+        read({"--port", "0", "--seed", "4294967295", "--days", "366", "--interval", "5", "--down",
+              "api,flash,version", "--list-length", "120", "--replay", "/tmp/days"});
+    EXPECT_EQ(reading.outcome.status, std::nullopt);
+    const ProviderOptions& options = reading.options;
     EXPECT_EQ(options.port, 0);
     EXPECT_EQ(options.seed, 4294967295U);
     EXPECT_EQ(options.days, 366);
@@ -32,16 +50,22 @@ TEST(ProviderOptions, EveryOptionTakesItsValue) {
     EXPECT_EQ(options.down, (std::set<Source>{Source::Api, Source::Flash, Source::Version}));
     EXPECT_EQ(options.listLength, 120U);
     EXPECT_EQ(options.replayFolder, "/tmp/days");
-    EXPECT_TRUE(parse({"--help"}).help);
-    EXPECT_EQ(parse({"--down", "list,feed"}).down, (std::set<Source>{Source::List, Source::Feed}));
+    EXPECT_EQ(read({"--down", "list,feed"}).options.down, (std::set<Source>{Source::List, Source::Feed}));
 }
 
-TEST(ProviderOptions, BadArgumentsAreRefused) {
-    const std::vector<std::vector<std::string_view>> bad = {
+TEST(ProviderOptions, NumbersAreDecimalAndTheLastOfAnOptionCounts) {
+    EXPECT_EQ(read({"--days", "010"}).options.days, 10);
+    EXPECT_EQ(read({"--port", "1", "--port", "2"}).options.port, 2);
+    EXPECT_EQ(read({"--down", "api", "--down", "feed"}).options.down, std::set<Source>{Source::Feed});
+}
+
+TEST(ProviderOptions, BadArgumentsAreNamedOnOneLine) {
+    const std::vector<std::vector<std::string>> bad = {
         {"--port"},
         {"--port", "65536"},
         {"--port", "-1"},
         {"--port", "80x"},
+        {"--port", "0x50"},
         {"--seed", "-1"},
         {"--days", "0"},
         {"--days", "367"},
@@ -50,6 +74,7 @@ TEST(ProviderOptions, BadArgumentsAreRefused) {
         {"--down", "api,,list"},
         {"--down", "banner"},
         {"--down", "api,"},
+        {"--down", "banner", "--down", "api"},
         {"--list-length", "0"},
         {"--list-length", "121"},
         {"--replay"},
@@ -57,8 +82,23 @@ TEST(ProviderOptions, BadArgumentsAreRefused) {
         {"18350"},
     };
     for (const auto& arguments : bad) {
-        EXPECT_THROW((void)parse(arguments), OptionsError)
-            << arguments.front() << " " << arguments.size();
+        const Reading reading = read(arguments);
+        EXPECT_EQ(reading.outcome.status, 2) << arguments.front() << " " << arguments.size();
+        EXPECT_TRUE(reading.outcome.err.starts_with("quintara-provider: ")) << reading.outcome.err;
+        EXPECT_NE(reading.outcome.err.find(arguments.front()), std::string::npos) << reading.outcome.err;
+        EXPECT_EQ(reading.outcome.err.find('\n'), reading.outcome.err.size() - 1) << reading.outcome.err;
+    }
+    EXPECT_EQ(read({"--days", "0"}).outcome.err,
+              "quintara-provider: --days: wants a whole number from 1 to 366, not \"0\"\n");
+}
+
+TEST(ProviderOptions, HelpExplainsEveryOption) {
+    const Reading reading = read({"--help"});
+    EXPECT_EQ(reading.outcome.status, 0);
+    EXPECT_EQ(reading.outcome.err, "");
+    for (const char* option : {"--port N", "--seed N", "--days N", "--interval SECONDS", "--down LIST",
+                               "--list-length N", "--replay DIR"}) {
+        EXPECT_NE(reading.outcome.out.find(option), std::string::npos) << option;
     }
 }
 

@@ -7,8 +7,6 @@
 #include <QGuiApplication>
 #include <QSaveFile>
 
-#include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -17,14 +15,13 @@
 #include "draws/history_feed.h"
 #include "shell/qt/fonts.h"
 #include "shell/qt/trend_chart_painter.h"
+#include "tool_cli.h"
 
 namespace {
 
 using namespace quintara;
 
-constexpr std::string_view kUsage = "usage: quintara-chart [--draws N] FEED -o CHART.png\n"
-                                    "  --draws N  the newest N draws (30, 50, 100, 200 or 500; 50)\n"
-                                    "  FEED       a history feed document, or - for standard input\n";
+constexpr char kTool[] = "quintara-chart";
 
 struct Request {
     int draws = kDefaultChartSize;
@@ -32,42 +29,46 @@ struct Request {
     std::string chart;
 };
 
-bool parse(const std::vector<std::string_view>& arguments, Request& request) {
-    for (std::size_t at = 0; at < arguments.size(); ++at) {
-        const std::string_view argument = arguments[at];
-        const bool hasValue = at + 1 < arguments.size();
-        if (argument == "--draws" && hasValue) {
-            const std::string_view value = arguments[++at];
-            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), request.draws);
-            if (error != std::errc() || end != value.data() + value.size() ||
-                std::find(kChartSizes.begin(), kChartSizes.end(), request.draws) == kChartSizes.end()) {
-                return false;
-            }
-        } else if (argument == "-o" && hasValue) {
-            request.chart = arguments[++at];
-        } else if (request.feed.empty() && (argument == "-" || !argument.starts_with("-"))) {
-            request.feed = argument;
-        } else {
-            return false;
-        }
-    }
-    return !request.feed.empty() && !request.chart.empty();
+void declareOptions(CLI::App& commandLine, Request& request) {
+    commandLine.add_option("--draws", request.draws, "Charts the newest N draws of the feed.")
+        ->type_name("N")
+        ->transform(tools::wholeNumber(kChartSizes.front(), kChartSizes.back()))
+        ->check(CLI::IsMember(kChartSizes));
+    commandLine.add_option("FEED", request.feed,
+                           "The history feed document to read, or - for standard input.")
+        ->required();
+    commandLine.add_option("-o", request.chart, "The PNG picture to write the chart to.")
+        ->type_name("CHART.png")
+        ->required();
 }
 
+void report(const std::string& message) { std::fprintf(stderr, "%s: %s\n", kTool, message.c_str()); }
+
 int fail(int status, const std::string& message) {
-    std::fprintf(stderr, "quintara-chart: %s\n", message.c_str());
+    report(message);
     return status;
+}
+
+// The tool says itself what went wrong. Qt's warnings are about the place it
+// runs in, not about the chart (with no XDG_RUNTIME_DIR, as under cron or in
+// a container, every start warns about it), so only Qt's errors pass, named
+// after the tool.
+void passToolkitErrorsOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) report(message.toStdString());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    tools::ToolCommandLine commandLine(
+        kTool,
+        "Writes the trend chart of a history feed, its newest draws, as a PNG picture, painted "
+        "as the trend chart window paints it; needs no display.");
     Request request;
-    if (!parse(arguments, request)) {
-        std::fwrite(kUsage.data(), 1, kUsage.size(), stderr);
-        return 2;
-    }
+    declareOptions(commandLine, request);
+    if (const auto status = commandLine.read(argc, argv)) return *status;
+
+    qInstallMessageHandler(passToolkitErrorsOnly);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     qt::installFontSubstitutes();
@@ -75,7 +76,7 @@ int main(int argc, char** argv) {
     QFile feed(QString::fromStdString(request.feed));
     const bool opened = request.feed == "-" ? feed.open(stdin, QIODevice::ReadOnly)
                                             : feed.open(QIODevice::ReadOnly);
-    if (!opened) return fail(2, "cannot read " + request.feed);
+    if (!opened) return fail(2, "cannot read " + request.feed + ": " + feed.errorString().toStdString());
     const QByteArray body = feed.readAll();
     const std::vector<std::string> entries =
         parseHistoryFeed(std::string_view(body.constData(), static_cast<std::size_t>(body.size())));
@@ -88,7 +89,7 @@ int main(int argc, char** argv) {
     QSaveFile chart(QString::fromStdString(request.chart));
     if (!chart.open(QIODevice::WriteOnly) ||
         !qt::writeTrendChartPng(makeTrendChart(draws, request.draws), {}, chart) || !chart.commit()) {
-        return fail(2, "cannot write " + request.chart);
+        return fail(2, "cannot write " + request.chart + ": " + chart.errorString().toStdString());
     }
     return 0;
 }

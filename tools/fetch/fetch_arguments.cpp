@@ -1,16 +1,12 @@
 #include "fetch_arguments.h"
 
-#include <charconv>
+#include <climits>
+#include <string>
+
+#include "tool_cli.h"
 
 namespace quintara::fetch {
 namespace {
-
-std::optional<int> integerOf(std::string_view text) {
-    int number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-    return number;
-}
 
 BodyConversion conversionOf(int number) {
     if (number == 1) return BodyConversion::Utf8ToGbk;
@@ -18,59 +14,36 @@ BodyConversion conversionOf(int number) {
     return BodyConversion::None;
 }
 
-// Takes the value of an option that has one; false when it is missing or
-// not understood.
-bool takeValue(FetchArguments& into, std::string_view option, std::string_view value) {
-    BackgroundRequest& request = into.request;
-    if (option == "--data") {
-        request.body = value;
-    } else if (option == "--proxy") {
-        request.proxy = value;
-    } else if (option == "--header") {
-        request.extraHeaders.append(value).append("\r\n");
-    } else if (option == "--cookies") {
-        request.cookies = value;
-    } else if (option == "--timeout") {
-        const auto seconds = integerOf(value);
-        if (!seconds || *seconds < 0) return false;
-        request.timeoutSeconds = *seconds;
-    } else if (option == "--convert") {
-        const auto number = integerOf(value);
-        if (!number) return false;
-        request.conversion = conversionOf(*number);
-    } else {
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
-std::optional<FetchArguments> parseFetchArguments(std::span<const std::string_view> arguments) {
-    FetchArguments parsed;
-    bool addressSeen = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (argument == "-i") {
-            parsed.showHeaders = true;
-        } else if (argument == "-v") {
-            parsed.showOutcome = true;
-        } else if (argument == "--post") {
-            parsed.request.post = true;
-        } else if (argument.starts_with("-")) {
-            if (i + 1 == arguments.size() || !takeValue(parsed, argument, arguments[i + 1])) {
-                return std::nullopt;
-            }
-            ++i;
-        } else if (addressSeen) {
-            return std::nullopt;
-        } else {
-            parsed.request.address = argument;
-            addressSeen = true;
-        }
-    }
-    if (!addressSeen) return std::nullopt;
-    return parsed;
+void declareOptions(CLI::App& commandLine, FetchArguments& arguments) {
+    BackgroundRequest& request = arguments.request;
+    commandLine.add_flag("-i", arguments.showHeaders,
+                         "Writes the raw response header text and an empty line before the body.");
+    commandLine.add_flag("-v", arguments.showOutcome,
+                         "Tells on standard error how the request ended: the status, libcurl's "
+                         "error or the time-out.");
+    commandLine.add_flag("--post", request.post, "Sends a POST instead of a GET.");
+    commandLine.add_option("--data", request.body, "The bytes a POST sends.");
+    commandLine.add_option("--proxy", request.proxy, "The HTTP proxy to go through.")
+        ->type_name("HOST:PORT");
+    // Every --header adds a line; the others take their last value.
+    commandLine.add_option("--header", "A header line the request carries; may be given again.")
+        ->type_name("'Name: value'")
+        ->each([&request](const std::string& line) { request.extraHeaders.append(line).append("\r\n"); });
+    commandLine.add_option("--cookies", request.cookies, "The cookie text the request carries.");
+    commandLine.add_option("--timeout", request.timeoutSeconds, "How many seconds to wait for the answer.")
+        ->type_name("S")
+        ->transform(tools::wholeNumber(0, INT_MAX));
+    commandLine
+        .add_option_function<int>(
+            "--convert", [&request](int number) { request.conversion = conversionOf(number); },
+            "Converts the body: 1 from UTF-8 to GBK, 2 from Big5 to simplified GBK, any other "
+            "number not at all.")
+        ->type_name("N")
+        ->transform(tools::wholeNumber(INT_MIN, INT_MAX));
+    commandLine.add_option("ADDRESS", request.address, "The address to request, passed on unchanged.")
+        ->required();
 }
 
 }  // namespace quintara::fetch

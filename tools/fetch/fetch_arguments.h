@@ -1,18 +1,13 @@
 // The command line of quintara-fetch.
 #pragma once
 
-#include <optional>
-#include <span>
-#include <string_view>
-
 #include "net/background_request.h"
 
-namespace quintara::fetch {
+namespace CLI {
+class App;
+}
 
-inline constexpr std::string_view kUsage =
-    "usage: quintara-fetch [-i] [-v] [--post] [--data TEXT] [--proxy HOST:PORT]\n"
-    "                      [--header 'Name: value']... [--cookies TEXT] [--timeout S]\n"
-    "                      [--convert N] ADDRESS\n";
+namespace quintara::fetch {
 
 struct FetchArguments {
     BackgroundRequest request;
@@ -20,9 +15,8 @@ struct FetchArguments {
     bool showOutcome = false;  // -v: how the request ended, on standard error
 };
 
-// The request the arguments (without the program's name) ask for; none when
-// they are not understood.
-[[nodiscard]] std::optional<FetchArguments> parseFetchArguments(
-    std::span<const std::string_view> arguments);
+// Declares the options of quintara-fetch on its command line; reading the
+// command line fills in arguments, which must outlive it.
+void declareOptions(CLI::App& commandLine, FetchArguments& arguments);
 
 }  // namespace quintara::fetch

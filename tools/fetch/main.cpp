@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <iostream>
 #include <string_view>
-#include <vector>
 
-#include "platform/system_platform.h"
 #include "fetch_arguments.h"
+#include "platform/system_platform.h"
+#include "tool_cli.h"
 
 namespace {
 
@@ -19,23 +19,25 @@ void writeBytes(std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.siz
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    const auto parsed = quintara::fetch::parseFetchArguments(arguments);
-    if (!parsed) {
-        std::cerr << quintara::fetch::kUsage;
-        return 2;
-    }
+    quintara::tools::ToolCommandLine commandLine(
+        "quintara-fetch",
+        "Runs one request as the program makes it and writes the body of the answer to standard "
+        "output.");
+    quintara::fetch::FetchArguments arguments;
+    quintara::fetch::declareOptions(commandLine, arguments);
+    if (const auto status = commandLine.read(argc, argv)) return *status;
+
     quintara::SystemPlatform platform;
     const quintara::BackgroundAnswer answer =
-        quintara::backgroundRequest(platform, parsed->request);
-    if (parsed->showHeaders) {
+        quintara::backgroundRequest(platform, arguments.request);
+    if (arguments.showHeaders) {
         writeBytes(answer.responseHeaders);
         // The header text ends with its own empty line when there is one.
         if (!answer.responseHeaders.ends_with("\r\n\r\n")) writeBytes("\r\n");
     }
     writeBytes(answer.body);
     std::fflush(stdout);
-    if (parsed->showOutcome) {
+    if (arguments.showOutcome) {
         std::cerr << "quintara-fetch: "
                   << quintara::describeOutcome(answer.outcome, answer.body.size(),
                                                quintara::webAccessPolicy(true))

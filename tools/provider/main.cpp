@@ -3,12 +3,12 @@
 #include <csignal>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "day_files.h"
 #include "digit_sources.h"
 #include "options.h"
 #include "provider_server.h"
+#include "tool_cli.h"
 
 namespace {
 
@@ -27,21 +27,20 @@ void logLine(const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str(
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    quintara::tools::ToolCommandLine commandLine(
+        "quintara-provider",
+        "Serves a simulated five-digit game on 127.0.0.1: the history feed, the lottery API, the "
+        "newly-open list, the flash data, the version page, the banner and two pages.");
     ProviderOptions options;
+    declareOptions(commandLine, options);
+    if (const auto status = commandLine.read(argc, argv)) return *status;
     DigitSource digits;
     try {
-        options = parseOptions(arguments);
-        if (options.help) {
-            std::fwrite(kUsage.data(), 1, kUsage.size(), stdout);
-            return 0;
-        }
         digits = options.replayFolder.empty() ? randomDigits(options.seed)
                                               : replayDigits(readDayFiles(options.replayFolder));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "quintara-provider: %s\n", error.what());
-        std::fwrite(kUsage.data(), 1, kUsage.size(), stderr);
-        return 2;
+        return quintara::tools::kBadArguments;
     }
 
     // The signals wait for sigwait below: blocked here, before the server's

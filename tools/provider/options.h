@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <set>
-#include <span>
-#include <stdexcept>
-#include <string_view>
 
 #include "draw_answers.h"
 #include "source_names.h"
+
+namespace CLI {
+class App;
+}
 
 namespace quintara::provider {
 
@@ -22,19 +23,10 @@ struct ProviderOptions {
     std::set<Source> down;               // these answer 503
     std::size_t listLength = kNewlyOpenCount;  // draws in the newly-open list
     std::filesystem::path replayFolder;  // empty: random digits from the seed
-    bool help = false;
 };
 
-// A command line the provider cannot take; what() says why.
-class OptionsError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// The options after the program name. Throws OptionsError.
-[[nodiscard]] ProviderOptions parseOptions(std::span<const std::string_view> arguments);
-
-// What --help prints, and what a bad command line gets on standard error.
-extern const std::string_view kUsage;
+// Declares the provider's options on its command line; reading the command
+// line fills in options, which must outlive it.
+void declareOptions(CLI::App& commandLine, ProviderOptions& options);
 
 }  // namespace quintara::provider

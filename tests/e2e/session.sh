@@ -19,6 +19,10 @@ now() { echo "$EPOCHREALTIME"; }
 elapsed_since() { awk -v from="$1" -v to="$EPOCHREALTIME" 'BEGIN { print to - from }'; }
 
 work=$(mktemp -d)
+# The program's data and settings live in the test's own folder, never in
+# the user's.
+export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
 program_pid=""
 provider_pid=""
 stamp_pid=""

@@ -5,9 +5,14 @@ set -euo pipefail
 program=$1
 screenshot=$2
 
+# The program's data and settings in a folder of the test's, never the user's.
+home=$(mktemp -d)
+export XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config
+mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
+
 "$program" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true' EXIT
+trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$home"' EXIT
 
 window=""
 for _ in $(seq 1 100); do

@@ -149,7 +149,7 @@ TEST_F(StatsTool, GivesEveryRowItsDetailOnlyWhenAskedTo) {
 TEST_F(StatsTool, EndsWithStatusOneWithoutDrawsAndTwoWhenItCannotRun) {
     const ToolRun empty = run({"-"}, "<xml></xml>\n");
     EXPECT_EQ(empty.status, 1);
-    EXPECT_EQ(empty.err, "no draws in feed\n");
+    EXPECT_EQ(empty.err, "quintara-stats: no draws in feed\n");
     EXPECT_EQ(empty.out, "");
     for (const fs::path& unreadable : {folder / "missing.xml", folder}) {
         const ToolRun result = run({unreadable.string()});
@@ -163,9 +163,23 @@ TEST_F(StatsTool, EndsWithStatusOneWithoutDrawsAndTwoWhenItCannotRun) {
              {"--select", "组合框_选择选几期后三=1", file}, {"--verbose", file}, {file, file}}) {
         const ToolRun result = run(arguments);
         EXPECT_EQ(result.status, 2) << ::testing::PrintToString(arguments);
-        EXPECT_NE(result.err.find("usage: quintara-stats"), std::string::npos);
+        // One line that names the tool and what is wrong.
+        EXPECT_TRUE(result.err.starts_with("quintara-stats: ")) << result.err;
+        EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
         EXPECT_EQ(result.out, "");
     }
+    EXPECT_NE(run({"--select", "5", file}).err.find("--select"), std::string::npos);
+}
+
+TEST_F(StatsTool, ExplainsEveryOptionAndItsVersion) {
+    const ToolRun help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* option : {"FEED", "--select N|NAME=N", "--format text|json", "--detail", "--version"}) {
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
+    const ToolRun version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.starts_with("quintara-stats ")) << version.out;
 }
 
 }  // namespace

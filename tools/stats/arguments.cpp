@@ -1,11 +1,8 @@
 #include "arguments.h"
 
-#include <algorithm>
-#include <array>
 #include <charconv>
 #include <optional>
-
-#include "stats/statistics_lists.h"
+#include <string_view>
 
 namespace quintara::stats_tool {
 namespace {
@@ -20,59 +17,56 @@ std::optional<int> itemIndex(std::string_view text) {
     return index;
 }
 
-// Adds the selections of one --select value; false when it is not valid.
-bool addSelection(std::string_view value, Request& request) {
+// Applies one --select value to the selections; says what is wrong with it,
+// or nothing.
+std::string select(std::string_view value, CountWindowSelections& selections) {
     const std::size_t equals = value.find('=');
     const std::optional<int> index =
         itemIndex(equals == std::string_view::npos ? value : value.substr(equals + 1));
-    if (!index) return false;
+    if (!index) return "the item is a whole number from -1 to 4";
     if (equals == std::string_view::npos) {
-        request.selections.items.fill(*index);
-        return true;
+        selections.items.fill(*index);
+        return {};
     }
     const std::optional<CountWindowBox> box = countWindowBoxNamed(value.substr(0, equals));
-    if (!box) return false;
-    request.selections[*box] = *index;
-    return true;
+    if (!box) return "no count-window combo box is called " + std::string(value.substr(0, equals));
+    selections[*box] = *index;
+    return {};
 }
 
 }  // namespace
 
-ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
-    ParsedArguments parsed;
-    Request& request = parsed.request;
-    bool haveFeed = false;
-    for (std::size_t at = 0; at < arguments.size() && parsed.error.empty(); ++at) {
-        const std::string_view argument = arguments[at];
-        const bool hasValue = at + 1 < arguments.size();
-        if (argument == "--help" || argument == "-h") {
-            request.help = true;
-        } else if (argument == "--select") {
-            if (!hasValue || !addSelection(arguments[++at], request)) {
-                parsed.error = "--select takes N or NAME=N, N from -1 to 4, NAME a count-window combo box";
-            }
-        } else if (argument == "--detail") {
-            request.detail = true;
-        } else if (argument == "--format") {
-            const std::string_view format = hasValue ? arguments[++at] : "";
-            if (format == "text") {
-                request.format = OutputFormat::Text;
-            } else if (format == "json") {
-                request.format = OutputFormat::Json;
-            } else {
-                parsed.error = "--format takes text or json";
-            }
-        } else if (argument.starts_with("-") && argument != "-") {
-            parsed.error = "unknown option " + std::string(argument);
-        } else if (haveFeed) {
-            parsed.error = "one FEED only";
-        } else {
-            request.feed = argument;
-            haveFeed = true;
-        }
-    }
-    if (parsed.error.empty() && !haveFeed && !request.help) parsed.error = "no FEED given";
-    return parsed;
+void declareOptions(CLI::App& commandLine, Request& request) {
+    std::string boxes;
+    for (const std::string_view box : kCountWindowBoxNames) boxes.append(boxes.empty() ? "" : ", ").append(box);
+    commandLine
+        .add_option_function<std::vector<std::string>>(
+            "--select",
+            [&request](const std::vector<std::string>& values) {
+                for (const std::string& value : values) select(value, request.selections);
+            },
+            "Selects item N (-1 = none, 0 to 4: 统计10期 ... 统计所有) in all five count-window "
+            "combo boxes, or with NAME=N in one of them: " + boxes + ". Given again, the later "
+            "one wins.")
+        ->type_name("N|NAME=N")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->check([](const std::string& value) {
+            CountWindowSelections checked;
+            return select(value, checked);
+        });
+    commandLine
+        .add_option_function<std::string>(
+            "--format",
+            [&request](const std::string& format) {
+                request.format = format == "json" ? OutputFormat::Json : OutputFormat::Text;
+            },
+            "How the lists are printed: text (the default) or json.")
+        ->type_name("text|json")
+        ->check(CLI::IsMember({"text", "json"}).description(""));
+    commandLine.add_flag("--detail", request.detail,
+                         "Adds each row's detail: a third column of text, a third element in JSON.");
+    commandLine.add_option("FEED", request.feed, "The history feed document to read, or - for standard input.")
+        ->required();
 }
 
 }  // namespace quintara::stats_tool

@@ -23,38 +23,27 @@ constexpr int kDone = 0;
 constexpr int kNoDraws = 1;
 constexpr int kCannotRun = 2;
 
-void printUsage(std::FILE* stream) {
-    std::fwrite(stats_tool::kUsage.data(), 1, stats_tool::kUsage.size(), stream);
-}
+constexpr char kTool[] = "quintara-stats";
 
 int fail(int status, const std::string& message) {
-    std::fprintf(stderr, "quintara-stats: %s\n", message.c_str());
+    std::fprintf(stderr, "%s: %s\n", kTool, message.c_str());
     return status;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    const stats_tool::ParsedArguments parsed = stats_tool::parseArguments(arguments);
-    if (!parsed.error.empty()) {
-        const int status = fail(kCannotRun, parsed.error);
-        printUsage(stderr);
-        return status;
-    }
-    const stats_tool::Request& request = parsed.request;
-    if (request.help) {
-        printUsage(stdout);
-        return kDone;
-    }
+    tools::ToolCommandLine commandLine(
+        kTool, "Prints the 18 statistics lists of a history feed's newest 10000 draws, as the "
+               "window's refresh computes them.");
+    stats_tool::Request request;
+    stats_tool::declareOptions(commandLine, request);
+    if (const auto status = commandLine.read(argc, argv)) return *status;
 
     const std::optional<stats_tool::FeedBytes> feed = stats_tool::FeedBytes::read(request.feed);
     if (!feed) return fail(kCannotRun, "cannot read " + request.feed + ": " + std::strerror(errno));
     const std::vector<std::string> entries = parseHistoryFeed(feed->bytes());
-    if (entries.empty()) {
-        std::fputs("no draws in feed\n", stderr);
-        return kNoDraws;
-    }
+    if (entries.empty()) return fail(kNoDraws, "no draws in feed");
 
     // The statistics read the newest 10000 draws only.
     const std::size_t read = std::min<std::size_t>(entries.size(), kDrawReadLimit);

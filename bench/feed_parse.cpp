@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "../tests/support/feed_document.h"
-#include "../tests/support/idle_startup_extras.h"
+#include "../tests/support/fake_startup_extras.h"
 #include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "platform/system_platform.h"

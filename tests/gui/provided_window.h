@@ -17,7 +17,7 @@
 #include "shell/qt/qt_platform.h"
 #include "sources/network_providers.h"
 #include "support/feed_document.h"
-#include "support/idle_startup_extras.h"
+#include "support/fake_startup_extras.h"
 #include "support/loopback_http_server.h"
 
 namespace quintara::qt {

@@ -1,11 +1,10 @@
 // The texts a web access builds before anything goes on the wire: address
-// parts, text between, the user agent, the header text and the flags.
+// parts, the user agent, the header text and the flags.
 #include <gtest/gtest.h>
 
 #include "net/address_parts.h"
 #include "net/request_flags.h"
 #include "net/request_headers.h"
-#include "text/text_between.h"
 
 namespace quintara {
 namespace {
@@ -55,18 +54,6 @@ TEST(AddressParts, ASchemeInOtherLetterCaseIsNoScheme) {
     const AddressParts parts = addressParts("HTTP://127.0.0.1/x");
     EXPECT_EQ(parts.address, "http://HTTP://127.0.0.1/x");
     EXPECT_EQ(parts.host, "http");
-}
-
-TEST(TextBetween, TakesTheTextUpToTheNextEndMarker) {
-    EXPECT_EQ(textBetween("A: 1\r\nUser-Agent: Probe/2\r\nB: 2\r\n", "User-Agent:", "\r\n"),
-              " Probe/2");
-    EXPECT_EQ(textBetween("v==9.0==", "==", "=="), "9.0");
-}
-
-TEST(TextBetween, IsEmptyWhenAMarkerIsMissingOrInAnotherCase) {
-    EXPECT_EQ(textBetween("A: 1\r\n", "User-Agent:", "\r\n"), "");
-    EXPECT_EQ(textBetween("User-Agent: x", "User-Agent:", "\r\n"), "");
-    EXPECT_EQ(textBetween("user-agent: x\r\n", "User-Agent:", "\r\n"), "");
 }
 
 TEST(UserAgent, TheExtraHeadersNameItInAnyLetterCase) {

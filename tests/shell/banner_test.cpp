@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "shell/banner.h"
 #include "shell/main_window_layout.h"
@@ -11,7 +12,7 @@ namespace {
 
 class BannerTest : public ::testing::Test {
 protected:
-    [[nodiscard]] std::string banner() const { return window->pictureBox("主界面广告").picture(); }
+    [[nodiscard]] std::string banner() const { return window->pictureBox(names::kBanner).picture(); }
 
     std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
 };
@@ -27,7 +28,7 @@ TEST_F(BannerTest, TheFetchedGifBecomesThePicture) {
 }
 
 TEST_F(BannerTest, AFailedFetchLeavesTheBannerEmpty) {
-    window->pictureBox("主界面广告").setPicture(testing::tinyGif());
+    window->pictureBox(names::kBanner).setPicture(testing::tinyGif());
     testing::LoopbackHttpServer server([](httplib::Server& routes) {
         routes.Get(std::string(kBannerPath), [](const httplib::Request&, httplib::Response& response) {
             response.status = 404;
@@ -37,7 +38,7 @@ TEST_F(BannerTest, AFailedFetchLeavesTheBannerEmpty) {
     showBanner(*window, server.address(kBannerPath));
     EXPECT_EQ(banner(), "");
 
-    window->pictureBox("主界面广告").setPicture(testing::tinyGif());
+    window->pictureBox(names::kBanner).setPicture(testing::tinyGif());
     showBanner(*window, "http://" + testing::closedLoopbackHost() + std::string(kBannerPath));
     EXPECT_EQ(banner(), "");
 }

@@ -12,8 +12,9 @@
 #include "sources/network_providers.h"
 #include "shell/statistics_refresh.h"
 #include "support/fake_platform.h"
+#include "support/fake_providers.h"
 #include "support/feed_document.h"
-#include "support/idle_startup_extras.h"
+#include "support/fake_startup_extras.h"
 #include "support/loopback_http_server.h"
 
 namespace quintara {
@@ -25,28 +26,6 @@ using testing::LoopbackHttpServer;
 constexpr std::string_view kUpdating = " 正在更新数据，请稍后......";
 constexpr std::string_view kFailed = "提示：数据更新失败，请稍后重试";
 
-// The network providers of a host that may change, noting the status text
-// that the window shows while the feed is fetched.
-class WatchedProviders : public DrawProviders {
-public:
-    WatchedProviders(const Window& window, Platform& platform, std::string host)
-        : window_(window), platform_(platform), host_(std::move(host)) {}
-
-    bool fetchHistoryFeed(std::vector<std::string>& entries) override {
-        statusWhileFetching = window_.statusBar("状态条_显示").partText(0);
-        return NetworkProviders(ProviderHosts::allAt(host_), platform_).fetchHistoryFeed(entries);
-    }
-    std::string findNewerDraw(std::string_view) override { return {}; }
-    void moveTo(std::string host) { host_ = std::move(host); }
-
-    std::string statusWhileFetching;
-
-private:
-    const Window& window_;
-    Platform& platform_;
-    std::string host_;
-};
-
 class FullReloadTest : public ::testing::Test {
 protected:
     // What the feed route answers; set by the test before each click.
@@ -56,10 +35,10 @@ protected:
         body_ = std::move(body);
     }
 
-    void clickUpdate() { window->control<MemoryButton>("按钮_更新号码").click(); }
+    void clickUpdate() { window->control<MemoryButton>(names::kUpdateButton).click(); }
     [[nodiscard]] const Grid& grid() const { return window->grid(names::kDrawGrid); }
-    [[nodiscard]] std::string status() const { return window->statusBar("状态条_显示").partText(0); }
-    [[nodiscard]] int updateInterval() const { return window->timer("时钟_自动更新").interval(); }
+    [[nodiscard]] std::string status() const { return window->statusBar(names::kStatusBar).partText(0); }
+    [[nodiscard]] int updateInterval() const { return window->timer(names::kUpdateTimer).interval(); }
     [[nodiscard]] std::string caption(std::string_view label) const {
         return window->transparentLabel(label).caption();
     }
@@ -70,14 +49,14 @@ protected:
         answer(200, testing::feedDocument(testing::kFirstDrawsOf20180211));
         clickUpdate();
         ASSERT_EQ(grid().rowCount(), 8);
-        window->timer("时钟_自动更新").setInterval(0);
+        window->timer(names::kUpdateTimer).setInterval(0);
     }
 
     void expectFirstDrawsKept() const {
         ASSERT_EQ(grid().rowCount(), 8);
         EXPECT_EQ(grid().cell(1, 1), "20180211-006");
         EXPECT_EQ(grid().cell(6, 2), "23780");
-        EXPECT_EQ(caption("透明标签_显示期号"), "20180211-006");
+        EXPECT_EQ(caption(names::kNewestIssueLabel), "20180211-006");
         EXPECT_EQ(updateInterval(), 0);
         EXPECT_EQ(status(), kFailed);
     }
@@ -97,7 +76,7 @@ protected:
     }};
     std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
     testing::FakePlatform platform;
-    WatchedProviders providers{*window, platform, server.host()};
+    testing::WatchedProviders providers{*window, platform, server.host()};
     testing::IdleStartupExtras extras;
     Application application{*window, platform, providers, extras};
 };
@@ -118,17 +97,17 @@ TEST_F(FullReloadTest, FillsTheHistoryNewestFirstAndShowsTheNewestDraw) {
     EXPECT_EQ(grid().cell(7, 1), "");
     EXPECT_EQ(grid().cellFont(6, 2), (CellFont{"宋体", 13}));
 
-    EXPECT_EQ(caption("透明标签_显示期号"), "20180211-006");
-    EXPECT_EQ(caption("透明标签_万"), "9");
-    EXPECT_EQ(caption("透明标签_千"), "1");
-    EXPECT_EQ(caption("透明标签_百"), "1");
-    EXPECT_EQ(caption("透明标签_十"), "8");
-    EXPECT_EQ(caption("透明标签_个"), "0");
+    EXPECT_EQ(caption(names::kNewestIssueLabel), "20180211-006");
+    EXPECT_EQ(caption(names::kNewestDigitLabels[0]), "9");
+    EXPECT_EQ(caption(names::kNewestDigitLabels[1]), "1");
+    EXPECT_EQ(caption(names::kNewestDigitLabels[2]), "1");
+    EXPECT_EQ(caption(names::kNewestDigitLabels[3]), "8");
+    EXPECT_EQ(caption(names::kNewestDigitLabels[4]), "0");
 
     EXPECT_EQ(providers.statusWhileFetching, kUpdating);
     EXPECT_EQ(status(), "");
     EXPECT_EQ(updateInterval(), kPollingInterval);
-    EXPECT_TRUE(window->button("按钮_更新号码").enabled());
+    EXPECT_TRUE(window->button(names::kUpdateButton).enabled());
 }
 
 TEST_F(FullReloadTest, ASecondReloadReplacesTheWholeHistory) {
@@ -140,7 +119,7 @@ TEST_F(FullReloadTest, ASecondReloadReplacesTheWholeHistory) {
     EXPECT_EQ(grid().cell(1, 1), "20180211-120");
     EXPECT_EQ(grid().cell(2, 2), "21481");
     EXPECT_EQ(grid().cell(3, 1), "");
-    EXPECT_EQ(caption("透明标签_个"), "6");
+    EXPECT_EQ(caption(names::kNewestDigitLabels[4]), "6");
     EXPECT_EQ(updateInterval(), kPollingInterval);
 }
 
@@ -149,8 +128,8 @@ TEST_F(FullReloadTest, AFreshWindowStaysEmptyWhenTheFeedFails) {
     clickUpdate();
     EXPECT_EQ(grid().rowCount(), 2);
     EXPECT_EQ(grid().cell(1, 1), "");
-    EXPECT_EQ(caption("透明标签_显示期号"), "");
-    EXPECT_EQ(caption("透明标签_万"), "8");  // the layout's caption
+    EXPECT_EQ(caption(names::kNewestIssueLabel), "");
+    EXPECT_EQ(caption(names::kNewestDigitLabels[0]), "8");  // the layout's caption
     EXPECT_EQ(updateInterval(), 0);
     EXPECT_EQ(providers.statusWhileFetching, kUpdating);
     EXPECT_EQ(status(), kFailed);

@@ -18,7 +18,7 @@
 #include "shell/main_window_layout.h"
 #include "sources/network_providers.h"
 #include "support/fake_platform.h"
-#include "support/idle_startup_extras.h"
+#include "support/fake_startup_extras.h"
 #include "support/latest_draw_host.h"
 
 namespace quintara {
@@ -37,9 +37,9 @@ protected:
         application->windowCreated();
     }
 
-    void poll() { window->control<MemoryTimer>("时钟_自动更新").tick(); }
+    void poll() { window->control<MemoryTimer>(names::kUpdateTimer).tick(); }
     [[nodiscard]] const Grid& grid() const { return window->grid(names::kDrawGrid); }
-    [[nodiscard]] std::string status() const { return window->statusBar("状态条_显示").partText(0); }
+    [[nodiscard]] std::string status() const { return window->statusBar(names::kStatusBar).partText(0); }
 
     // The issues of the history, newest first.
     [[nodiscard]] std::vector<std::string> issues() const {
@@ -72,7 +72,7 @@ protected:
         provider.clock.advance(count * kInterval);
         platform.now = provider::testing::localTimeAt(provider.clock.now());
     }
-    void reload() { window->control<MemoryButton>("按钮_更新号码").click(); }
+    void reload() { window->control<MemoryButton>(names::kUpdateButton).click(); }
 
     [[nodiscard]] long feedFetches() {
         const std::vector<std::string> log = provider.log();
@@ -100,7 +100,7 @@ TEST_F(GapFillingOnProviderTest, TwentyDrawsBehindTheListsTenAllArriveInOrder) {
     EXPECT_EQ(after[20], "20250612-050");
     expectNoHole();
     EXPECT_EQ(grid().cell(1, 2), provider.book().look(1).latest.back().digits);
-    EXPECT_EQ(window->transparentLabel("透明标签_显示期号").caption(), "20250612-070");
+    EXPECT_EQ(window->transparentLabel(names::kNewestIssueLabel).caption(), "20250612-070");
     EXPECT_EQ(status(), "提示：奖号于" + CurrentTimeText(platform) + "成功更新");
     EXPECT_EQ(feedFetches(), 2);
 
@@ -151,7 +151,7 @@ protected:
 
     void hold(const std::vector<std::string>& entries) {
         DrawHistory(window->grid(names::kDrawGrid)).replaceWith(entries);
-        window->timer("时钟_自动更新").setInterval(kPollingInterval);
+        window->timer(names::kUpdateTimer).setInterval(kPollingInterval);
     }
     [[nodiscard]] long feedFetches() {
         const std::vector<std::string> requests = host.requests();

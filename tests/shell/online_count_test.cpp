@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "shell/main_window_layout.h"
 #include "shell/online_count.h"
@@ -15,7 +16,7 @@ namespace {
 
 class OnlineCountTest : public ::testing::Test {
 protected:
-    [[nodiscard]] std::string count() const { return window->label("人数标签").caption(); }
+    [[nodiscard]] std::string count() const { return window->label(names::kOnlineCountLabel).caption(); }
 
     std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
     testing::FakePlatform platform;

@@ -10,68 +10,37 @@
 #include "shell/clock_text.h"
 #include "shell/main_window_layout.h"
 #include "support/fake_platform.h"
+#include "support/fake_providers.h"
+#include "support/fake_startup_extras.h"
 
 namespace quintara {
 namespace {
-
-// Hands out prepared answers and counts what it was asked.
-class PreparedProviders : public DrawProviders {
-public:
-    bool fetchHistoryFeed(std::vector<std::string>& entries) override {
-        if (feed.empty()) return false;
-        entries = feed;
-        return true;
-    }
-    std::string findNewerDraw(std::string_view newestIssue) override {
-        asked.emplace_back(newestIssue);
-        if (whileAsked) whileAsked();
-        return newer;
-    }
-
-    std::vector<std::string> feed;
-    // Runs while a poll waits for its sources, as window messages do.
-    std::function<void()> whileAsked;
-    std::string newer;
-    std::vector<std::string> asked;
-};
-
-class RecordingExtras : public StartupExtras {
-public:
-    void writeSkinLibrary() override { steps.emplace_back("library"); }
-    void openMakerSite() override { steps.emplace_back("site"); }
-    void applySkin(int number) override { steps.push_back("skin " + std::to_string(number)); }
-    void showBanner() override { steps.emplace_back("banner"); }
-    void runVersionNotice() override { steps.emplace_back("version"); }
-    void onlineCountTick() override { steps.emplace_back("online"); }
-
-    std::vector<std::string> steps;
-};
 
 class RefreshCycleTest : public ::testing::Test {
 protected:
     std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
     testing::FakePlatform platform;
-    PreparedProviders providers;
-    RecordingExtras extras;
+    testing::PreparedProviders providers;
+    testing::RecordingExtras extras;
     Application application{*window, platform, providers, extras};
 
     MemoryTimer& timer(std::string_view name) { return window->control<MemoryTimer>(name); }
-    TransparentLabel& clock() { return window->transparentLabel("透明标签_时间显示"); }
-    std::string status() { return window->statusBar("状态条_显示").partText(0); }
+    TransparentLabel& clock() { return window->transparentLabel(names::kClockLabel); }
+    std::string status() { return window->statusBar(names::kStatusBar).partText(0); }
 };
 
 TEST_F(RefreshCycleTest, TheWindowStartsAsTheLayoutSays) {
-    for (auto name : {"透明标签_万", "透明标签_千", "透明标签_百", "透明标签_十", "透明标签_个"}) {
+    for (auto name : names::kNewestDigitLabels) {
         EXPECT_EQ(window->transparentLabel(name).caption(), "8") << name;
     }
-    EXPECT_EQ(window->transparentLabel("透明标签_显示期号").caption(), "");
+    EXPECT_EQ(window->transparentLabel(names::kNewestIssueLabel).caption(), "");
     EXPECT_EQ(clock().caption(), "");
     EXPECT_EQ(clock().textColour(), kBlack);
-    EXPECT_TRUE(window->checkBox("选择框1").checked());
-    EXPECT_EQ(timer("时钟显示时间").interval(), 1000);
-    EXPECT_EQ(timer("时钟_自动更新").interval(), 0);
-    EXPECT_EQ(timer("人数时钟").interval(), 0);
-    EXPECT_EQ(window->label("标签80").caption(), "9.0");
+    EXPECT_TRUE(window->checkBox(names::kAutoRefreshBox).checked());
+    EXPECT_EQ(timer(names::kClockTimer).interval(), 1000);
+    EXPECT_EQ(timer(names::kUpdateTimer).interval(), 0);
+    EXPECT_EQ(timer(names::kOnlineCountTimer).interval(), 0);
+    EXPECT_EQ(window->label(names::kLocalVersionLabel).caption(), "9.0");
     for (const ControlSpec& row : mainWindowLayout().controls) {
         if (row.kind == ControlKind::ListView) {
             EXPECT_EQ(window->listView(row.name).itemCount(), 0) << row.name;
@@ -88,8 +57,8 @@ TEST_F(RefreshCycleTest, WindowCreatedRunsTheStartUpStepsInOrder) {
     application.windowCreated();
     EXPECT_EQ(extras.steps, (std::vector<std::string>{"site", "skin 20", "banner", "version"}));
     EXPECT_EQ(window->grid(names::kDrawGrid).cell(0, 1), "开奖期号");
-    EXPECT_EQ(timer("人数时钟").interval(), 60000);
-    timer("人数时钟").tick();
+    EXPECT_EQ(timer(names::kOnlineCountTimer).interval(), 60000);
+    timer(names::kOnlineCountTimer).tick();
     EXPECT_EQ(extras.steps.back(), "online");
 }
 
@@ -104,62 +73,62 @@ TEST_F(RefreshCycleTest, TimeTextPadsEachPartToTwoDigits) {
 
 TEST_F(RefreshCycleTest, ClockShowsTheTimeAndTurnsRedOnOddTicks) {
     platform.now = {2026, 12, 8, 9, 5, 3};
-    timer("时钟显示时间").tick();
+    timer(names::kClockTimer).tick();
     EXPECT_EQ(clock().caption(), "现在时间： 09:05:03");
     EXPECT_EQ(clock().textColour(), kRed);
     platform.now.hour = 0;
     platform.now.minute = 0;
     platform.now.second = 0;
-    timer("时钟显示时间").tick();
+    timer(names::kClockTimer).tick();
     EXPECT_EQ(clock().caption(), "现在时间： 00:00:00");
     EXPECT_EQ(clock().textColour(), kBlack);
-    timer("时钟显示时间").tick();
+    timer(names::kClockTimer).tick();
     EXPECT_EQ(clock().textColour(), kRed);
-    timer("时钟显示时间").tick();
+    timer(names::kClockTimer).tick();
     EXPECT_EQ(clock().textColour(), kBlack);
 }
 
 TEST_F(RefreshCycleTest, UpdateTickWithoutANewerDrawChangesNothing) {
-    timer("时钟_自动更新").setInterval(8000);
-    timer("时钟_自动更新").tick();
+    timer(names::kUpdateTimer).setInterval(8000);
+    timer(names::kUpdateTimer).tick();
     EXPECT_EQ(providers.asked, (std::vector<std::string>{""}));
     EXPECT_EQ(window->grid(names::kDrawGrid).rowCount(), 2);
     EXPECT_EQ(status(), "");
-    EXPECT_EQ(timer("时钟_自动更新").interval(), 8000);
+    EXPECT_EQ(timer(names::kUpdateTimer).interval(), 8000);
 }
 
 TEST_F(RefreshCycleTest, UpdateTickInsertsTheNewerDrawAndShowsIt) {
     providers.feed = {"20261208-04112345", "20261208-04067890"};
-    window->control<MemoryButton>("按钮_更新号码").click();
+    window->control<MemoryButton>(names::kUpdateButton).click();
     providers.newer = "20261208-04213579";
     platform.now = {2026, 12, 8, 14, 0, 5};
-    timer("时钟_自动更新").tick();
+    timer(names::kUpdateTimer).tick();
     EXPECT_EQ(providers.asked.back(), "20261208-041");
     const Grid& grid = window->grid(names::kDrawGrid);
     EXPECT_EQ(grid.cell(1, 1), "20261208-042");
     EXPECT_EQ(grid.cell(2, 1), "20261208-041");
-    EXPECT_EQ(window->transparentLabel("透明标签_显示期号").caption(), "20261208-042");
-    EXPECT_EQ(window->transparentLabel("透明标签_万").caption(), "1");
-    EXPECT_EQ(window->transparentLabel("透明标签_个").caption(), "9");
+    EXPECT_EQ(window->transparentLabel(names::kNewestIssueLabel).caption(), "20261208-042");
+    EXPECT_EQ(window->transparentLabel(names::kNewestDigitLabels[0]).caption(), "1");
+    EXPECT_EQ(window->transparentLabel(names::kNewestDigitLabels[4]).caption(), "9");
     EXPECT_EQ(status(), "提示：奖号于14:00:05成功更新");
-    EXPECT_EQ(timer("时钟_自动更新").interval(), 8000);
+    EXPECT_EQ(timer(names::kUpdateTimer).interval(), 8000);
 }
 
 TEST_F(RefreshCycleTest, TicksAndClicksInsideAWaitingUpdateStartNothing) {
     providers.feed = {"20261208-04112345"};
-    window->control<MemoryButton>("按钮_更新号码").click();
+    window->control<MemoryButton>(names::kUpdateButton).click();
     providers.feed = {"20261208-00100000"};
     providers.newer = "20261208-04213579";
     bool buttonWasDisabled = false;
     providers.whileAsked = [&] {
-        buttonWasDisabled = !window->button("按钮_更新号码").enabled();
-        timer("时钟_自动更新").tick();
-        window->control<MemoryButton>("按钮_更新号码").click();
+        buttonWasDisabled = !window->button(names::kUpdateButton).enabled();
+        timer(names::kUpdateTimer).tick();
+        window->control<MemoryButton>(names::kUpdateButton).click();
         application.fullReload();
     };
-    timer("时钟_自动更新").tick();
+    timer(names::kUpdateTimer).tick();
     EXPECT_TRUE(buttonWasDisabled);
-    EXPECT_TRUE(window->button("按钮_更新号码").enabled());
+    EXPECT_TRUE(window->button(names::kUpdateButton).enabled());
     EXPECT_EQ(providers.asked.size(), 1u);
     const Grid& grid = window->grid(names::kDrawGrid);
     ASSERT_EQ(grid.rowCount(), 4);
@@ -169,26 +138,26 @@ TEST_F(RefreshCycleTest, TicksAndClicksInsideAWaitingUpdateStartNothing) {
 
 TEST_F(RefreshCycleTest, FullReloadFillsTheHistoryNewestFirstAndStartsPolling) {
     providers.feed = {"20261208-04112345", "20261208-04067890", "20261208-03911111"};
-    window->control<MemoryButton>("按钮_更新号码").click();
+    window->control<MemoryButton>(names::kUpdateButton).click();
     const Grid& grid = window->grid(names::kDrawGrid);
     ASSERT_EQ(grid.rowCount(), 5);
     EXPECT_EQ(grid.cell(1, 2), "12345");
     EXPECT_EQ(grid.cell(3, 1), "20261208-039");
     EXPECT_EQ(grid.cell(4, 1), "");
-    EXPECT_EQ(timer("时钟_自动更新").interval(), 8000);
+    EXPECT_EQ(timer(names::kUpdateTimer).interval(), 8000);
     EXPECT_EQ(status(), "");
-    EXPECT_EQ(window->transparentLabel("透明标签_显示期号").caption(), "20261208-041");
-    EXPECT_EQ(window->transparentLabel("透明标签_百").caption(), "3");
+    EXPECT_EQ(window->transparentLabel(names::kNewestIssueLabel).caption(), "20261208-041");
+    EXPECT_EQ(window->transparentLabel(names::kNewestDigitLabels[2]).caption(), "3");
 }
 
 TEST_F(RefreshCycleTest, FailedFullReloadKeepsHistoryAndTimerAndSaysSo) {
     providers.feed = {"20261208-04112345"};
-    window->control<MemoryButton>("按钮_更新号码").click();
-    timer("时钟_自动更新").setInterval(0);
+    window->control<MemoryButton>(names::kUpdateButton).click();
+    timer(names::kUpdateTimer).setInterval(0);
     providers.feed.clear();
-    window->control<MemoryButton>("按钮_更新号码").click();
+    window->control<MemoryButton>(names::kUpdateButton).click();
     EXPECT_EQ(window->grid(names::kDrawGrid).cell(1, 1), "20261208-041");
-    EXPECT_EQ(timer("时钟_自动更新").interval(), 0);
+    EXPECT_EQ(timer(names::kUpdateTimer).interval(), 0);
     EXPECT_EQ(status(), "提示：数据更新失败，请稍后重试");
 }
 

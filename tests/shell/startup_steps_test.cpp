@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "shell/application.h"
 #include "shell/banner.h"
@@ -9,6 +10,7 @@
 #include "shell/version_notice.h"
 #include "skin/carried_skins.h"
 #include "support/fake_platform.h"
+#include "support/fake_providers.h"
 #include "support/loopback_http_server.h"
 #include "support/scratch_folder.h"
 #include "support/tiny_gif.h"
@@ -17,12 +19,6 @@ namespace quintara {
 namespace {
 
 constexpr std::string_view kSite = "http://maker.invalid/";
-
-class NoDraws : public DrawProviders {
-public:
-    bool fetchHistoryFeed(std::vector<std::string>&) override { return false; }
-    std::string findNewerDraw(std::string_view) override { return {}; }
-};
 
 // The provider's side of the start-up: a version page and a banner.
 void serveVersionAndBanner(httplib::Server& routes, std::string page) {
@@ -45,7 +41,7 @@ protected:
     testing::ScratchFolder temporaryFolder;
     testing::FakePlatform platform;
     std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
-    NoDraws providers;
+    testing::NoDraws providers;
 };
 
 TEST(StartupAddresses, ThePathsOnTheHostsAndTheSiteAsItIs) {
@@ -71,13 +67,13 @@ TEST_F(StartupStepsTest, TheWindowCreatedEventRunsEveryStepAndGoesOnWithTheSameV
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_EQ(platform.messages[0].caption, "提示");
     EXPECT_EQ(platform.ends, 0);
-    EXPECT_EQ(window->pictureBox("主界面广告").picture(), testing::tinyGif());
-    EXPECT_EQ(window->timer("人数时钟").interval(), 60000);
-    EXPECT_EQ(window->label("人数标签").caption(), "");
-    EXPECT_EQ(window->htmlViewer("超文本浏览框1").address(), fixed_settings::kViewerAddress);
+    EXPECT_EQ(window->pictureBox(names::kBanner).picture(), testing::tinyGif());
+    EXPECT_EQ(window->timer(names::kOnlineCountTimer).interval(), 60000);
+    EXPECT_EQ(window->label(names::kOnlineCountLabel).caption(), "");
+    EXPECT_EQ(window->htmlViewer(names::kHtmlViewer).address(), fixed_settings::kViewerAddress);
 
-    window->control<MemoryTimer>("人数时钟").tick();
-    EXPECT_EQ(window->label("人数标签").caption().substr(0, 2), "65");
+    window->control<MemoryTimer>(names::kOnlineCountTimer).tick();
+    EXPECT_EQ(window->label(names::kOnlineCountLabel).caption().substr(0, 2), "65");
 }
 
 TEST_F(StartupStepsTest, AnotherVersionOpensTheSiteTwiceAndEndsTheProgram) {
@@ -103,8 +99,8 @@ TEST_F(StartupStepsTest, WithNoNetworkTheStartUpGoesOnWithoutBannerOrBox) {
 
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(platform.ends, 0);
-    EXPECT_EQ(window->pictureBox("主界面广告").picture(), "");
-    EXPECT_EQ(window->timer("人数时钟").interval(), 60000);
+    EXPECT_EQ(window->pictureBox(names::kBanner).picture(), "");
+    EXPECT_EQ(window->timer(names::kOnlineCountTimer).interval(), 60000);
 }
 
 TEST_F(StartupStepsTest, AStepThatNeedsTheWindowBeforeItExistsIsAProgrammingError) {

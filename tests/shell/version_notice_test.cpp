@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "shell/main_window_layout.h"
 #include "shell/version_notice.h"
@@ -67,7 +68,7 @@ TEST_F(VersionNoticeTest, VersionsAreComparedAsNumbers) {
 }
 
 TEST_F(VersionNoticeTest, TheLocalVersionIsTheCaptionOfLabel80) {
-    window->label("标签80").setCaption("9.1");
+    window->label(names::kLocalVersionLabel).setCaption("9.1");
     runWithPage("==9.1==");
     expectWelcomeAndGoOn();
 }

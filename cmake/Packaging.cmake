@@ -26,7 +26,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The libraries the programs link, found by dpkg-shlibdeps, and what they
-# load at run time: the platform plugins, Qt's Chinese texts and the fonts of the window.
+# load at run time: the platform plugins, Qt's Chinese texts and the fonts of the window;
+# SQLite, which the draw archive links through a static SQLiteCpp, named as well.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-noto-cjk, libsqlite3-0")
 include(CPack)

@@ -14,6 +14,7 @@ packages=(
   libcpp-httplib-dev
   nlohmann-json3-dev
   libcli11-dev
+  libsqlitecpp-dev libsqlite3-dev
   fonts-noto-cjk
   xvfb xauth xdotool imagemagick
   clang libfuzzer-14-dev libclang-rt-14-dev

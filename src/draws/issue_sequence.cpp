@@ -43,11 +43,16 @@ std::string successorOf(std::string_view issue) {
     const std::int64_t dayNumber = (next >= 0 ? next : next - (kDrawsPerDay - 1)) / kDrawsPerDay;
     using namespace std::chrono;
     const year_month_day date{sys_days(days(dayNumber))};
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d%02u%02u-%03d", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                  static_cast<int>(next - dayNumber * kDrawsPerDay) + 1);
-    return text;
+    char day[16];
+    std::snprintf(day, sizeof day, "%04d%02u%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return issueOf(day, static_cast<int>(next - dayNumber * kDrawsPerDay) + 1);
+}
+
+std::string issueOf(std::string_view date, int sequence) {
+    char number[8];
+    std::snprintf(number, sizeof number, "-%03d", sequence);
+    return std::string(date) + number;
 }
 
 std::optional<std::int64_t> issuesBetween(std::string_view older, std::string_view newer) {

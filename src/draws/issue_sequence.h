@@ -15,6 +15,10 @@ inline constexpr int kDrawsPerDay = 120;
 // 001 to 120) in the run of all draws; empty for any other text.
 [[nodiscard]] std::optional<std::int64_t> issueOrdinal(std::string_view issue);
 
+// The issue number of draw `sequence` (1 to 999) of the day `date`
+// ("YYYYMMDD"): "20181101-007".
+[[nodiscard]] std::string issueOf(std::string_view date, int sequence);
+
 // The issue number that directly follows `issue`: the next sequence of the
 // same date, and after 120 the next day's 001. Empty when `issue` is not a
 // well-formed issue number.

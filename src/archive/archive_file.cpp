@@ -1,0 +1,49 @@
+#include "archive/archive_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <system_error>
+
+#include "archive/archive_error.h"
+
+namespace quintara {
+namespace {
+
+[[noreturn]] void fail(const std::filesystem::path& path, int error) {
+    throw ArchiveError(path.string() + ": " + std::strerror(error));
+}
+
+// Makes the folder and any missing folder above it, each 0700.
+void makeFolder(const std::filesystem::path& folder) {
+    if (folder.empty() || std::filesystem::is_directory(folder)) return;
+    makeFolder(folder.parent_path());
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) fail(folder, errno);
+}
+
+}  // namespace
+
+std::filesystem::path defaultArchiveFile() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    std::filesystem::path folder;
+    if (data != nullptr && *data == '/') {
+        folder = data;
+    } else {
+        const char* home = std::getenv("HOME");
+        folder = std::filesystem::path(home != nullptr ? home : "") / ".local" / "share";
+    }
+    return folder / "quintara" / "draws.sqlite";
+}
+
+void prepareArchiveFile(const std::filesystem::path& file) {
+    makeFolder(file.parent_path());
+    const int descriptor = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    if (descriptor < 0) fail(file, errno);
+    ::close(descriptor);
+}
+
+}  // namespace quintara

@@ -1,0 +1,78 @@
+// The draw archive (本地开奖库): every draw the program has seen, kept in one
+// SQLite file across restarts, so that the history starts where it ended and
+// reaches back as far as the draws recorded or imported.
+#pragma once
+
+#include <SQLiteCpp/Database.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "archive/draw_origin.h"
+#include "draws/draw_history.h"
+
+namespace quintara {
+
+// What became of the draws of one recording.
+struct RecordCounts {
+    int added = 0;        // not held before
+    int held = 0;         // held already with the same digits
+    int conflicting = 0;  // held already with other digits: kept apart, never overwriting
+
+    friend bool operator==(const RecordCounts&, const RecordCounts&) = default;
+};
+
+// A draw that arrived again with other digits than the ones held.
+struct ArchiveConflict {
+    std::string issue;
+    std::string held;     // the digits held
+    std::string arrived;  // the other digits
+    std::string heldOrigin;
+    std::string arrivedOrigin;
+    std::int64_t recordedAt = 0;  // when the other digits arrived, seconds since 1970 (UTC)
+};
+
+class DrawArchive {
+public:
+    enum class Access { ReadWrite, ReadOnly };
+
+    // Opens the archive in `file`; with ReadWrite a missing or empty file
+    // becomes a new archive and an older one is brought up to this version.
+    // Throws ArchiveError, having written nothing, when the file is no SQLite
+    // database, is of a newer version than this program's, or cannot be
+    // opened. Writers wait up to 5 s for one another.
+    explicit DrawArchive(const std::filesystem::path& file, Access access = Access::ReadWrite);
+
+    [[nodiscard]] const std::filesystem::path& file() const { return file_; }
+
+    // Records the draws in one transaction: one not held is added with its
+    // origin and `recordedAt` (seconds since 1970, UTC); one held with the
+    // same digits is left; one held with other digits is kept apart as a
+    // conflict. Throws ArchiveError when the write fails, keeping nothing of
+    // it.
+    RecordCounts record(std::span<const DrawView> draws, DrawOrigin origin, std::int64_t recordedAt);
+
+    // The newest draws held, newest first, at most `limit`.
+    [[nodiscard]] std::vector<Draw> newest(int limit) const;
+    // The draws from issue `from` to issue `to`, both included (none: no
+    // bound on that side), oldest first.
+    [[nodiscard]] std::vector<Draw> oldestFirst(const std::optional<std::string>& from = std::nullopt,
+                                               const std::optional<std::string>& to = std::nullopt) const;
+    [[nodiscard]] int drawCount() const;
+    [[nodiscard]] std::vector<ArchiveConflict> conflicts() const;
+    // What SQLite's integrity check finds wrong with the file; empty when
+    // nothing is.
+    [[nodiscard]] std::vector<std::string> integrityProblems() const;
+    // The file's size in bytes, its write-ahead log included.
+    [[nodiscard]] std::uintmax_t bytes() const;
+
+private:
+    std::filesystem::path file_;
+    mutable SQLite::Database database_;
+};
+
+}  // namespace quintara

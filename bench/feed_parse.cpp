@@ -64,7 +64,7 @@ public:
         entries = std::move(next_);
         return true;
     }
-    std::string findNewerDraw(std::string_view) override { return {}; }
+    quintara::NewerDraw findNewerDraw(std::string_view) override { return {}; }
 
 private:
     std::vector<std::string> entries_;

@@ -9,8 +9,9 @@ namespace quintara {
 
 bool Application::latestDrawUpdate() {
     const std::string newest = history_.newestIssue();
-    const std::string entry = providers_.findNewerDraw(newest);
-    if (entry.empty()) return false;
+    const NewerDraw newer = providers_.findNewerDraw(newest);
+    if (!newer.found()) return false;
+    const std::string& entry = newer.entry;
     const Draw draw = DrawHistory::splitEntry(entry);
 
     std::string status = "提示：奖号于" + CurrentTimeText(platform_) + "成功更新";

@@ -8,6 +8,17 @@
 
 namespace quintara {
 
+// The latest-draw sources, in the order a poll asks them.
+enum class LatestDrawSource { LotteryApi, NewlyOpenList, FlashData };
+
+// What a poll found: a newer draw, and the source that gave it.
+struct NewerDraw {
+    std::string entry;  // 17 characters; empty when no source has a newer draw
+    LatestDrawSource source = LatestDrawSource::LotteryApi;
+
+    [[nodiscard]] bool found() const { return !entry.empty(); }
+};
+
 class DrawProviders {
 public:
     virtual ~DrawProviders() = default;
@@ -17,9 +28,9 @@ public:
     // no draw.
     virtual bool fetchHistoryFeed(std::vector<std::string>& entries) = 0;
 
-    // A draw entry of 17 characters newer than `newestIssue`, or the empty
-    // text when no source has one.
-    [[nodiscard]] virtual std::string findNewerDraw(std::string_view newestIssue) = 0;
+    // A draw entry of 17 characters newer than `newestIssue` and the source
+    // that gave it, or the empty entry when no source has one.
+    [[nodiscard]] virtual NewerDraw findNewerDraw(std::string_view newestIssue) = 0;
 };
 
 }  // namespace quintara

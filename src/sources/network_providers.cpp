@@ -38,18 +38,19 @@ std::string NetworkProviders::fetchInBackground(const std::string& host, std::st
     return answer.timedOut ? std::string() : std::move(answer.body);
 }
 
-std::string NetworkProviders::findNewerDraw(std::string_view newestIssue) {
+NewerDraw NetworkProviders::findNewerDraw(std::string_view newestIssue) {
     const NextIssue next = nextIssueAfter(newestIssue, platform_.localTime());
     const std::string apiAnswer = httpGet(
         addressOf(hosts_.api, kLotteryApiPath) + next.issue + "&t=", kLotteryApiBounds);
     if (std::string entry = entryFromLotteryApi(apiAnswer, next.issue); !entry.empty()) {
-        return entry;
+        return {std::move(entry), LatestDrawSource::LotteryApi};
     }
     const std::string list = fetchInBackground(hosts_.list, kNewlyOpenListPath);
     if (std::string entry = entryFromNewlyOpenList(list, next.newestKey); !entry.empty()) {
-        return entry;
+        return {std::move(entry), LatestDrawSource::NewlyOpenList};
     }
-    return entryFromFlashData(fetchInBackground(hosts_.flash, kFlashDataPath), next.newestKey);
+    return {entryFromFlashData(fetchInBackground(hosts_.flash, kFlashDataPath), next.newestKey),
+            LatestDrawSource::FlashData};
 }
 
 }  // namespace quintara

@@ -39,7 +39,7 @@ public:
     // The lottery API, then the newly-open list, then the flash data: the
     // first that has a newer, well-formed draw gives it. Each is bounded to
     // 5 seconds.
-    [[nodiscard]] std::string findNewerDraw(std::string_view newestIssue) override;
+    [[nodiscard]] NewerDraw findNewerDraw(std::string_view newestIssue) override;
 
 private:
     [[nodiscard]] std::string fetchInBackground(const std::string& host, std::string_view path);

@@ -33,20 +33,26 @@ protected:
 TEST_F(NetworkProvidersTest, TheLotteryApiIsAskedForTheNextIssueFirst) {
     sources.set(kApiRoute, apiAnswer("9,0,5,1,7"));
     sources.set(kNewlyOpenListPath, listOf({{"20261208042", "1,1,1,1,1"}}));
-    EXPECT_EQ(providers.findNewerDraw("20261208-041"), "20261208-04290517");
+    const NewerDraw fromApi = providers.findNewerDraw("20261208-041");
+    EXPECT_EQ(fromApi.entry, "20261208-04290517");
+    EXPECT_EQ(fromApi.source, LatestDrawSource::LotteryApi);
     EXPECT_EQ(sources.requests(), (std::vector<std::string>{"/i/lotapi.html?issue=261208042"}));
 }
 
 TEST_F(NetworkProvidersTest, EachSourceDownLeadsToTheNext) {
     sources.set(kNewlyOpenListPath, listOf({{"20261208042", "1,2,3,4,5"}}));
     sources.set(kFlashDataPath, R"({"result":"6,7,8,9,0 20261208042","leftTime":40})");
-    EXPECT_EQ(providers.findNewerDraw("20261208-041"), "20261208-04212345");
+    const NewerDraw fromList = providers.findNewerDraw("20261208-041");
+    EXPECT_EQ(fromList.entry, "20261208-04212345");
+    EXPECT_EQ(fromList.source, LatestDrawSource::NewlyOpenList);
 
     sources.drop(kNewlyOpenListPath);
-    EXPECT_EQ(providers.findNewerDraw("20261208-041"), "20261208-04267890");
+    const NewerDraw fromFlash = providers.findNewerDraw("20261208-041");
+    EXPECT_EQ(fromFlash.entry, "20261208-04267890");
+    EXPECT_EQ(fromFlash.source, LatestDrawSource::FlashData);
 
     sources.drop(kFlashDataPath);
-    EXPECT_EQ(providers.findNewerDraw("20261208-041"), "");
+    EXPECT_EQ(providers.findNewerDraw("20261208-041").entry, "");
     const std::vector<std::string> requests = sources.requests();
     const std::vector<std::string> lastPoll(requests.end() - 3, requests.end());
     EXPECT_EQ(lastPoll, (std::vector<std::string>{"/i/lotapi.html?issue=261208042",
@@ -57,7 +63,7 @@ TEST_F(NetworkProvidersTest, EachSourceDownLeadsToTheNext) {
 TEST_F(NetworkProvidersTest, AnApiAnswerEchoingTheIssueIsNotADraw) {
     sources.set(kApiRoute, apiAnswer("2,0,2,6,1"));
     sources.set(kNewlyOpenListPath, listOf({{"20261208042", "5,5,5,5,5"}}));
-    EXPECT_EQ(providers.findNewerDraw("20261208-041"), "20261208-04255555");
+    EXPECT_EQ(providers.findNewerDraw("20261208-041").entry, "20261208-04255555");
 }
 
 TEST_F(NetworkProvidersTest, AHistoryBehindCatchesUpOneDrawAtATime) {
@@ -67,7 +73,7 @@ TEST_F(NetworkProvidersTest, AHistoryBehindCatchesUpOneDrawAtATime) {
                                             {"20261208042", "2,2,2,2,2"}}));
     std::string newest = "20261208-041";
     std::vector<std::string> arrived;
-    for (std::string entry; !(entry = providers.findNewerDraw(newest)).empty();) {
+    for (std::string entry; !(entry = providers.findNewerDraw(newest).entry).empty();) {
         arrived.push_back(entry);
         newest = entry.substr(0, 12);
     }
@@ -77,13 +83,13 @@ TEST_F(NetworkProvidersTest, AHistoryBehindCatchesUpOneDrawAtATime) {
 
 TEST_F(NetworkProvidersTest, AnEmptyHistoryAsksForTodaysFirstDraw) {
     sources.set(kFlashDataPath, R"({"result":"1,3,5,7,9 20261208001","leftTime":40})");
-    EXPECT_EQ(providers.findNewerDraw(""), "20261208-00113579");
+    EXPECT_EQ(providers.findNewerDraw("").entry, "20261208-00113579");
     EXPECT_EQ(sources.requests().front(), "/i/lotapi.html?issue=261208001");
 }
 
 TEST_F(NetworkProvidersTest, AnUnreachableHostGivesNoDraw) {
     NetworkProviders nowhere(ProviderHosts::allAt(testing::closedLoopbackHost()), platform);
-    EXPECT_EQ(nowhere.findNewerDraw("20261208-041"), "");
+    EXPECT_EQ(nowhere.findNewerDraw("20261208-041").entry, "");
 }
 
 }  // namespace

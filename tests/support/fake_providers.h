@@ -24,16 +24,17 @@ public:
         entries = feed;
         return true;
     }
-    std::string findNewerDraw(std::string_view newestIssue) override {
+    NewerDraw findNewerDraw(std::string_view newestIssue) override {
         asked.emplace_back(newestIssue);
         if (whileAsked) whileAsked();
-        return newer;
+        return {newer, source};
     }
 
     std::vector<std::string> feed;
     // Runs while a poll waits for its sources, as window messages do.
     std::function<void()> whileAsked;
     std::string newer;
+    LatestDrawSource source = LatestDrawSource::LotteryApi;
     std::vector<std::string> asked;
 };
 
@@ -41,7 +42,7 @@ public:
 class NoDraws : public DrawProviders {
 public:
     bool fetchHistoryFeed(std::vector<std::string>&) override { return false; }
-    std::string findNewerDraw(std::string_view) override { return {}; }
+    NewerDraw findNewerDraw(std::string_view) override { return {}; }
 };
 
 // The network providers of a host that may change, noting the status text
@@ -55,7 +56,7 @@ public:
         statusWhileFetching = window_.statusBar(names::kStatusBar).partText(0);
         return NetworkProviders(ProviderHosts::allAt(host_), platform_).fetchHistoryFeed(entries);
     }
-    std::string findNewerDraw(std::string_view) override { return {}; }
+    NewerDraw findNewerDraw(std::string_view) override { return {}; }
     void moveTo(std::string host) { host_ = std::move(host); }
 
     std::string statusWhileFetching;

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "shell/qt/chart_sprites.h"
+#include "shell/qt/chart_style.h"
 #include "shell/qt/text.h"
 
 namespace quintara::qt {
@@ -27,15 +28,7 @@ const QColor kGridLine(214, 220, 228);
 const QColor kGroupLine(150, 165, 185);
 const QColor kHeaderFill(226, 234, 244);
 const QColor kSummaryFill(250, 246, 232);
-const QColor kOmissionText(150, 150, 150);
 const QColor kText(40, 40, 40);
-
-QFont chartFont(int pixels, bool bold = false) {
-    QFont font("微软雅黑");
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 // The GUI thread's pictures of balls and numbers; painting happens there only.
 ChartSprites& sprites() {
@@ -84,7 +77,7 @@ void paintRow(QPainter& painter, const ChartRow& row, int index, const ChartLook
     painter.drawText(QRect(G::kIssueWidth, top, G::kCodeWidth, G::kCell), Qt::AlignCenter,
                      toQString(row.code));
     painter.setFont(chartFont(11));
-    painter.setPen(kOmissionText);
+    painter.setPen(omissionTextColour());
     for (int position = 0; position < kPositionCount; ++position) {
         for (int digit = 0; digit < kDigitCount; ++digit) {
             const ChartCell& cell =

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QStringList>
 
 namespace quintara::qt {
 
@@ -12,5 +13,9 @@ namespace quintara::qt {
 // The chart's face (微软雅黑, which fonts.h maps to a face the desktop has)
 // at `pixels` pixels high.
 [[nodiscard]] QFont chartFont(int pixels, bool bold = false);
+
+// The chart's face at the largest size up to `pixels` at which each of
+// `texts` fits in `width` pixels; the smallest size there is when none does.
+[[nodiscard]] QFont chartFontFitting(const QStringList& texts, int width, int pixels);
 
 }  // namespace quintara::qt

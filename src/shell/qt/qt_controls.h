@@ -152,6 +152,8 @@ private:
 // The table model over the draw history grid: row 0 of the grid is the
 // header, rows 1 and on are the model's rows 0 and on.
 class GridModel : public QAbstractTableModel, public GridObserver {
+    Q_OBJECT
+
 public:
     explicit GridModel(Grid& grid, QObject* parent);
     ~GridModel() override;

@@ -17,6 +17,8 @@
 namespace quintara::qt {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 int runTool(const std::vector<std::string>& arguments) {
     std::string command = QUINTARA_CHART_PROGRAM;
     for (const std::string& argument : arguments) command += " '" + argument + "'";
@@ -26,9 +28,9 @@ int runTool(const std::vector<std::string>& arguments) {
 
 TEST(ChartTool, WritesTheChartOfTheNewestDrawsAsAPicture) {
     QTemporaryDir folder;
-    const std::string feed = folder.filePath("feed.xml").toStdString();
+    const std::string feed = folder.filePath(u"feed.xml"_s).toStdString();
     std::ofstream(feed, std::ios::binary) << testing::feedDocument(testing::kFirstDrawsOf20180211);
-    const std::string chart = folder.filePath("chart.png").toStdString();
+    const std::string chart = folder.filePath(u"chart.png"_s).toStdString();
 
     ASSERT_EQ(runTool({feed, "-o", chart}), 0);
     EXPECT_EQ(QImage(QString::fromStdString(chart)).size(), ChartGeometry::size(6));
@@ -39,7 +41,7 @@ TEST(ChartTool, WritesTheChartOfTheNewestDrawsAsAPicture) {
     EXPECT_EQ(runTool({feed, "-o", chart}), 1);
     EXPECT_EQ(runTool({"--draws", "40", feed, "-o", chart}), 2);
     EXPECT_EQ(runTool({feed}), 2);
-    EXPECT_EQ(runTool({folder.filePath("missing.xml").toStdString(), "-o", chart}), 2);
+    EXPECT_EQ(runTool({folder.filePath(u"missing.xml"_s).toStdString(), "-o", chart}), 2);
 }
 
 }  // namespace

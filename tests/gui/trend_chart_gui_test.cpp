@@ -25,6 +25,8 @@
 namespace quintara::qt {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // A double-click as a hand makes it: a click, then the second press.
 void doubleClick(QWidget* widget, QPoint at) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, at);
@@ -92,13 +94,13 @@ TEST_F(TrendChartGuiTest, ANewDrawAppearsAsTheLastRow) {
 TEST_F(TrendChartGuiTest, ThePictureHoldsTheWholeChartAndTheCsvItsTable) {
     doubleClickGrid();
     QTemporaryDir folder;
-    const QString picture = folder.filePath("chart.png");
+    const QString picture = folder.filePath(u"chart.png"_s);
     ASSERT_TRUE(opener.chart()->writeImage(picture));
     const QImage image(picture);
     EXPECT_EQ(image.size(), ChartGeometry::size(6));
     EXPECT_GT(ChartGeometry::size(50).height(), ChartGeometry::size(6).height());
 
-    const QString table = folder.filePath("chart.csv");
+    const QString table = folder.filePath(u"chart.csv"_s);
     ASSERT_TRUE(opener.chart()->writeCsv(table));
     std::ifstream csv(table.toStdString(), std::ios::binary);
     std::ostringstream contents;
@@ -106,16 +108,16 @@ TEST_F(TrendChartGuiTest, ThePictureHoldsTheWholeChartAndTheCsvItsTable) {
     const std::string text = contents.str();
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 6 + 4 + 1);
 
-    EXPECT_FALSE(opener.chart()->writeImage(folder.filePath("missing/chart.png")));
+    EXPECT_FALSE(opener.chart()->writeImage(folder.filePath(u"missing/chart.png"_s)));
     EXPECT_FALSE(opener.chart()->writeCsv(folder.path()));  // a folder is no file
 }
 
 TEST_F(TrendChartGuiTest, AFailedSaveSaysSoInABoxWithChineseButtons) {
     doubleClickGrid();
     QTemporaryDir folder;
-    const QString kept = folder.filePath("kept.csv");
+    const QString kept = folder.filePath(u"kept.csv"_s);
     ASSERT_TRUE(opener.chart()->writeCsv(kept));
-    const QString missing = folder.filePath("missing/chart.png");
+    const QString missing = folder.filePath(u"missing/chart.png"_s);
     QString boxText;
     QString boxButton;
     QTimer answer;  // the box is answered once it is up

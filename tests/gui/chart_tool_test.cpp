@@ -19,15 +19,22 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-int runTool(const std::vector<std::string>& arguments) {
-    std::string command = QUINTARA_CHART_PROGRAM;
-    for (const std::string& argument : arguments) command += " '" + argument + "'";
-    const int status = std::system((command + " 2>/dev/null").c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+class ChartTool : public ::testing::Test {
+protected:
+    // Runs the tool with its user data and settings folders in the test's own.
+    [[nodiscard]] int runTool(const std::vector<std::string>& arguments) const {
+        const std::string home = "'" + folder.path().toStdString() + "'";
+        std::string command =
+            "XDG_DATA_HOME=" + home + " XDG_CONFIG_HOME=" + home + " " + QUINTARA_CHART_PROGRAM;
+        for (const std::string& argument : arguments) command += " '" + argument + "'";
+        const int status = std::system((command + " 2>/dev/null").c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
 
-TEST(ChartTool, WritesTheChartOfTheNewestDrawsAsAPicture) {
     QTemporaryDir folder;
+};
+
+TEST_F(ChartTool, WritesTheChartOfTheNewestDrawsAsAPicture) {
     const std::string feed = folder.filePath(u"feed.xml"_s).toStdString();
     std::ofstream(feed, std::ios::binary) << testing::feedDocument(testing::kFirstDrawsOf20180211);
     const std::string chart = folder.filePath(u"chart.png"_s).toStdString();

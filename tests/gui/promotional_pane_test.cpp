@@ -17,6 +17,8 @@
 namespace quintara::qt {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 constexpr int kArrivalLimitMs = 20000;
 
 // A page the server holds back until the test lets it go (or ten seconds
@@ -72,7 +74,7 @@ TEST(HtmlViewer, LoadsItsPageWithoutWaitingForIt) {
     EXPECT_TRUE(viewerOf(window)->toPlainText().isEmpty());
     page.release();
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return viewerOf(window)->toPlainText() == QStringLiteral("浏览框页面"); },
+        [&] { return viewerOf(window)->toPlainText() == u"浏览框页面"_s; },
         kArrivalLimitMs));
 }
 
@@ -89,11 +91,11 @@ TEST(HtmlViewer, APageForAnEarlierAddressIsDropped) {
     viewer.navigate(server.address("/first.html"));
     viewer.navigate(server.address("/second.html"));
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return viewerOf(window)->toPlainText() == QStringLiteral("second"); },
+        [&] { return viewerOf(window)->toPlainText() == u"second"_s; },
         kArrivalLimitMs));
     slow.release();
     settle();
-    EXPECT_EQ(viewerOf(window)->toPlainText(), QStringLiteral("second"));
+    EXPECT_EQ(viewerOf(window)->toPlainText(), u"second"_s);
 }
 
 TEST(HtmlViewer, AWindowClosedBeforeThePageArrivesIsNoFailure) {

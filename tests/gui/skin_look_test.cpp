@@ -22,6 +22,8 @@
 namespace quintara {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 skin::Skin carriedSkin(int number) {
     const std::optional<skin::Skin> decoded = skin::decodeSkin(skin::carriedSkinFile(number));
     if (!decoded) throw std::runtime_error("carried skin does not decode");
@@ -75,7 +77,7 @@ protected:
 TEST_F(SkinLookTest, Skin20GivesTheApplicationItsPaletteAndStyleSheet) {
     attacher.applySkin(20);
     expectLookOf(20);
-    EXPECT_NE(qApp->styleSheet().indexOf(QStringLiteral("QPushButton")), -1);
+    EXPECT_NE(qApp->styleSheet().indexOf(u"QPushButton"_s), -1);
 }
 
 TEST_F(SkinLookTest, EverySkinApplies) {
@@ -108,7 +110,7 @@ TEST_F(SkinLookTest, NumbersOutsideTheSkinsStillCallTheLibraryWithThePath) {
 TEST_F(SkinLookTest, ListViewsStayWhiteWithTheirOwnTextColours) {
     attacher.applySkin(20);
     qt::MainWindow window(mainWindowLayout());
-    auto* list = window.findChild<QTableWidget*>(QStringLiteral("超级列表框_万遗漏"));
+    auto* list = window.findChild<QTableWidget*>(u"超级列表框_万遗漏"_s);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->palette().color(QPalette::Text), QColor(0, 0, 128));
     const QImage shown = list->viewport()->grab().toImage();

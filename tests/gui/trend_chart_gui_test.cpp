@@ -52,7 +52,7 @@ TEST_F(TrendChartGuiTest, ADoubleClickOnTheGridOpensOneChartOfTheHistory) {
     ASSERT_NE(opener.chart(), nullptr);
     TrendChartWindow* first = opener.chart();
     EXPECT_TRUE(first->isVisible());
-    EXPECT_EQ(first->windowTitle(), QStringLiteral("走势图"));
+    EXPECT_EQ(first->windowTitle(), u"走势图"_s);
     ASSERT_EQ(chart().rows.size(), 6U);
     EXPECT_EQ(chart().rows.front().issue, "20180211-001");  // the oldest at the top
     EXPECT_EQ(chart().rows.back().code, "91180");
@@ -130,8 +130,8 @@ TEST_F(TrendChartGuiTest, AFailedSaveSaysSoInABoxWithChineseButtons) {
     });
     answer.start(20);
     EXPECT_FALSE(opener.chart()->saveTo(TrendChartWindow::Export::Image, missing));
-    EXPECT_EQ(boxText, QStringLiteral("无法写入文件：") + missing);
-    EXPECT_EQ(boxButton, QStringLiteral("确定"));  // Qt's own Chinese texts
+    EXPECT_EQ(boxText, u"无法写入文件："_s + missing);
+    EXPECT_EQ(boxButton, u"确定"_s);  // Qt's own Chinese texts
     EXPECT_TRUE(opener.chart()->saveTo(TrendChartWindow::Export::Csv, kept));
 }
 

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <future>
 
+#include "controls/main_window_names.h"
 #include "shell/main_window_layout.h"
 #include "shell/qt/main_window.h"
 #include "support/loopback_http_server.h"
@@ -39,7 +40,7 @@ private:
 };
 
 QTextBrowser* viewerOf(const MainWindow& window) {
-    return qobject_cast<QTextBrowser*>(window.widget("超文本浏览框1"));
+    return qobject_cast<QTextBrowser*>(window.widget(names::kHtmlViewer));
 }
 
 // Lets every fetch of the thread pool end and its answer be delivered.
@@ -51,9 +52,9 @@ void settle() {
 
 TEST(BannerPicture, AGifIsShownAndNoBytesClearIt) {
     MainWindow window(mainWindowLayout());
-    auto* label = qobject_cast<QLabel*>(window.widget("主界面广告"));
+    auto* label = qobject_cast<QLabel*>(window.widget(names::kBanner));
     ASSERT_NE(label, nullptr);
-    PictureBox& banner = window.controls().pictureBox("主界面广告");
+    PictureBox& banner = window.controls().pictureBox(names::kBanner);
     banner.setPicture(testing::tinyGif());
     EXPECT_FALSE(label->pixmap().isNull());
     banner.setPicture("");
@@ -67,7 +68,7 @@ TEST(HtmlViewer, LoadsItsPageWithoutWaitingForIt) {
     testing::LoopbackHttpServer server(
         [&](httplib::Server& routes) { page.serve(routes, "/viewer.html", "<p>浏览框页面</p>"); });
     MainWindow window(mainWindowLayout());
-    HtmlViewer& viewer = window.controls().htmlViewer("超文本浏览框1");
+    HtmlViewer& viewer = window.controls().htmlViewer(names::kHtmlViewer);
     viewer.navigate(server.address("/viewer.html"));
     // navigate has returned while the server still holds the page back.
     EXPECT_EQ(viewer.address(), server.address("/viewer.html"));
@@ -87,7 +88,7 @@ TEST(HtmlViewer, APageForAnEarlierAddressIsDropped) {
         });
     });
     MainWindow window(mainWindowLayout());
-    HtmlViewer& viewer = window.controls().htmlViewer("超文本浏览框1");
+    HtmlViewer& viewer = window.controls().htmlViewer(names::kHtmlViewer);
     viewer.navigate(server.address("/first.html"));
     viewer.navigate(server.address("/second.html"));
     EXPECT_TRUE(QTest::qWaitFor(
@@ -103,7 +104,7 @@ TEST(HtmlViewer, AWindowClosedBeforeThePageArrivesIsNoFailure) {
     testing::LoopbackHttpServer server(
         [&](httplib::Server& routes) { page.serve(routes, "/viewer.html", "<p>late</p>"); });
     auto window = std::make_unique<MainWindow>(mainWindowLayout());
-    window->controls().htmlViewer("超文本浏览框1").navigate(server.address("/viewer.html"));
+    window->controls().htmlViewer(names::kHtmlViewer).navigate(server.address("/viewer.html"));
     window.reset();
     page.release();
     settle();
@@ -112,7 +113,7 @@ TEST(HtmlViewer, AWindowClosedBeforeThePageArrivesIsNoFailure) {
 
 TEST(HtmlViewer, AnUnreachableAddressLeavesItEmpty) {
     MainWindow window(mainWindowLayout());
-    window.controls().htmlViewer("超文本浏览框1").navigate(
+    window.controls().htmlViewer(names::kHtmlViewer).navigate(
         "http://" + testing::closedLoopbackHost() + "/viewer.html");
     settle();
     EXPECT_TRUE(viewerOf(window)->toPlainText().isEmpty());

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "controls/main_window_names.h"
 #include "shell/loaded_library.h"
 #include "shell/qt/main_window.h"
 #include "shell/main_window_layout.h"
@@ -110,7 +111,7 @@ TEST_F(SkinLookTest, NumbersOutsideTheSkinsStillCallTheLibraryWithThePath) {
 TEST_F(SkinLookTest, ListViewsStayWhiteWithTheirOwnTextColours) {
     attacher.applySkin(20);
     qt::MainWindow window(mainWindowLayout());
-    auto* list = window.findChild<QTableWidget*>(u"超级列表框_万遗漏"_s);
+    auto* list = qobject_cast<QTableWidget*>(window.widget(names::kPositionOmissionLists[0]));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->palette().color(QPalette::Text), QColor(0, 0, 128));
     const QImage shown = list->viewport()->grab().toImage();

@@ -11,6 +11,7 @@
 
 #include "controls/main_window_names.h"
 #include "draws/draw_history.h"
+#include "gui/eventually.h"
 #include "gui/provided_window.h"
 #include "shell/qt/text.h"
 #include "stats/statistics.h"
@@ -80,7 +81,7 @@ TEST_F(FullReloadGuiTest, HoveringARowShowsTheDetailWrittenWithIt) {
     const QRect cell = wan->visualItemRect(wan->item(0, 1));
     QHelpEvent hover(QEvent::ToolTip, cell.center(), wan->viewport()->mapToGlobal(cell.center()));
     QCoreApplication::sendEvent(wan->viewport(), &hover);
-    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 2000));
+    EXPECT_TRUE(eventually([] { return QToolTip::isVisible(); }));
     EXPECT_EQ(QToolTip::text(), detail);
     QToolTip::hideText();
 

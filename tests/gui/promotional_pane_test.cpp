@@ -1,16 +1,15 @@
 // The banner picture and the hidden HTML viewer of the real main window.
 #include <QLabel>
-#include <QTest>
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
-#include <functional>
 #include <future>
 
 #include "controls/main_window_names.h"
+#include "gui/eventually.h"
 #include "shell/main_window_layout.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/qt_controls.h"
@@ -21,8 +20,6 @@ namespace quintara::qt {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-constexpr int kArrivalLimitMs = 20000;
 
 // A page the server holds back until the test lets it go (or ten seconds
 // have passed, so that no test can hang on it).
@@ -55,12 +52,6 @@ QtHtmlViewer& viewerOf(const MainWindow& window) {
 
 QTextBrowser* browserOf(const MainWindow& window) {
     return qobject_cast<QTextBrowser*>(window.widget(names::kHtmlViewer));
-}
-
-// Whether `condition` comes to hold while the GUI thread goes on with its
-// events, within a limit that a slow machine keeps well within.
-bool eventually(const std::function<bool()>& condition) {
-    return QTest::qWaitFor(condition, kArrivalLimitMs);
 }
 
 TEST(BannerPicture, AGifIsShownAndNoBytesClearIt) {

@@ -19,6 +19,7 @@
 
 #include "controls/main_window_names.h"
 #include "draws/draw_history.h"
+#include "gui/eventually.h"
 #include "gui/provided_window.h"
 #include "shell/qt/trend_chart_opener.h"
 
@@ -72,7 +73,7 @@ TEST_F(TrendChartGuiTest, ADoubleClickOnTheGridOpensOneChartOfTheHistory) {
 TEST_F(TrendChartGuiTest, ANewDrawAppearsAsTheLastRow) {
     doubleClickGrid();
     DrawHistory(window.controls().grid(names::kDrawGrid)).insertNewestDraw("20180211-007", "55555");
-    EXPECT_TRUE(QTest::qWaitFor([this] { return chart().rows.size() == 7; }, 2000));
+    EXPECT_TRUE(eventually([this] { return chart().rows.size() == 7; }));
     EXPECT_EQ(chart().rows.back().issue, "20180211-007");
     EXPECT_TRUE(chart().rows.back().cells[0][5].drawn());
 
@@ -83,7 +84,7 @@ TEST_F(TrendChartGuiTest, ANewDrawAppearsAsTheLastRow) {
     for (int sequence = 8; sequence <= 40; ++sequence) {
         history.insertNewestDraw("20180211-0" + std::to_string(sequence), "12345");
     }
-    EXPECT_TRUE(QTest::qWaitFor([this] { return chart().rows.back().issue == "20180211-040"; }, 2000));
+    EXPECT_TRUE(eventually([this] { return chart().rows.back().issue == "20180211-040"; }));
     EXPECT_EQ(chart().rows.size(), 30U);
     // Scrolled to the newest row, the chart follows it as draws come.
     const QScrollBar& down = *opener.chart()->scrollArea().verticalScrollBar();

@@ -30,8 +30,9 @@ using namespace quintara::bench;
 // Argument 0: the draws stored; argument 1: the item selected in the five
 // count-window combo boxes (0 = 统计10期 as at start, 4 = 统计所有).
 void selectCountWindows(const Window& window, int index) {
-    for (const char* comboBox : {"组合框_选择选几期", "组合框_选择选几期中三", "组合框_选择选几期前三",
-                                 "组合框_选择选几期五星", "组合框_选择选几期五星双胆"}) {
+    for (const names::Name comboBox : {names::kBackThreeCountWindowBox, names::kMiddleThreeCountWindowBox,
+                                       names::kFrontThreeCountWindowBox, names::kAllFiveCountWindowBox,
+                                       names::kPairFrequencyCountWindowBox}) {
         window.comboBox(comboBox).setSelectedIndex(index);
     }
 }

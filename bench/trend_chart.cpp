@@ -19,6 +19,7 @@
 namespace {
 
 using namespace quintara;
+using namespace Qt::StringLiterals;
 
 constexpr int kHeld = 10000;
 constexpr int kShown = 500;
@@ -76,7 +77,7 @@ void BM_ExportPngOf500(benchmark::State& state) {
     HeldHistory held;
     held.opener.open();
     held.opener.chart()->setDrawsShown(kShown);
-    const QString path = QDir::temp().filePath("quintara-bench-chart.png");
+    const QString path = QDir::temp().filePath(u"quintara-bench-chart.png"_s);
     for (auto _ : state) {
         if (!held.opener.chart()->writeImage(path)) state.SkipWithError("not written");
     }

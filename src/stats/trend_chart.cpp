@@ -50,6 +50,52 @@ ChartSummary summaryOf(std::span<const DrawView> shownNewestFirst) {
     return summary;
 }
 
+// The columns of the positions, then those of the distribution.
+std::vector<ColumnGroup> columnGroups() {
+    constexpr std::array<std::string_view, kPositionCount> kPositionCaptions{"万位", "千位", "百位",
+                                                                             "十位", "个位"};
+    const auto digitColumns = [](std::string_view caption, std::string_view namePrefix) {
+        ColumnGroup group{.caption = std::string(caption)};
+        for (int digit = 0; digit < kDigitCount; ++digit) {
+            const std::string heading(digitLabel(digit));
+            group.columns.push_back({.heading = heading, .name = std::string(namePrefix) + heading});
+        }
+        return group;
+    };
+    std::vector<ColumnGroup> groups;
+    for (const std::string_view caption : kPositionCaptions) groups.push_back(digitColumns(caption, caption));
+    groups.push_back(digitColumns("号码分布", "分布"));
+    return groups;
+}
+
+// A summary line: its caption and how a column's figure is written in it.
+struct SummaryFigure {
+    std::string_view caption;
+    void (*append)(std::string& text, const ColumnSummary& column);
+};
+
+constexpr std::array<SummaryFigure, kSummaryLineCount> kSummaryFigures{{
+    {"出现次数", [](std::string& text, const ColumnSummary& c) { appendDecimal(text, c.appearances); }},
+    {"平均遗漏", [](std::string& text, const ColumnSummary& c) { appendTwoDecimals(text, c.average); }},
+    {"最大遗漏", [](std::string& text, const ColumnSummary& c) { appendDecimal(text, c.longest); }},
+    {"最大连出", [](std::string& text, const ColumnSummary& c) { appendDecimal(text, c.streak); }},
+}};
+
+// The summary as the chart shows it: in each line, a cell for every column
+// in the order of the column groups.
+std::vector<SummaryLine> summaryLinesOf(const ChartSummary& summary) {
+    std::vector<SummaryLine> lines;
+    for (const SummaryFigure& figure : kSummaryFigures) {
+        SummaryLine& line = lines.emplace_back(SummaryLine{.caption = std::string(figure.caption)});
+        const auto addCell = [&](const ColumnSummary& column) {
+            figure.append(line.cells.emplace_back(), column);
+        };
+        for (const auto& position : summary.positions) std::ranges::for_each(position, addCell);
+        std::ranges::for_each(summary.distribution, addCell);
+    }
+    return lines;
+}
+
 void appendCell(std::string& line, std::string_view text) { line.append(",").append(text); }
 
 void appendNumberCell(std::string& line, int value) {
@@ -61,7 +107,7 @@ void appendNumberCell(std::string& line, int value) {
 
 TrendChart makeTrendChart(std::span<const DrawView> newestFirst, int shown) {
     const std::size_t shownCount = std::min(newestFirst.size(), static_cast<std::size_t>(std::max(shown, 0)));
-    TrendChart chart;
+    TrendChart chart{.groups = columnGroups()};
     chart.rows.reserve(shownCount);
     // From the oldest draw read to the newest: each position's omissions so far.
     std::array<std::array<int, kDigitCount>, kPositionCount> omission{};
@@ -88,18 +134,17 @@ TrendChart makeTrendChart(std::span<const DrawView> newestFirst, int shown) {
         });
     }
     chart.summary = summaryOf(newestFirst.first(shownCount));
+    chart.summaryLines = summaryLinesOf(chart.summary);
     return chart;
 }
 
 std::string trendChartCsv(const TrendChart& chart) {
     constexpr std::string_view kLineEnd = "\r\n";
-    std::string csv = "期号,开奖号码";
-    for (const std::string_view caption : kPositionCaptions) {
-        for (int digit = 0; digit < kDigitCount; ++digit) {
-            appendCell(csv, std::string(caption) + std::string(digitLabel(digit)));
-        }
+    std::string csv(kIssueCaption);
+    appendCell(csv, kCodeCaption);
+    for (const ColumnGroup& group : chart.groups) {
+        for (const ChartColumn& column : group.columns) appendCell(csv, column.name);
     }
-    for (int digit = 0; digit < kDigitCount; ++digit) appendCell(csv, "分布" + std::string(digitLabel(digit)));
     csv += kLineEnd;
 
     for (const ChartRow& row : chart.rows) {
@@ -123,21 +168,13 @@ std::string trendChartCsv(const TrendChart& chart) {
         csv += kLineEnd;
     }
 
-    const auto summaryLine = [&](std::string_view caption, auto figure) {
-        csv.append(caption).append(",");
-        for (const auto& position : chart.summary.positions) {
-            for (const ColumnSummary& column : position) figure(column);
-        }
-        for (const ColumnSummary& column : chart.summary.distribution) figure(column);
+    // A summary line's caption stands over the issue and the code.
+    for (const SummaryLine& line : chart.summaryLines) {
+        csv.append(line.caption);
+        appendCell(csv, "");
+        for (const std::string& cell : line.cells) appendCell(csv, cell);
         csv += kLineEnd;
-    };
-    summaryLine(kSummaryCaptions[0], [&](const ColumnSummary& c) { appendNumberCell(csv, c.appearances); });
-    summaryLine(kSummaryCaptions[1], [&](const ColumnSummary& c) {
-        csv += ',';
-        appendTwoDecimals(csv, c.average);
-    });
-    summaryLine(kSummaryCaptions[2], [&](const ColumnSummary& c) { appendNumberCell(csv, c.longest); });
-    summaryLine(kSummaryCaptions[3], [&](const ColumnSummary& c) { appendNumberCell(csv, c.streak); });
+    }
     return csv;
 }
 

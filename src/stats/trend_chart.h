@@ -19,9 +19,9 @@ inline constexpr int kPositionCount = kAllFive.last;
 // How many of the newest draws the chart can show; kChartSizes[1] at first.
 inline constexpr std::array<int, 5> kChartSizes{30, 50, 100, 200, 500};
 inline constexpr int kDefaultChartSize = 50;
-// The captions of the positions' column groups.
-inline constexpr std::array<std::string_view, kPositionCount> kPositionCaptions{"万位", "千位", "百位",
-                                                                              "十位", "个位"};
+// The captions over the two columns that lead every row.
+inline constexpr std::string_view kIssueCaption = "期号";
+inline constexpr std::string_view kCodeCaption = "开奖号码";
 
 struct ChartCell {
     // Draws from this one back to the newest one before it showing the digit
@@ -50,13 +50,34 @@ struct ChartSummary {
     std::array<ColumnSummary, kDigitCount> distribution;  // the digit anywhere in the draw
 };
 
-// The four summary rows, in order.
-inline constexpr std::array<std::string_view, 4> kSummaryCaptions{"出现次数", "平均遗漏", "最大遗漏",
-                                                                  "最大连出"};
+// A column of cells, one per draw, under the caption of its group.
+struct ChartColumn {
+    std::string heading;  // under the group's caption: the digit
+    std::string name;     // standing alone, as the CSV heads it: 万位0, 分布0
+};
+
+// The columns under one caption, left to right: a position's digits (万位
+// to 个位), or how often each digit stands in the draw (号码分布).
+struct ColumnGroup {
+    std::string caption;
+    std::vector<ChartColumn> columns;
+};
+
+// A line under the draws: its caption and the text of its cell in every
+// column of the groups, left to right.
+struct SummaryLine {
+    std::string caption;
+    std::vector<std::string> cells;
+};
+
+// 出现次数, 平均遗漏 (with two decimals), 最大遗漏 and 最大连出.
+inline constexpr int kSummaryLineCount = 4;
 
 struct TrendChart {
-    std::vector<ChartRow> rows;  // the draws shown, oldest first
+    std::vector<ColumnGroup> groups;  // after the issue and the code
+    std::vector<ChartRow> rows;       // the draws shown, oldest first
     ChartSummary summary;
+    std::vector<SummaryLine> summaryLines;  // the summary as the chart shows it
 };
 
 // The chart of the newest `shown` of `newestFirst`, the draws read (at most
@@ -66,7 +87,7 @@ struct TrendChart {
 
 // The chart as a table: a header row, one line per draw (a drawn digit in
 // its own cell, every other cell its omission; a distribution cell empty when
-// the digit does not stand in the draw), then the four summary lines. UTF-8,
+// the digit does not stand in the draw), then the summary lines. UTF-8,
 // comma-separated, each line ended by CR LF.
 [[nodiscard]] std::string trendChartCsv(const TrendChart& chart);
 

@@ -21,6 +21,8 @@ using testing::RawHttpServer;
 
 // A label that shows a tick count, renewed by a timer, and counts its paints.
 class TickingLabel : public QLabel {
+    Q_OBJECT
+
 public:
     TickingLabel() {
         resize(200, 40);
@@ -76,3 +78,6 @@ TEST(BackgroundWaitGui, ASilentServerGivesTheTimeOutAndTimersFireMeanwhile) {
 
 }  // namespace
 }  // namespace quintara::qt
+
+// What moc makes of TickingLabel, a QObject declared in this file.
+#include "background_wait_gui_test.moc"

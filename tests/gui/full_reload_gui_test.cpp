@@ -11,6 +11,7 @@
 
 #include "shell/main_window_names.h"
 #include "draws/draw_history.h"
+#include "gui/eventually.h"
 #include "gui/provided_window.h"
 #include "shell/qt/text.h"
 #include "shell/statistics_refresh.h"
@@ -18,10 +19,12 @@
 namespace quintara::qt {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 using FullReloadGuiTest = ProvidedWindowTest;
 
 TEST_F(FullReloadGuiTest, ClickingTheUpdateButtonShowsTheFeedNewestFirst) {
-    auto* button = find<QPushButton>("按钮_更新号码");
+    auto* button = find<QPushButton>(names::kUpdateButton);
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
 
@@ -29,23 +32,23 @@ TEST_F(FullReloadGuiTest, ClickingTheUpdateButtonShowsTheFeedNewestFirst) {
     ASSERT_NE(grid, nullptr);
     const QAbstractItemModel& model = *grid->model();
     ASSERT_EQ(model.rowCount(), 7);  // six draws and the empty row
-    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("开奖期号"));
-    EXPECT_EQ(model.index(0, 1).data().toString(), QStringLiteral("20180211-006"));
-    EXPECT_EQ(model.index(0, 2).data().toString(), QStringLiteral("91180"));
-    EXPECT_EQ(model.index(5, 1).data().toString(), QStringLiteral("20180211-001"));
-    EXPECT_EQ(model.index(5, 2).data().toString(), QStringLiteral("23780"));
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), u"开奖期号"_s);
+    EXPECT_EQ(model.index(0, 1).data().toString(), u"20180211-006"_s);
+    EXPECT_EQ(model.index(0, 2).data().toString(), u"91180"_s);
+    EXPECT_EQ(model.index(5, 1).data().toString(), u"20180211-001"_s);
+    EXPECT_EQ(model.index(5, 2).data().toString(), u"23780"_s);
     EXPECT_EQ(model.index(6, 1).data().toString(), QString());
 
-    EXPECT_EQ(text("透明标签_显示期号"), QStringLiteral("20180211-006"));
-    const QString digits = text("透明标签_万") + text("透明标签_千") + text("透明标签_百") +
-                           text("透明标签_十") + text("透明标签_个");
-    EXPECT_EQ(digits, QStringLiteral("91180"));
-    EXPECT_EQ(window.controls().timer("时钟_自动更新").interval(), kPollingInterval);
+    EXPECT_EQ(text(names::kNewestIssueLabel), u"20180211-006"_s);
+    QString digits;
+    for (const names::Name label : names::kNewestDigitLabels) digits += text(label);
+    EXPECT_EQ(digits, u"91180"_s);
+    EXPECT_EQ(window.controls().timer(names::kUpdateTimer).interval(), kPollingInterval);
     EXPECT_TRUE(button->isEnabled());
 }
 
 TEST_F(FullReloadGuiTest, AReloadFillsAllEighteenLists) {
-    QTest::mouseClick(find<QPushButton>("按钮_更新号码"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(names::kUpdateButton), Qt::LeftButton);
     int lists = 0;
     for (const ControlSpec& row : mainWindowLayout().controls) {
         if (row.kind != ControlKind::ListView) continue;
@@ -57,20 +60,20 @@ TEST_F(FullReloadGuiTest, AReloadFillsAllEighteenLists) {
     }
     EXPECT_EQ(lists, 18);
     // Six draws: 9 stands at 万 in the newest only, 2 only in the oldest.
-    auto* wan = find<QTableWidget>("超级列表框_万遗漏");
-    EXPECT_EQ(wan->item(0, 0)->text(), QStringLiteral("2"));
-    EXPECT_EQ(wan->item(0, 1)->text(), QStringLiteral("5 期"));
-    EXPECT_EQ(find<QTableWidget>("超级列表框_出现次数五星双胆")->rowCount(), 45);
-    EXPECT_EQ(find<QTableWidget>("超级列表框_混选")->rowCount(), 27);
+    auto* wan = find<QTableWidget>(names::kPositionOmissionLists[0]);
+    EXPECT_EQ(wan->item(0, 0)->text(), u"2"_s);
+    EXPECT_EQ(wan->item(0, 1)->text(), u"5 期"_s);
+    EXPECT_EQ(find<QTableWidget>(names::kPairFrequencyList)->rowCount(), 45);
+    EXPECT_EQ(find<QTableWidget>(names::kPatternOmissionList)->rowCount(), 27);
 }
 
 TEST_F(FullReloadGuiTest, HoveringARowShowsTheDetailWrittenWithIt) {
-    QTest::mouseClick(find<QPushButton>("按钮_更新号码"), Qt::LeftButton);
-    auto* wan = find<QTableWidget>("超级列表框_万遗漏");
+    QTest::mouseClick(find<QPushButton>(names::kUpdateButton), Qt::LeftButton);
+    auto* wan = find<QTableWidget>(names::kPositionOmissionLists[0]);
     // 2 stands at 万 in the oldest of the six draws only.
-    const QString detail = QStringLiteral(
-        "当前遗漏 5 期 · 上次遗漏 0 期 · 最大遗漏 5 期 · 平均遗漏 2.50 期 · 最大连出 1 期 · "
-        "出现 1 次（理论 0.60 次，共 6 期）");
+    const QString detail =
+        u"当前遗漏 5 期 · 上次遗漏 0 期 · 最大遗漏 5 期 · 平均遗漏 2.50 期 · 最大连出 1 期 · "
+        u"出现 1 次（理论 0.60 次，共 6 期）"_s;
     EXPECT_EQ(wan->item(0, 0)->toolTip(), detail);
     EXPECT_EQ(wan->item(0, 1)->toolTip(), detail);
 
@@ -78,7 +81,7 @@ TEST_F(FullReloadGuiTest, HoveringARowShowsTheDetailWrittenWithIt) {
     const QRect cell = wan->visualItemRect(wan->item(0, 1));
     QHelpEvent hover(QEvent::ToolTip, cell.center(), wan->viewport()->mapToGlobal(cell.center()));
     QCoreApplication::sendEvent(wan->viewport(), &hover);
-    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 2000));
+    EXPECT_TRUE(eventually([] { return QToolTip::isVisible(); }));
     EXPECT_EQ(QToolTip::text(), detail);
     QToolTip::hideText();
 

@@ -17,6 +17,8 @@
 namespace quintara::qt {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // The warnings Qt writes while the test runs: the model tester reports each
 // broken rule as one.
 class Warnings {
@@ -70,7 +72,7 @@ TEST(GridModel, KeepsQtsRulesOfAnItemModelThroughEveryChangeOfTheHistory) {
     history.insertNewestDraw("20181101-001", "11111");
 
     EXPECT_EQ(view->model()->rowCount(), 2);
-    EXPECT_EQ(view->model()->index(0, 1).data().toString(), QStringLiteral("20181101-001"));
+    EXPECT_EQ(view->model()->index(0, 1).data().toString(), u"20181101-001"_s);
     EXPECT_EQ(warnings.messages(), std::vector<std::string>{});
 }
 

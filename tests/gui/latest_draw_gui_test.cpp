@@ -20,6 +20,7 @@
 namespace quintara::qt {
 namespace {
 
+using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
 // The real window polling a loopback provider whose newly-open list holds the
@@ -40,7 +41,7 @@ protected:
         QTest::mouseClick(button(), Qt::LeftButton);
     }
 
-    QPushButton* button() { return find<QPushButton>("按钮_更新号码"); }
+    QPushButton* button() { return find<QPushButton>(names::kUpdateButton); }
     QAbstractItemModel& grid() { return *find<QTableView>(names::kDrawGrid)->model(); }
 
     std::atomic<int> listRequests = 0;
@@ -50,19 +51,19 @@ TEST_F(LatestDrawGuiTest, ATickAddsTheNewDrawAtRowOneAndRefreshesTheLists) {
     ASSERT_EQ(grid().rowCount(), 7);
     application.updateTick();
     ASSERT_EQ(grid().rowCount(), 8);
-    EXPECT_EQ(grid().index(0, 1).data().toString(), QStringLiteral("20180211-007"));
-    EXPECT_EQ(grid().index(0, 2).data().toString(), QStringLiteral("50123"));
-    EXPECT_EQ(grid().index(1, 1).data().toString(), QStringLiteral("20180211-006"));
-    EXPECT_EQ(text("透明标签_显示期号"), QStringLiteral("20180211-007"));
-    EXPECT_EQ(text("透明标签_万"), QStringLiteral("5"));
-    EXPECT_EQ(text("透明标签_个"), QStringLiteral("3"));
-    EXPECT_TRUE(toUtf8(toQString(window.controls().statusBar("状态条_显示").partText(0)))
+    EXPECT_EQ(grid().index(0, 1).data().toString(), u"20180211-007"_s);
+    EXPECT_EQ(grid().index(0, 2).data().toString(), u"50123"_s);
+    EXPECT_EQ(grid().index(1, 1).data().toString(), u"20180211-006"_s);
+    EXPECT_EQ(text(names::kNewestIssueLabel), u"20180211-007"_s);
+    EXPECT_EQ(text(names::kNewestDigitLabels[0]), u"5"_s);
+    EXPECT_EQ(text(names::kNewestDigitLabels[4]), u"3"_s);
+    EXPECT_TRUE(toUtf8(toQString(window.controls().statusBar(names::kStatusBar).partText(0)))
                     .starts_with("提示：奖号于"));
-    auto* wan = qobject_cast<QTableWidget*>(window.widget("超级列表框_万遗漏"));
-    const auto newest = wan->findItems(QStringLiteral("5"), Qt::MatchExactly);
+    auto* wan = qobject_cast<QTableWidget*>(window.widget(names::kPositionOmissionLists[0]));
+    const auto newest = wan->findItems(u"5"_s, Qt::MatchExactly);
     ASSERT_FALSE(newest.isEmpty());
-    EXPECT_EQ(wan->item(newest.front()->row(), 1)->text(), QStringLiteral("0 期"));
-    EXPECT_EQ(window.controls().timer("时钟_自动更新").interval(), 8000);
+    EXPECT_EQ(wan->item(newest.front()->row(), 1)->text(), u"0 期"_s);
+    EXPECT_EQ(window.controls().timer(names::kUpdateTimer).interval(), 8000);
 
     // The same list again: the draw is no longer newer.
     application.updateTick();
@@ -70,7 +71,7 @@ TEST_F(LatestDrawGuiTest, ATickAddsTheNewDrawAtRowOneAndRefreshesTheLists) {
 }
 
 TEST_F(LatestDrawGuiTest, TicksAndClicksDuringTheWaitStartNothing) {
-    auto& updateTimer = dynamic_cast<QtTimer&>(window.controls().timer("时钟_自动更新"));
+    auto& updateTimer = dynamic_cast<QtTimer&>(window.controls().timer(names::kUpdateTimer));
     bool disabledDuringWait = false;
     // While the list is awaited the update timer falls due again and again,
     // and the user clicks the update button.
@@ -84,8 +85,8 @@ TEST_F(LatestDrawGuiTest, TicksAndClicksDuringTheWaitStartNothing) {
     EXPECT_TRUE(button()->isEnabled());
     EXPECT_EQ(listRequests.load(), 1);
     ASSERT_EQ(grid().rowCount(), 8);
-    EXPECT_EQ(grid().index(0, 1).data().toString(), QStringLiteral("20180211-007"));
-    EXPECT_EQ(grid().index(1, 1).data().toString(), QStringLiteral("20180211-006"));
+    EXPECT_EQ(grid().index(0, 1).data().toString(), u"20180211-007"_s);
+    EXPECT_EQ(grid().index(1, 1).data().toString(), u"20180211-006"_s);
     EXPECT_EQ(updateTimer.interval(), 8000);
 }
 

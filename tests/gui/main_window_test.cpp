@@ -21,6 +21,8 @@
 namespace quintara::qt {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindow window{mainWindowLayout()};
@@ -85,7 +87,7 @@ TEST_F(MainWindowTest, TheWindowHasItsFixedSizeTitleAndNoMaximizeButton) {
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_EQ(window.windowTitle(), toQString(kMainWindowTitle));
     EXPECT_TRUE(window.windowTitle().startsWith(
-        QStringLiteral("【Vorlen团队】Quintara9.0  诚邀代理及会员加入！信誉保障 资金安全 大额无忧 ")));
+        u"【Vorlen团队】Quintara9.0  诚邀代理及会员加入！信誉保障 资金安全 大额无忧 "_s));
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(window.windowIcon().isNull());
@@ -93,22 +95,22 @@ TEST_F(MainWindowTest, TheWindowHasItsFixedSizeTitleAndNoMaximizeButton) {
 }
 
 TEST_F(MainWindowTest, TabPagesKeepTheSpacesAroundTheirCaptions) {
-    auto* tabs = find<QTabWidget>("高级选择夹1");
+    auto* tabs = find<QTabWidget>(names::kStatisticsTabs);
     ASSERT_NE(tabs, nullptr);
     ASSERT_EQ(tabs->count(), 5);
-    EXPECT_EQ(tabs->tabText(0), QStringLiteral(" 定位统计 "));
-    EXPECT_EQ(tabs->tabText(3), QStringLiteral(" 后三统计 "));
-    EXPECT_EQ(tabs->tabText(4), QStringLiteral(" 五星统计 "));
-    EXPECT_EQ(find<QGroupBox>("分组框11")->title(), QStringLiteral("后三２＝２遗漏"));
+    EXPECT_EQ(tabs->tabText(0), u" 定位统计 "_s);
+    EXPECT_EQ(tabs->tabText(3), u" 后三统计 "_s);
+    EXPECT_EQ(tabs->tabText(4), u" 五星统计 "_s);
+    EXPECT_EQ(find<QGroupBox>(names::kBackThreePairGroup)->title(), u"后三２＝２遗漏"_s);
 }
 
 TEST_F(MainWindowTest, TheStartStateShowsEightsAndEmptyLists) {
-    for (auto name : {"透明标签_万", "透明标签_千", "透明标签_百", "透明标签_十", "透明标签_个"}) {
-        EXPECT_EQ(find<QLabel>(name)->text(), QStringLiteral("8")) << name;
+    for (const names::Name name : names::kNewestDigitLabels) {
+        EXPECT_EQ(find<QLabel>(name)->text(), u"8"_s) << name;
     }
-    EXPECT_EQ(find<QLabel>("透明标签_显示期号")->text(), QString());
-    EXPECT_EQ(find<QLabel>("透明标签_时间显示")->text(), QString());
-    EXPECT_TRUE(find<QCheckBox>("选择框1")->isChecked());
+    EXPECT_EQ(find<QLabel>(names::kNewestIssueLabel)->text(), QString());
+    EXPECT_EQ(find<QLabel>(names::kClockLabel)->text(), QString());
+    EXPECT_TRUE(find<QCheckBox>(names::kAutoRefreshBox)->isChecked());
     for (const ControlSpec& row : mainWindowLayout().controls) {
         if (row.kind == ControlKind::ListView) {
             auto* list = find<QTableWidget>(row.name);
@@ -120,18 +122,18 @@ TEST_F(MainWindowTest, TheStartStateShowsEightsAndEmptyLists) {
         if (row.kind == ControlKind::ComboBox) {
             auto* combo = find<QComboBox>(row.name);
             EXPECT_EQ(combo->count(), 5);
-            EXPECT_EQ(combo->currentText(), QStringLiteral("统计10期")) << row.name;
+            EXPECT_EQ(combo->currentText(), u"统计10期"_s) << row.name;
         }
     }
 }
 
 TEST_F(MainWindowTest, ListViewsAndTheStatusBarCarryTheirColoursAndParts) {
     const QColor positionText =
-        find<QTableWidget>("超级列表框_万遗漏")->palette().color(QPalette::Text);
+        find<QTableWidget>(names::kPositionOmissionLists[0])->palette().color(QPalette::Text);
     EXPECT_EQ(positionText, QColor(0, 0, 128));
-    EXPECT_EQ(find<QTableWidget>("超级列表框_混选")->palette().color(QPalette::Text),
+    EXPECT_EQ(find<QTableWidget>(names::kPatternOmissionList)->palette().color(QPalette::Text),
               QColor(0, 128, 0));
-    QWidget* status = find<QWidget>("状态条_显示");
+    QWidget* status = find<QWidget>(names::kStatusBar);
     const auto parts = status->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_EQ(parts.size(), 2);
     EXPECT_EQ(parts[0]->width(), 206);
@@ -139,8 +141,8 @@ TEST_F(MainWindowTest, ListViewsAndTheStatusBarCarryTheirColoursAndParts) {
 }
 
 TEST_F(MainWindowTest, TheClockLabelLiesOverTheStatusBar) {
-    QWidget* status = find<QWidget>("状态条_显示");
-    QWidget* clock = find<QWidget>("透明标签_时间显示");
+    QWidget* status = find<QWidget>(names::kStatusBar);
+    QWidget* clock = find<QWidget>(names::kClockLabel);
     const auto siblings = window.children();
     EXPECT_GT(siblings.indexOf(clock), siblings.indexOf(status));
     EXPECT_TRUE(status->geometry().intersects(clock->geometry()));
@@ -155,8 +157,8 @@ TEST_F(MainWindowTest, TheGridShowsItsCellsThroughTheModel) {
     grid.setCell(1, 1, "20181101-120");
     grid.setColumnWidth(1, 97);
     EXPECT_EQ(view->model()->rowCount(), 2);
-    EXPECT_EQ(view->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("开奖期号"));
-    EXPECT_EQ(view->model()->index(0, 1).data().toString(), QStringLiteral("20181101-120"));
+    EXPECT_EQ(view->model()->headerData(1, Qt::Horizontal).toString(), u"开奖期号"_s);
+    EXPECT_EQ(view->model()->index(0, 1).data().toString(), u"20181101-120"_s);
     EXPECT_EQ(view->columnWidth(1), 97);
 }
 

@@ -1,23 +1,25 @@
 // The banner picture and the hidden HTML viewer of the real main window.
 #include <QLabel>
-#include <QTest>
 #include <QTextBrowser>
-#include <QThreadPool>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <future>
 
+#include "shell/main_window_names.h"
+#include "gui/eventually.h"
 #include "shell/main_window_layout.h"
 #include "shell/qt/main_window.h"
+#include "shell/qt/qt_controls.h"
 #include "support/loopback_http_server.h"
 #include "support/tiny_gif.h"
 
 namespace quintara::qt {
 namespace {
 
-constexpr int kArrivalLimitMs = 20000;
+using namespace Qt::StringLiterals;
 
 // A page the server holds back until the test lets it go (or ten seconds
 // have passed, so that no test can hang on it).
@@ -25,33 +27,38 @@ class HeldPage {
 public:
     void serve(httplib::Server& routes, const std::string& path, const std::string& html) {
         routes.Get(path, [this, html](const httplib::Request&, httplib::Response& response) {
+            requested_ = true;
             released_.wait_for(std::chrono::seconds(10));
             response.set_content(html, "text/html");
+            answered_ = true;
         });
     }
     void release() { release_.set_value(); }
+    // The page was asked for, and is held back from here on.
+    [[nodiscard]] bool requested() const { return requested_; }
+    // The page goes out.
+    [[nodiscard]] bool answered() const { return answered_; }
 
 private:
     std::promise<void> release_;
     std::shared_future<void> released_ = release_.get_future().share();
+    std::atomic<bool> requested_ = false;
+    std::atomic<bool> answered_ = false;
 };
 
-QTextBrowser* viewerOf(const MainWindow& window) {
-    return qobject_cast<QTextBrowser*>(window.widget("超文本浏览框1"));
+QtHtmlViewer& viewerOf(const MainWindow& window) {
+    return window.controls().control<QtHtmlViewer>(names::kHtmlViewer);
 }
 
-// Lets every fetch of the thread pool end and its answer be delivered.
-void settle() {
-    QThreadPool::globalInstance()->waitForDone();
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
+QTextBrowser* browserOf(const MainWindow& window) {
+    return qobject_cast<QTextBrowser*>(window.widget(names::kHtmlViewer));
 }
 
 TEST(BannerPicture, AGifIsShownAndNoBytesClearIt) {
     MainWindow window(mainWindowLayout());
-    auto* label = qobject_cast<QLabel*>(window.widget("主界面广告"));
+    auto* label = qobject_cast<QLabel*>(window.widget(names::kBanner));
     ASSERT_NE(label, nullptr);
-    PictureBox& banner = window.controls().pictureBox("主界面广告");
+    PictureBox& banner = window.controls().pictureBox(names::kBanner);
     banner.setPicture(testing::tinyGif());
     EXPECT_FALSE(label->pixmap().isNull());
     banner.setPicture("");
@@ -65,15 +72,13 @@ TEST(HtmlViewer, LoadsItsPageWithoutWaitingForIt) {
     testing::LoopbackHttpServer server(
         [&](httplib::Server& routes) { page.serve(routes, "/viewer.html", "<p>浏览框页面</p>"); });
     MainWindow window(mainWindowLayout());
-    HtmlViewer& viewer = window.controls().htmlViewer("超文本浏览框1");
+    HtmlViewer& viewer = viewerOf(window);
     viewer.navigate(server.address("/viewer.html"));
     // navigate has returned while the server still holds the page back.
     EXPECT_EQ(viewer.address(), server.address("/viewer.html"));
-    EXPECT_TRUE(viewerOf(window)->toPlainText().isEmpty());
+    EXPECT_TRUE(browserOf(window)->toPlainText().isEmpty());
     page.release();
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return viewerOf(window)->toPlainText() == QStringLiteral("浏览框页面"); },
-        kArrivalLimitMs));
+    EXPECT_TRUE(eventually([&] { return browserOf(window)->toPlainText() == u"浏览框页面"_s; }));
 }
 
 TEST(HtmlViewer, APageForAnEarlierAddressIsDropped) {
@@ -85,15 +90,20 @@ TEST(HtmlViewer, APageForAnEarlierAddressIsDropped) {
         });
     });
     MainWindow window(mainWindowLayout());
-    HtmlViewer& viewer = window.controls().htmlViewer("超文本浏览框1");
+    QStringList shown;
+    QObject::connect(browserOf(window), &QTextBrowser::textChanged,
+                     [&] { shown.append(browserOf(window)->toPlainText()); });
+    QtHtmlViewer& viewer = viewerOf(window);
     viewer.navigate(server.address("/first.html"));
+    ASSERT_TRUE(eventually([&] { return slow.requested(); }));
     viewer.navigate(server.address("/second.html"));
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return viewerOf(window)->toPlainText() == QStringLiteral("second"); },
-        kArrivalLimitMs));
+    EXPECT_TRUE(eventually([&] { return browserOf(window)->toPlainText() == u"second"_s; }));
+    // The first page goes out only now, to a fetch that has ended.
     slow.release();
-    settle();
-    EXPECT_EQ(viewerOf(window)->toPlainText(), QStringLiteral("second"));
+    ASSERT_TRUE(eventually([&] { return slow.answered() && !viewer.fetching(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(browserOf(window)->toPlainText(), u"second"_s);
+    EXPECT_EQ(shown, QStringList{u"second"_s});
 }
 
 TEST(HtmlViewer, AWindowClosedBeforeThePageArrivesIsNoFailure) {
@@ -101,19 +111,24 @@ TEST(HtmlViewer, AWindowClosedBeforeThePageArrivesIsNoFailure) {
     testing::LoopbackHttpServer server(
         [&](httplib::Server& routes) { page.serve(routes, "/viewer.html", "<p>late</p>"); });
     auto window = std::make_unique<MainWindow>(mainWindowLayout());
-    window->controls().htmlViewer("超文本浏览框1").navigate(server.address("/viewer.html"));
+    viewerOf(*window).navigate(server.address("/viewer.html"));
+    ASSERT_TRUE(eventually([&] { return page.requested(); }));
     window.reset();
+    // Closing the window has ended the fetch without waiting for the page.
+    EXPECT_FALSE(page.answered());
     page.release();
-    settle();
-    SUCCEED();
+    EXPECT_TRUE(eventually([&] { return page.answered(); }));
+    // Nothing is left to take the page in: the events go by without it.
+    QCoreApplication::processEvents();
 }
 
 TEST(HtmlViewer, AnUnreachableAddressLeavesItEmpty) {
     MainWindow window(mainWindowLayout());
-    window.controls().htmlViewer("超文本浏览框1").navigate(
-        "http://" + testing::closedLoopbackHost() + "/viewer.html");
-    settle();
-    EXPECT_TRUE(viewerOf(window)->toPlainText().isEmpty());
+    QtHtmlViewer& viewer = viewerOf(window);
+    viewer.navigate("http://" + testing::closedLoopbackHost() + "/viewer.html");
+    EXPECT_TRUE(viewer.fetching());
+    EXPECT_TRUE(eventually([&] { return !viewer.fetching(); }));
+    EXPECT_TRUE(browserOf(window)->toPlainText().isEmpty());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "shell/main_window_names.h"
 #include "shell/loaded_library.h"
 #include "shell/qt/main_window.h"
 #include "shell/main_window_layout.h"
@@ -21,6 +22,8 @@
 
 namespace quintara {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 skin::Skin carriedSkin(int number) {
     const std::optional<skin::Skin> decoded = skin::decodeSkin(skin::carriedSkinFile(number));
@@ -75,7 +78,7 @@ protected:
 TEST_F(SkinLookTest, Skin20GivesTheApplicationItsPaletteAndStyleSheet) {
     attacher.applySkin(20);
     expectLookOf(20);
-    EXPECT_NE(qApp->styleSheet().indexOf(QStringLiteral("QPushButton")), -1);
+    EXPECT_NE(qApp->styleSheet().indexOf(u"QPushButton"_s), -1);
 }
 
 TEST_F(SkinLookTest, EverySkinApplies) {
@@ -108,7 +111,7 @@ TEST_F(SkinLookTest, NumbersOutsideTheSkinsStillCallTheLibraryWithThePath) {
 TEST_F(SkinLookTest, ListViewsStayWhiteWithTheirOwnTextColours) {
     attacher.applySkin(20);
     qt::MainWindow window(mainWindowLayout());
-    auto* list = window.findChild<QTableWidget*>(QStringLiteral("超级列表框_万遗漏"));
+    auto* list = qobject_cast<QTableWidget*>(window.widget(names::kPositionOmissionLists[0]));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->palette().color(QPalette::Text), QColor(0, 0, 128));
     const QImage shown = list->viewport()->grab().toImage();

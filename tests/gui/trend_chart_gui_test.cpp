@@ -19,11 +19,14 @@
 
 #include "shell/main_window_names.h"
 #include "draws/draw_history.h"
+#include "gui/eventually.h"
 #include "gui/provided_window.h"
 #include "shell/qt/trend_chart_opener.h"
 
 namespace quintara::qt {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 // A double-click as a hand makes it: a click, then the second press.
 void doubleClick(QWidget* widget, QPoint at) {
@@ -50,7 +53,7 @@ TEST_F(TrendChartGuiTest, ADoubleClickOnTheGridOpensOneChartOfTheHistory) {
     ASSERT_NE(opener.chart(), nullptr);
     TrendChartWindow* first = opener.chart();
     EXPECT_TRUE(first->isVisible());
-    EXPECT_EQ(first->windowTitle(), QStringLiteral("走势图"));
+    EXPECT_EQ(first->windowTitle(), u"走势图"_s);
     ASSERT_EQ(chart().rows.size(), 6U);
     EXPECT_EQ(chart().rows.front().issue, "20180211-001");  // the oldest at the top
     EXPECT_EQ(chart().rows.back().code, "91180");
@@ -70,7 +73,7 @@ TEST_F(TrendChartGuiTest, ADoubleClickOnTheGridOpensOneChartOfTheHistory) {
 TEST_F(TrendChartGuiTest, ANewDrawAppearsAsTheLastRow) {
     doubleClickGrid();
     DrawHistory(window.controls().grid(names::kDrawGrid)).insertNewestDraw("20180211-007", "55555");
-    EXPECT_TRUE(QTest::qWaitFor([this] { return chart().rows.size() == 7; }, 2000));
+    EXPECT_TRUE(eventually([this] { return chart().rows.size() == 7; }));
     EXPECT_EQ(chart().rows.back().issue, "20180211-007");
     EXPECT_TRUE(chart().rows.back().cells[0][5].drawn());
 
@@ -81,7 +84,7 @@ TEST_F(TrendChartGuiTest, ANewDrawAppearsAsTheLastRow) {
     for (int sequence = 8; sequence <= 40; ++sequence) {
         history.insertNewestDraw("20180211-0" + std::to_string(sequence), "12345");
     }
-    EXPECT_TRUE(QTest::qWaitFor([this] { return chart().rows.back().issue == "20180211-040"; }, 2000));
+    EXPECT_TRUE(eventually([this] { return chart().rows.back().issue == "20180211-040"; }));
     EXPECT_EQ(chart().rows.size(), 30U);
     // Scrolled to the newest row, the chart follows it as draws come.
     const QScrollBar& down = *opener.chart()->scrollArea().verticalScrollBar();
@@ -92,13 +95,13 @@ TEST_F(TrendChartGuiTest, ANewDrawAppearsAsTheLastRow) {
 TEST_F(TrendChartGuiTest, ThePictureHoldsTheWholeChartAndTheCsvItsTable) {
     doubleClickGrid();
     QTemporaryDir folder;
-    const QString picture = folder.filePath("chart.png");
+    const QString picture = folder.filePath(u"chart.png"_s);
     ASSERT_TRUE(opener.chart()->writeImage(picture));
     const QImage image(picture);
     EXPECT_EQ(image.size(), ChartGeometry::size(6));
     EXPECT_GT(ChartGeometry::size(50).height(), ChartGeometry::size(6).height());
 
-    const QString table = folder.filePath("chart.csv");
+    const QString table = folder.filePath(u"chart.csv"_s);
     ASSERT_TRUE(opener.chart()->writeCsv(table));
     std::ifstream csv(table.toStdString(), std::ios::binary);
     std::ostringstream contents;
@@ -106,16 +109,16 @@ TEST_F(TrendChartGuiTest, ThePictureHoldsTheWholeChartAndTheCsvItsTable) {
     const std::string text = contents.str();
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 6 + 4 + 1);
 
-    EXPECT_FALSE(opener.chart()->writeImage(folder.filePath("missing/chart.png")));
+    EXPECT_FALSE(opener.chart()->writeImage(folder.filePath(u"missing/chart.png"_s)));
     EXPECT_FALSE(opener.chart()->writeCsv(folder.path()));  // a folder is no file
 }
 
 TEST_F(TrendChartGuiTest, AFailedSaveSaysSoInABoxWithChineseButtons) {
     doubleClickGrid();
     QTemporaryDir folder;
-    const QString kept = folder.filePath("kept.csv");
+    const QString kept = folder.filePath(u"kept.csv"_s);
     ASSERT_TRUE(opener.chart()->writeCsv(kept));
-    const QString missing = folder.filePath("missing/chart.png");
+    const QString missing = folder.filePath(u"missing/chart.png"_s);
     QString boxText;
     QString boxButton;
     QTimer answer;  // the box is answered once it is up
@@ -128,8 +131,8 @@ TEST_F(TrendChartGuiTest, AFailedSaveSaysSoInABoxWithChineseButtons) {
     });
     answer.start(20);
     EXPECT_FALSE(opener.chart()->saveTo(TrendChartWindow::Export::Image, missing));
-    EXPECT_EQ(boxText, QStringLiteral("无法写入文件：") + missing);
-    EXPECT_EQ(boxButton, QStringLiteral("确定"));  // Qt's own Chinese texts
+    EXPECT_EQ(boxText, u"无法写入文件："_s + missing);
+    EXPECT_EQ(boxButton, u"确定"_s);  // Qt's own Chinese texts
     EXPECT_TRUE(opener.chart()->saveTo(TrendChartWindow::Export::Csv, kept));
 }
 

@@ -110,5 +110,31 @@ TEST(TrendChart, TheCsvHasAHeaderALinePerDrawAndTheFourSummaryLines) {
     }
 }
 
+TEST(TrendChart, NamesItsColumnsAndWritesEachSummaryCell) {
+    std::vector<std::string> issues;
+    std::vector<std::string> texts(60, "12345");
+    texts[0] = "00000";
+    const TrendChart chart = makeTrendChart(drawsOf(texts, issues), 50);
+    ASSERT_EQ(chart.groups.size(), 6U);
+    EXPECT_EQ(chart.groups[0].caption, "万位");
+    EXPECT_EQ(chart.groups[4].caption, "个位");
+    EXPECT_EQ(chart.groups[5].caption, "号码分布");
+    for (const ColumnGroup& group : chart.groups) EXPECT_EQ(group.columns.size(), 10U);
+    EXPECT_EQ(chart.groups[1].columns[7].heading, "7");
+    EXPECT_EQ(chart.groups[1].columns[7].name, "千位7");
+    EXPECT_EQ(chart.groups[5].columns[0].name, "分布0");
+
+    ASSERT_EQ(chart.summaryLines.size(), 4U);
+    EXPECT_EQ(chart.summaryLines[0].caption, "出现次数");
+    EXPECT_EQ(chart.summaryLines[3].caption, "最大连出");
+    for (const SummaryLine& line : chart.summaryLines) EXPECT_EQ(line.cells.size(), 60U);
+    // 万位0, 万位1, 万位2 and then 分布1: the mean absence with two decimals.
+    EXPECT_EQ(chart.summaryLines[0].cells[1], "49");
+    EXPECT_EQ(chart.summaryLines[1].cells[0], "24.50");
+    EXPECT_EQ(chart.summaryLines[1].cells[2], "50.00");
+    EXPECT_EQ(chart.summaryLines[1].cells[51], "0.02");
+    EXPECT_EQ(chart.summaryLines[2].cells[0], "49");
+}
+
 }  // namespace
 }  // namespace quintara

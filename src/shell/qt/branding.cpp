@@ -8,6 +8,8 @@
 namespace quintara::qt {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 const QColor kDeepBlue(16, 52, 110);
 const QColor kSkyBlue(58, 132, 214);
 const QColor kGold(246, 196, 64);
@@ -15,7 +17,7 @@ const QColor kGold(246, 196, 64);
 // Five discs in a row, one per position of a draw.
 void paintDigitBalls(QPainter& painter, QRectF area, const QString& digits) {
     const qreal size = std::min(area.height(), area.width() / static_cast<qreal>(digits.size()));
-    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    QFont font(u"Noto Sans CJK SC"_s);
     font.setBold(true);
     font.setPixelSize(static_cast<int>(size * 0.55));
     painter.setFont(font);
@@ -41,21 +43,21 @@ QPixmap paintWide() {
     sky.setColorAt(0, kDeepBlue);
     sky.setColorAt(1, kSkyBlue);
     painter.fillRect(picture.rect(), sky);
-    QFont title(QStringLiteral("Noto Sans CJK SC"));
+    QFont title(u"Noto Sans CJK SC"_s);
     title.setBold(true);
     title.setPixelSize(76);
     painter.setFont(title);
     painter.setPen(kGold);
     painter.drawText(QRect(40, 24, 960, 100), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Quintara 冷热走势"));
+                     u"Quintara 冷热走势"_s);
     QFont subtitle = title;
     subtitle.setBold(false);
     subtitle.setPixelSize(34);
     painter.setFont(subtitle);
     painter.setPen(Qt::white);
     painter.drawText(QRect(44, 128, 600, 50), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("遗漏 · 频率 · 胆码 · 形态"));
-    paintDigitBalls(painter, QRectF(44, 180, 480, 96), QStringLiteral("90517"));
+                     u"遗漏 · 频率 · 胆码 · 形态"_s);
+    paintDigitBalls(painter, QRectF(44, 180, 480, 96), u"90517"_s);
     return picture;
 }
 
@@ -71,12 +73,12 @@ QPixmap paintLogo(int size) {
     painter.setPen(QPen(kGold, size * 0.04));
     painter.setBrush(glow);
     painter.drawEllipse(disc);
-    QFont letter(QStringLiteral("Noto Serif CJK SC"));
+    QFont letter(u"Noto Serif CJK SC"_s);
     letter.setBold(true);
     letter.setPixelSize(static_cast<int>(size * 0.62));
     painter.setFont(letter);
     painter.setPen(kGold);
-    painter.drawText(disc, Qt::AlignCenter, QStringLiteral("Q"));
+    painter.drawText(disc, Qt::AlignCenter, u"Q"_s);
     return picture;
 }
 

@@ -1,21 +1,14 @@
 #include "shell/qt/chart_sprites.h"
 
-#include <QFont>
 #include <QPainter>
+
+#include "shell/qt/chart_style.h"
 
 namespace quintara::qt {
 namespace {
 
 // Omissions up to this many draws get a picture each; larger ones are rare.
 constexpr int kLargestKept = 999;
-
-const QColor kOmissionText(150, 150, 150);
-
-QFont spriteFont(int pixels) {
-    QFont font("微软雅黑");
-    font.setPixelSize(pixels);
-    return font;
-}
 
 }  // namespace
 
@@ -36,7 +29,7 @@ const QImage& ChartSprites::ball(const QColor& colour, int number) {
     painter.setBrush(colour);
     painter.drawEllipse(QRectF(image.rect()).adjusted(2, 2, -2, -2));
     painter.setPen(Qt::white);
-    painter.setFont(spriteFont(12));
+    painter.setFont(chartFont(12));
     painter.drawText(image.rect(), Qt::AlignCenter, QString::number(number));
     painter.end();
     return balls_.emplace(key, std::move(image)).first->second;
@@ -48,8 +41,8 @@ const QImage* ChartSprites::omission(int number) {
     if (found != omissions_.end()) return &found->second;
     QImage image = blank();
     QPainter painter(&image);
-    painter.setPen(kOmissionText);
-    painter.setFont(spriteFont(11));
+    painter.setPen(omissionTextColour());
+    painter.setFont(chartFont(11));
     painter.drawText(image.rect(), Qt::AlignCenter, QString::number(number));
     painter.end();
     return &omissions_.emplace(number, std::move(image)).first->second;

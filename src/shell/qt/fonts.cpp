@@ -5,11 +5,13 @@
 
 namespace quintara::qt {
 
+using namespace Qt::StringLiterals;
+
 void installFontSubstitutes() {
-    const QString serif = QStringLiteral("Noto Serif CJK SC");
-    const QString sans = QStringLiteral("Noto Sans CJK SC");
-    QFont::insertSubstitutions(QStringLiteral("宋体"), QStringList() << serif << sans);
-    QFont::insertSubstitutions(QStringLiteral("微软雅黑"), QStringList() << sans << serif);
+    const QString serif = u"Noto Serif CJK SC"_s;
+    const QString sans = u"Noto Sans CJK SC"_s;
+    QFont::insertSubstitutions(u"宋体"_s, QStringList() << serif << sans);
+    QFont::insertSubstitutions(u"微软雅黑"_s, QStringList() << sans << serif);
 }
 
 }  // namespace quintara::qt

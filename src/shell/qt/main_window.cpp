@@ -11,11 +11,13 @@
 
 namespace quintara::qt {
 
+using namespace Qt::StringLiterals;
+
 MainWindow::MainWindow(const WindowSpec& layout)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName("主窗口");
+    setObjectName(u"主窗口"_s);
     setWindowTitle(toQString(layout.title));
     setWindowIcon(windowIcon128());
     setFixedSize(layout.clientWidth, layout.clientHeight);

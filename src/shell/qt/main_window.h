@@ -15,6 +15,8 @@ class QTabWidget;
 namespace quintara::qt {
 
 class MainWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit MainWindow(const WindowSpec& layout);
     // The widgets go first: the grid's view reads the grid until it is gone.

@@ -133,19 +133,21 @@ void QtPictureBox::setPicture(std::string_view imageBytes) {
 
 void QtHtmlViewer::navigate(std::string_view address) {
     address_ = address;
-    // A page still on its way is no longer wanted: its fetch ends here, before
-    // the next one starts.
+    // A page still on its way is no longer wanted: its fetch ends here, and
+    // an answer it has handed over but not shown yet is dropped.
     fetch_.reset();
-    fetch_.emplace(address_, [browser = QPointer<QTextBrowser>(browser_)](std::string body) {
-        // On the fetch's thread: the page is shown on the GUI thread, if the
-        // browser is still there then. The application outlives both.
+    QCoreApplication::removePostedEvents(&handOver_);
+    fetching_ = true;
+    fetch_.emplace(address_, [this](std::string body) {
+        // On the fetch's thread: the page is shown on the GUI thread.
         QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [browser, body = std::move(body)] {
-                if (browser) browser->setHtml(toQString(body));
-            },
-            Qt::QueuedConnection);
+            &handOver_, [this, body = std::move(body)] { show(body); }, Qt::QueuedConnection);
     });
+}
+
+void QtHtmlViewer::show(const std::string& page) {
+    fetching_ = false;
+    if (browser_) browser_->setHtml(toQString(page));
 }
 
 void QtStatusBar::setPartText(int part, std::string_view text) {

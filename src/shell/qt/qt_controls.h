@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTableView>
 #include <QTableWidgetItem>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <optional>
@@ -19,7 +20,6 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QTableWidget;
-class QTextBrowser;
 
 namespace quintara::qt {
 
@@ -144,16 +144,27 @@ public:
     explicit QtHtmlViewer(QTextBrowser* browser) : browser_(browser) {}
     void navigate(std::string_view address) override;
     [[nodiscard]] std::string address() const override { return address_; }
+    // From navigate until the fetch's answer, the page or nothing when it
+    // could not be fetched, has been shown.
+    [[nodiscard]] bool fetching() const { return fetching_; }
 
 private:
-    QTextBrowser* browser_;
+    void show(const std::string& page);
+
+    QPointer<QTextBrowser> browser_;  // the window's, which may go first
     std::string address_;
-    std::optional<PageFetch> fetch_;  // the page on its way
+    bool fetching_ = false;
+    // The fetch hands its answer to the GUI thread through this object: an
+    // answer not shown yet goes with it.
+    QObject handOver_;
+    std::optional<PageFetch> fetch_;  // the page on its way; stopped before handOver_ goes
 };
 
 // The table model over the draw history grid: row 0 of the grid is the
 // header, rows 1 and on are the model's rows 0 and on.
 class GridModel : public QAbstractTableModel, public GridObserver {
+    Q_OBJECT
+
 public:
     explicit GridModel(Grid& grid, QObject* parent);
     ~GridModel() override;

@@ -9,9 +9,11 @@
 
 namespace quintara::qt {
 
+using namespace Qt::StringLiterals;
+
 bool installChineseTranslations() {
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
+    if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), u"qtbase"_s, u"_"_s,
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         return false;
     }

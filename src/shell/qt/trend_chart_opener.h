@@ -14,6 +14,8 @@
 namespace quintara::qt {
 
 class TrendChartOpener : public QObject {
+    Q_OBJECT
+
 public:
     explicit TrendChartOpener(MainWindow& window);
     ~TrendChartOpener() override;

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "shell/qt/chart_sprites.h"
+#include "shell/qt/chart_style.h"
 #include "shell/qt/text.h"
 
 namespace quintara::qt {
@@ -27,15 +28,7 @@ const QColor kGridLine(214, 220, 228);
 const QColor kGroupLine(150, 165, 185);
 const QColor kHeaderFill(226, 234, 244);
 const QColor kSummaryFill(250, 246, 232);
-const QColor kOmissionText(150, 150, 150);
 const QColor kText(40, 40, 40);
-
-QFont chartFont(int pixels, bool bold = false) {
-    QFont font("微软雅黑");
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 // The GUI thread's pictures of balls and numbers; painting happens there only.
 ChartSprites& sprites() {
@@ -49,24 +42,23 @@ QPointF ballCentre(int column, int row) {
     return QRectF(cellRect(column, G::rowTop(row))).center();
 }
 
-void paintHeader(QPainter& painter) {
+void paintHeader(QPainter& painter, const TrendChart& chart) {
     painter.fillRect(QRect(0, 0, G::width(), G::kHeaderHeight), kHeaderFill);
     painter.setPen(kText);
     painter.setFont(chartFont(13, true));
-    painter.drawText(QRect(0, 0, G::kIssueWidth, G::kHeaderHeight), Qt::AlignCenter, "期号");
+    painter.drawText(QRect(0, 0, G::kIssueWidth, G::kHeaderHeight), Qt::AlignCenter,
+                     toQString(kIssueCaption));
     painter.drawText(QRect(G::kIssueWidth, 0, G::kCodeWidth, G::kHeaderHeight), Qt::AlignCenter,
-                     "开奖号码");
-    for (int group = 0; group <= kPositionCount; ++group) {
-        const QString caption = group < kPositionCount
-                                    ? toQString(kPositionCaptions[static_cast<std::size_t>(group)])
-                                    : QStringLiteral("号码分布");
+                     toQString(kCodeCaption));
+    int column = 0;
+    for (const ColumnGroup& group : chart.groups) {
+        const int columns = static_cast<int>(group.columns.size());
         painter.setFont(chartFont(13, true));
-        painter.drawText(QRect(G::columnLeft(group * kDigitCount), 0, kDigitCount * G::kCell, G::kCell),
-                         Qt::AlignCenter, caption);
+        painter.drawText(QRect(G::columnLeft(column), 0, columns * G::kCell, G::kCell), Qt::AlignCenter,
+                         toQString(group.caption));
         painter.setFont(chartFont(12));
-        for (int digit = 0; digit < kDigitCount; ++digit) {
-            painter.drawText(cellRect(group * kDigitCount + digit, G::kCell), Qt::AlignCenter,
-                             QString::number(digit));
+        for (const ChartColumn& each : group.columns) {
+            painter.drawText(cellRect(column++, G::kCell), Qt::AlignCenter, toQString(each.heading));
         }
     }
 }
@@ -84,7 +76,7 @@ void paintRow(QPainter& painter, const ChartRow& row, int index, const ChartLook
     painter.drawText(QRect(G::kIssueWidth, top, G::kCodeWidth, G::kCell), Qt::AlignCenter,
                      toQString(row.code));
     painter.setFont(chartFont(11));
-    painter.setPen(kOmissionText);
+    painter.setPen(omissionTextColour());
     for (int position = 0; position < kPositionCount; ++position) {
         for (int digit = 0; digit < kDigitCount; ++digit) {
             const ChartCell& cell =
@@ -135,32 +127,25 @@ void paintLines(QPainter& painter, const TrendChart& chart, int first, int last)
 }
 
 void paintSummary(QPainter& painter, const TrendChart& chart) {
+    // A cell's text keeps clear of the grid lines on either side.
+    constexpr int kTextWidth = G::kCell - 2;
     const int rows = static_cast<int>(chart.rows.size());
     const int top = G::rowTop(rows);
     painter.fillRect(QRect(0, top, G::width(), G::height(rows) - top), kSummaryFill);
-    for (std::size_t line = 0; line < kSummaryCaptions.size(); ++line) {
-        const int lineTop = top + static_cast<int>(line) * G::kCell;
-        painter.setPen(kText);
+    painter.setPen(kText);
+    int lineTop = top;
+    for (const SummaryLine& line : chart.summaryLines) {
         painter.setFont(chartFont(12, true));
         painter.drawText(QRect(0, lineTop, G::kIssueWidth + G::kCodeWidth, G::kCell), Qt::AlignCenter,
-                         toQString(kSummaryCaptions[line]));
-        painter.setFont(chartFont(11));
-        const auto figure = [line](const ColumnSummary& column) {
-            switch (line) {
-                case 0: return QString::number(column.appearances);
-                case 1: return QString::number(column.average, 'f', column.average < 10 ? 1 : 0);
-                case 2: return QString::number(column.longest);
-                default: return QString::number(column.streak);
-            }
-        };
-        for (int column = 0; column < G::kDigitColumns; ++column) {
-            const ColumnSummary& summary =
-                column < kPositionCount * kDigitCount
-                    ? chart.summary.positions[static_cast<std::size_t>(column / kDigitCount)]
-                                             [static_cast<std::size_t>(column % kDigitCount)]
-                    : chart.summary.distribution[static_cast<std::size_t>(column % kDigitCount)];
-            painter.drawText(cellRect(column, lineTop), Qt::AlignCenter, figure(summary));
+                         toQString(line.caption));
+        QStringList cells;
+        for (const std::string& cell : line.cells) cells.append(toQString(cell));
+        // One size for the whole line, the one its widest text fits at.
+        painter.setFont(chartFontFitting(cells, kTextWidth, 11));
+        for (int column = 0; column < cells.size(); ++column) {
+            painter.drawText(cellRect(column, lineTop), Qt::AlignCenter, cells[column]);
         }
+        lineTop += G::kCell;
     }
 }
 
@@ -178,7 +163,7 @@ void paintBandsAndGrid(QPainter& painter, int rows, int firstRow, int lastRow) {
     for (int row = firstRow; row <= lastRow + 1; ++row) {
         painter.drawLine(0, G::rowTop(row), G::width(), G::rowTop(row));
     }
-    for (int line = 1; line <= static_cast<int>(kSummaryCaptions.size()); ++line) {
+    for (int line = 1; line <= kSummaryLineCount; ++line) {
         painter.drawLine(0, G::rowTop(rows + line), G::width(), G::rowTop(rows + line));
     }
     for (int column = 0; column <= G::kDigitColumns; ++column) {
@@ -209,7 +194,7 @@ void paintTrendChart(QPainter& painter, const TrendChart& chart, const ChartLook
         paintRow(painter, chart.rows[static_cast<std::size_t>(row)], row, look);
     }
     if (area.bottom() >= G::rowTop(rows)) paintSummary(painter, chart);
-    if (area.top() < G::kHeaderHeight) paintHeader(painter);
+    if (area.top() < G::kHeaderHeight) paintHeader(painter, chart);
     painter.restore();
 }
 

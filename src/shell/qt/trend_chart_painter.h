@@ -30,7 +30,7 @@ struct ChartGeometry {
     }
     // A chart of `rows` draws, its header and its summary rows.
     [[nodiscard]] static constexpr int height(int rows) {
-        return kHeaderHeight + (rows + static_cast<int>(kSummaryCaptions.size())) * kCell;
+        return kHeaderHeight + (rows + kSummaryLineCount) * kCell;
     }
     [[nodiscard]] static QSize size(int rows) { return {width(), height(rows)}; }
     // The top of draw row `row` (from 0, the oldest shown).

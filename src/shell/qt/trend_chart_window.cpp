@@ -20,10 +20,14 @@
 namespace quintara::qt {
 namespace {
 
-constexpr const char* kTitle = "走势图";
+using namespace Qt::StringLiterals;
 
+// The window's title, which also leads the name of a file it saves.
+constexpr QStringView kTitle = u"走势图";
+
+// The caption of an export's button, and of its file dialog and box.
 QString captionOf(TrendChartWindow::Export what) {
-    return what == TrendChartWindow::Export::Image ? "保存图片" : "导出CSV";
+    return what == TrendChartWindow::Export::Image ? u"保存图片"_s : u"导出CSV"_s;
 }
 
 }  // namespace
@@ -50,25 +54,25 @@ void TrendChartView::paintEvent(QPaintEvent* event) {
 
 TrendChartWindow::TrendChartWindow(Grid& history, QAbstractItemModel& historyModel)
     : QWidget(nullptr, Qt::Window), history_(history) {
-    setObjectName("走势图窗口");
-    setWindowTitle(kTitle);
+    setObjectName(u"走势图窗口"_s);
+    setWindowTitle(kTitle.toString());
 
     // Every widget and layout made here belongs to the window, as Qt's children.
     auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel("显示期数"));
+    bar->addWidget(new QLabel(u"显示期数"_s));
     sizes_ = new QComboBox;
-    for (const int size : kChartSizes) sizes_->addItem(QString::number(size) + "期", size);
+    for (const int size : kChartSizes) sizes_->addItem(QString::number(size) + u'期', size);
     sizes_->setCurrentIndex(sizes_->findData(kDefaultChartSize));
     bar->addWidget(sizes_);
-    omissions_ = new QCheckBox("显示遗漏");
+    omissions_ = new QCheckBox(u"显示遗漏"_s);
     omissions_->setChecked(true);
-    lines_ = new QCheckBox("显示折线");
+    lines_ = new QCheckBox(u"显示折线"_s);
     lines_->setChecked(true);
     bar->addWidget(omissions_);
     bar->addWidget(lines_);
     bar->addStretch();
-    auto* saveImage = new QPushButton("保存图片");
-    auto* saveCsv = new QPushButton("导出CSV");
+    auto* saveImage = new QPushButton(captionOf(Export::Image));
+    auto* saveCsv = new QPushButton(captionOf(Export::Csv));
     bar->addWidget(saveImage);
     bar->addWidget(saveCsv);
 
@@ -165,21 +169,22 @@ bool TrendChartWindow::writeCsv(const QString& path) const {
 
 QString TrendChartWindow::defaultFileName(const QString& suffix) const {
     const auto& rows = view_->chart().rows;
-    const QString newest = rows.empty() ? QString() : "-" + toQString(rows.back().issue);
-    return "走势图" + newest + "-" + QString::number(rows.size()) + "期." + suffix;
+    QString name = kTitle.toString();
+    if (!rows.empty()) name += u'-' + toQString(rows.back().issue);
+    return name + u'-' + QString::number(rows.size()) + u"期."_s + suffix;
 }
 
 void TrendChartWindow::save(Export what) {
     const bool image = what == Export::Image;
     const QString path = QFileDialog::getSaveFileName(
-        this, captionOf(what), defaultFileName(image ? "png" : "csv"),
-        image ? "PNG 图片 (*.png)" : "CSV 表格 (*.csv)");
+        this, captionOf(what), defaultFileName(image ? u"png"_s : u"csv"_s),
+        image ? u"PNG 图片 (*.png)"_s : u"CSV 表格 (*.csv)"_s);
     if (!path.isEmpty()) saveTo(what, path);
 }
 
 bool TrendChartWindow::saveTo(Export what, const QString& path) {
     if (what == Export::Image ? writeImage(path) : writeCsv(path)) return true;
-    QMessageBox::warning(this, captionOf(what), "无法写入文件：" + path);
+    QMessageBox::warning(this, captionOf(what), u"无法写入文件："_s + path);
     return false;
 }
 

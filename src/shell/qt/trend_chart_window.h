@@ -20,6 +20,8 @@ namespace quintara::qt {
 
 // The chart itself: it paints only the rows in view.
 class TrendChartView : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TrendChartView(QWidget* parent);
     void setChart(TrendChart chart);
@@ -36,6 +38,8 @@ private:
 };
 
 class TrendChartWindow : public QWidget {
+    Q_OBJECT
+
 public:
     // `history` is the grid of the draw history, `historyModel` its view's
     // model, whose changes the chart follows; both outlive the window.

@@ -1,0 +1,35 @@
+// The shell's QObjects declare themselves to Qt's meta-object system: a
+// qobject_cast finds each, and each tells its own class's name.
+#include <QScrollArea>
+#include <QTableView>
+
+#include <gtest/gtest.h>
+
+#include "shell/main_window_names.h"
+#include "shell/main_window_layout.h"
+#include "shell/qt/main_window.h"
+#include "shell/qt/qt_controls.h"
+#include "shell/qt/trend_chart_opener.h"
+
+namespace quintara::qt {
+namespace {
+
+TEST(MetaObjects, EachShellQObjectIsFoundAsItsOwnClass) {
+    MainWindow window(mainWindowLayout());
+    TrendChartOpener opener(window);
+    opener.open();
+    TrendChartWindow& chart = *opener.chart();
+    auto* grid = qobject_cast<QTableView*>(window.widget(names::kDrawGrid));
+    ASSERT_NE(grid, nullptr);
+
+    EXPECT_EQ(qobject_cast<MainWindow*>(static_cast<QObject*>(&window)), &window);
+    EXPECT_EQ(qobject_cast<TrendChartOpener*>(static_cast<QObject*>(&opener)), &opener);
+    EXPECT_EQ(qobject_cast<TrendChartWindow*>(static_cast<QObject*>(&chart)), &chart);
+    EXPECT_EQ(qobject_cast<TrendChartView*>(chart.scrollArea().widget()), &chart.view());
+    EXPECT_NE(qobject_cast<GridModel*>(grid->model()), nullptr);
+    EXPECT_STREQ(window.metaObject()->className(), "quintara::qt::MainWindow");
+    EXPECT_STREQ(chart.view().metaObject()->className(), "quintara::qt::TrendChartView");
+}
+
+}  // namespace
+}  // namespace quintara::qt

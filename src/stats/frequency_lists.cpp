@@ -95,16 +95,18 @@ void computeFrequencyLists(const StatisticsInput& input, Statistics& into) {
         const auto counted = countWindow(draws, input.selections[list.box]);
         const auto frequencies = groupFrequencies(windowCounts.of(counted), list.group);
         const auto appearances = groupFrequencies(windowCounts.all(), list.group);
-        // Each position shows a given digit one time in ten.
-        const double chance = list.group.size() * fair_chance::kOneOfTen;
+        // Each position shows a given digit one time in ten; a draw shows it
+        // at one or more of the group's positions.
+        const double perDraw = list.group.size() * fair_chance::kOneOfTen;
+        const double shown = fair_chance::digitAnywhere(list.group.size());
 
         std::array<RowDetail, kDigitCount> details;
         std::array<RankedEntry, kDigitCount> entries;
         for (std::size_t digit = 0; digit < kDigitCount; ++digit) {
             const CountedWindow inWindow{static_cast<int>(counted.size()), frequencies[digit],
-                                         chance};
-            details[digit] = rowDetail(histories[at * kDigitCount + digit], drawsRead, chance,
-                                       appearances[digit], inWindow);
+                                         perDraw};
+            details[digit] = rowDetail(histories[at * kDigitCount + digit], drawsRead, shown,
+                                       CountedPositions{appearances[digit], perDraw}, inWindow);
             entries[digit] = {digitLabel(static_cast<int>(digit)), frequencies[digit],
                               &details[digit]};
         }

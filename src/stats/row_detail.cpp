@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "stats/fair_chances.h"
 #include "text/numbers.h"
 
 namespace quintara {
@@ -55,16 +56,17 @@ std::string toolTipOf(const RowDetail& detail, const std::optional<CountedWindow
 }  // namespace
 
 RowDetail rowDetail(const ItemHistory& history, int drawsRead, double chance,
-                    std::optional<int> appearances, std::optional<CountedWindow> window) {
+                    std::optional<CountedPositions> positions, std::optional<CountedWindow> window) {
     RowDetail detail{
         .draws = drawsRead,
-        .appearances = appearances.value_or(history.appearances),
+        .appearances = positions ? positions->appearances : history.appearances,
         .current = history.current,
         .previous = history.previous,
         .longest = history.longest,
         .average = history.averageAbsence(drawsRead),
         .streak = history.streak,
-        .expected = drawsRead * chance,
+        .expected = drawsRead * (positions ? positions->chance : chance),
+        .chance = fair_chance::power(1 - chance, history.current),
     };
     if (window) {
         detail.window = window->draws;

@@ -21,6 +21,9 @@ struct RowDetail {
     double average = 0;   // the mean of those runs
     int streak = 0;       // the longest run of draws that all show it
     double expected = 0;  // appearances a fair game would give over the n draws
+    // The chance that a fair game leaves the item absent for `current` draws
+    // in a row: (1 − p)^current, p the chance that one draw shows it.
+    double chance = 1;
     // A frequency row's count window: its draws, and the count a fair game
     // would give in it.
     std::optional<int> window;
@@ -28,6 +31,12 @@ struct RowDetail {
     std::string toolTip;
 
     friend bool operator==(const RowDetail&, const RowDetail&) = default;
+};
+
+// What a frequency row counts: positions, not draws.
+struct CountedPositions {
+    int appearances;  // positions of the draws read that show the digit
+    double chance;    // what one draw adds to them in a fair game
 };
 
 // A frequency row's count window.
@@ -39,13 +48,13 @@ struct CountedWindow {
 
 // The detail of a row whose item has `history` over `drawsRead` draws, a fair
 // game showing it with `chance` per draw. A frequency row counts positions:
-// its `appearances` and `chance` are those of the positions, and `window` is
-// its count window. The tool tip reads "当前遗漏 30 期 · 上次遗漏 4 期 · 最大遗漏 57 期 ·
+// its appearances and expected count are those of `positions`, and `window`
+// is its count window. The tool tip reads "当前遗漏 30 期 · 上次遗漏 4 期 · 最大遗漏 57 期 ·
 // 平均遗漏 9.10 期 · 最大连出 3 期 · 出现 1002 次（理论 1000.00 次，共 10000 期）", led by
 // "近10期出现 6 次（理论 3.00 次） · " on a frequency row; an item never shown
 // has no previous absence, and that part is left out.
 [[nodiscard]] RowDetail rowDetail(const ItemHistory& history, int drawsRead, double chance,
-                                  std::optional<int> appearances = std::nullopt,
+                                  std::optional<CountedPositions> positions = std::nullopt,
                                   std::optional<CountedWindow> window = std::nullopt);
 
 }  // namespace quintara

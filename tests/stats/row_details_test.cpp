@@ -39,6 +39,9 @@ TEST(RowDetails, ADigitAtOnePositionShownTwiceAndOnce) {
     EXPECT_EQ(backOne.current, 2);
     EXPECT_EQ(backOne.previous, 0);
     EXPECT_NEAR(backOne.expected, 3 * 0.271, 1e-12);
+    // Absent from two draws in a row: (1 - 0.271)^2.
+    EXPECT_NEAR(backOne.chance, 0.729 * 0.729, 1e-12);
+    EXPECT_DOUBLE_EQ(one.chance, 1.0);  // shown by the newest draw
 }
 
 TEST(RowDetails, AStreakOfDrawsShowingADigit) {
@@ -89,6 +92,9 @@ TEST(RowDetails, SumTailSpanAndPatternChancesOfAFairGame) {
     EXPECT_EQ(allOdd.current, 2);
     EXPECT_EQ(allOdd.appearances, 1);
     EXPECT_NEAR(allOdd.expected, 3.0 / 32, 1e-12);
+    EXPECT_NEAR(allOdd.chance, (31.0 / 32) * (31.0 / 32), 1e-12);
+    // The span 9 of the draw before the newest: absent once, at 1 - 0.054.
+    EXPECT_NEAR(stats.detail(StatisticsList::SpanOmission, "9").chance, 1 - 0.054, 1e-12);
 }
 
 TEST(RowDetails, AFrequencyRowLeadsWithItsWindowAndCountsPositions) {
@@ -111,7 +117,13 @@ TEST(RowDetails, AFrequencyRowLeadsWithItsWindowAndCountsPositions) {
     const RowDetail pair = stats.detail(StatisticsList::PairFrequency, "12");
     EXPECT_EQ(pair.appearances, 1);
     EXPECT_EQ(pair.current, 1);
+    EXPECT_NEAR(pair.chance, 2 * std::pow(0.9, 5) - std::pow(0.8, 5), 1e-12);
     EXPECT_EQ(pair.window, 4);
+    // A frequency row's absence counts draws: a draw shows 8 at one of the
+    // back three positions with 1 - 0.9^3, however often it counts there.
+    const RowDetail eight = stats.detail(StatisticsList::BackThreeFrequency, "8");
+    EXPECT_EQ(eight.current, 2);
+    EXPECT_NEAR(eight.chance, 0.729 * 0.729, 1e-12);
     EXPECT_TRUE(pair.toolTip.starts_with("近4期出现 1 次（理论 "));
 }
 

@@ -124,8 +124,8 @@ TEST_F(StatsTool, GivesEveryRowItsDetailOnlyWhenAskedTo) {
             ASSERT_EQ(row.size(), 3U) << name;
             std::vector<std::string> keys;
             for (const auto& [key, value] : row[2].items()) keys.push_back(key);
-            std::vector<std::string> expected{"appearances", "current", "previous", "longest",
-                                              "average",     "streak",  "expected"};
+            std::vector<std::string> expected{"appearances", "current",  "previous", "longest",
+                                              "average",     "streak",   "expected", "chance"};
             if (frequency) expected.insert(expected.end(), {"window", "windowExpected"});
             EXPECT_EQ(keys, expected) << name;
             EXPECT_EQ(row[2]["average"].is_number(), true);
@@ -133,11 +133,13 @@ TEST_F(StatsTool, GivesEveryRowItsDetailOnlyWhenAskedTo) {
     }
     // History, newest first, 12345, 67890, 11111: 万 digit 1 in draws 1 and 3.
     EXPECT_NE(detailed.out.find(R"(["1","0 期",{"appearances":2,"current":0,"previous":1,)"
-                                R"("longest":1,"average":0.33,"streak":1,"expected":0.30}])"),
+                                R"("longest":1,"average":0.33,"streak":1,"expected":0.30,"chance":1}])"),
               std::string::npos);
     // Pair 01 is in none of them: no previous absence.
     EXPECT_NE(detailed.out.find(R"(["01","3期",{"appearances":0,"current":3,"previous":null,)"),
               std::string::npos);
+    // (2·0.9^5 − 0.8^5)^3 = 0.8533^3, to six significant digits.
+    EXPECT_NE(detailed.out.find(R"("expected":0.44,"chance":0.621306})"), std::string::npos);
     EXPECT_NE(detailed.out.find(R"("window":3,"windowExpected":0.90})"), std::string::npos);
 
     const std::string text = run({"--detail", feed.string()}).out;

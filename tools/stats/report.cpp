@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
+#include <cstdio>
 #include <optional>
 
 #include "text/numbers.h"
@@ -38,6 +40,13 @@ public:
         key(name);
         appendTwoDecimals(out_, value);
     }
+    // Six significant digits, as "%.6g" writes them.
+    void significant(std::string_view name, double value) {
+        key(name);
+        std::array<char, 32> text;
+        const int length = std::snprintf(text.data(), text.size(), "%.6g", value);
+        out_.append(text.data(), static_cast<std::size_t>(length));
+    }
 
 private:
     void key(std::string_view name) {
@@ -57,6 +66,7 @@ void appendDetail(std::string& out, const RowDetail& detail) {
     object.twoDecimals("average", detail.average);
     object.number("streak", detail.streak);
     object.twoDecimals("expected", detail.expected);
+    object.significant("chance", detail.chance);
     if (detail.window) object.number("window", detail.window);
     if (detail.windowExpected) object.twoDecimals("windowExpected", *detail.windowExpected);
 }

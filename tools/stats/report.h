@@ -15,8 +15,9 @@ namespace quintara::stats_tool {
 // Both end with a line break. With `detail`, a row's detail follows its
 // columns: its tool tip after one more TAB, or as the row's third element:
 // {"appearances":c,"current":..,"previous":..|null,"longest":..,
-// "average":x.xx,"streak":..,"expected":x.xx} (and "window" and
-// "windowExpected" on frequency rows), the two decimals as "%.2f" writes them.
+// "average":x.xx,"streak":..,"expected":x.xx,"chance":c} (and "window" and
+// "windowExpected" on frequency rows), the two decimals as "%.2f" writes them,
+// the chance of the current absence with six significant digits ("%.6g").
 [[nodiscard]] std::string report(const Statistics& statistics, OutputFormat format, bool detail);
 
 // `text` as a JSON string, quotes included.

@@ -171,4 +171,50 @@ std::uintmax_t DrawArchive::bytes() const {
     return total;
 }
 
+std::optional<std::string> DrawArchive::alertRules() const {
+    return guarded(file_, [&]() -> std::optional<std::string> {
+        SQLite::Statement query(database_, "SELECT value FROM settings WHERE key = 'alert_rules'");
+        if (!query.executeStep()) return std::nullopt;
+        return query.getColumn(0).getString();
+    });
+}
+
+void DrawArchive::saveAlertRules(std::string_view json) {
+    guarded(file_, [&] {
+        SQLite::Statement save(database_,
+                               "INSERT INTO settings (key, value) VALUES ('alert_rules', ?) "
+                               "ON CONFLICT (key) DO UPDATE SET value = excluded.value");
+        save.bind(1, std::string(json));
+        save.exec();
+    });
+}
+
+void DrawArchive::logAlerts(std::span<const std::string> records, std::int64_t firedAt) {
+    if (records.empty()) return;
+    guarded(file_, [&] {
+        SQLite::Transaction transaction(database_, SQLite::TransactionBehavior::IMMEDIATE);
+        SQLite::Statement log(database_, "INSERT INTO alert_log (fired_at, record) VALUES (?, ?)");
+        for (const std::string& record : records) {
+            log.bind(1, firedAt);
+            log.bind(2, record);
+            log.exec();
+            log.reset();
+        }
+        SQLite::Statement trim(database_, "DELETE FROM alert_log WHERE id <= (SELECT max(id) FROM alert_log) - ?");
+        trim.bind(1, kAlertLogLength);
+        trim.exec();
+        transaction.commit();
+    });
+}
+
+std::vector<std::string> DrawArchive::alertLog(int limit) const {
+    return guarded(file_, [&] {
+        std::vector<std::string> records;
+        SQLite::Statement query(database_, "SELECT record FROM alert_log ORDER BY id DESC LIMIT ?");
+        query.bind(1, limit);
+        while (query.executeStep()) records.push_back(query.getColumn(0).getString());
+        return records;
+    });
+}
+
 }  // namespace quintara

@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "archive/draw_origin.h"
@@ -69,6 +70,17 @@ public:
     [[nodiscard]] std::vector<std::string> integrityProblems() const;
     // The file's size in bytes, its write-ahead log included.
     [[nodiscard]] std::uintmax_t bytes() const;
+
+    // The alert rules as their JSON text; none when none were saved.
+    [[nodiscard]] std::optional<std::string> alertRules() const;
+    void saveAlertRules(std::string_view json);
+    // Adds fired alerts (their JSON records) to the log, which keeps the
+    // newest kAlertLogLength.
+    void logAlerts(std::span<const std::string> records, std::int64_t firedAt);
+    // The logged records, newest first, at most `limit`.
+    [[nodiscard]] std::vector<std::string> alertLog(int limit = kAlertLogLength) const;
+
+    static constexpr int kAlertLogLength = 1000;
 
 private:
     std::filesystem::path file_;

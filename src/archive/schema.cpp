@@ -29,6 +29,19 @@ constexpr std::array<const char*, kArchiveSchemaVersion> kMigrations{
         UNIQUE (issue, arrived)
     );
     )sql",
+    // 2: the alert rules (one JSON text) and the log of fired alerts, which
+    // the program and the watcher share.
+    R"sql(
+    CREATE TABLE settings (
+        key TEXT PRIMARY KEY NOT NULL,
+        value TEXT NOT NULL
+    ) WITHOUT ROWID;
+    CREATE TABLE alert_log (
+        id INTEGER PRIMARY KEY AUTOINCREMENT,
+        fired_at INTEGER NOT NULL,
+        record TEXT NOT NULL
+    );
+    )sql",
 };
 
 }  // namespace

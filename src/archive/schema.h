@@ -8,7 +8,7 @@
 namespace quintara {
 
 // The version this program writes.
-inline constexpr int kArchiveSchemaVersion = 1;
+inline constexpr int kArchiveSchemaVersion = 2;
 
 // The version the file says it is (0: a new, empty archive).
 [[nodiscard]] int schemaVersionOf(SQLite::Database& database);

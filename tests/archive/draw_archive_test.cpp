@@ -121,5 +121,37 @@ TEST_F(DrawArchiveTest, SummarizesDaysAndTheSequencesMissingUpToEachDaysLastDraw
               (std::vector<std::string>{"20190101-002", "20190101-003", "20190103-001"}));
 }
 
+TEST_F(DrawArchiveTest, KeepsTheAlertRulesAndTheNewestThousandAlerts) {
+    {
+        DrawArchive archive(file);
+        EXPECT_EQ(archive.alertRules(), std::nullopt);
+        archive.saveAlertRules(R"([{"when":"silence","minutes":5}])");
+        archive.saveAlertRules(R"([])");
+        std::vector<std::string> records;
+        for (int alert = 0; alert < 1005; ++alert) records.push_back(std::to_string(alert));
+        archive.logAlerts(records, 7);
+    }
+    const DrawArchive reading(file, DrawArchive::Access::ReadOnly);
+    EXPECT_EQ(reading.alertRules(), "[]");
+    const std::vector<std::string> log = reading.alertLog();
+    ASSERT_EQ(log.size(), 1000U);
+    EXPECT_EQ(log.front(), "1004");
+    EXPECT_EQ(log.back(), "5");
+}
+
+TEST_F(DrawArchiveTest, AnArchiveOfTheFirstVersionGainsTheAlertTablesKeepingItsDraws) {
+    DrawArchive(file).record(viewsOf({{"20190101-001", "67890"}}), DrawOrigin::Feed, 1);
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(raw, "DROP TABLE settings; DROP TABLE alert_log; PRAGMA user_version = 1",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(raw);
+    DrawArchive archive(file);
+    archive.saveAlertRules("[]");
+    EXPECT_EQ(archive.alertRules(), "[]");
+    EXPECT_EQ(archive.drawCount(), 1);
+}
+
 }  // namespace
 }  // namespace quintara

@@ -27,7 +27,12 @@ auto guarded(const std::filesystem::path& file, Work work) -> decltype(work()) {
 }
 
 SQLite::Database openDatabase(const std::filesystem::path& file, DrawArchive::Access access) {
-    if (access == DrawArchive::Access::ReadWrite) prepareArchiveFile(file);
+    if (access == DrawArchive::Access::ReadWrite) {
+        prepareArchiveFile(file);
+    } else if (std::error_code error; !std::filesystem::exists(file, error)) {
+        // SQLite would say no more than "unable to open database file".
+        throw ArchiveError(file.string() + ": " + (error ? error.message() : "no such file"));
+    }
     return guarded(file, [&] {
         return SQLite::Database(file, access == DrawArchive::Access::ReadWrite ? SQLite::OPEN_READWRITE
                                                                                : SQLite::OPEN_READONLY,
@@ -52,7 +57,10 @@ DrawArchive::DrawArchive(const std::filesystem::path& file, Access access)
                                ", newer than this program's (" + std::to_string(kArchiveSchemaVersion) +
                                ")");
         }
-        if (access == Access::ReadOnly) return;
+        if (access == Access::ReadOnly) {
+            if (version == 0) throw ArchiveError(file_.string() + ": no draws were ever recorded in it");
+            return;
+        }
         // One writer beside readers, each commit durable once the log is
         // checkpointed; a power cut loses at most the last commits, never
         // the file.

@@ -45,7 +45,8 @@ public:
     // becomes a new archive and an older one is brought up to this version.
     // Throws ArchiveError, having written nothing, when the file is no SQLite
     // database, is of a newer version than this program's, or cannot be
-    // opened. Writers wait up to 5 s for one another.
+    // opened; with ReadOnly also when there is no file or no archive in it
+    // yet. Writers wait up to 5 s for one another.
     explicit DrawArchive(const std::filesystem::path& file, Access access = Access::ReadWrite);
 
     [[nodiscard]] const std::filesystem::path& file() const { return file_; }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "draws/draw_history.h"
+#include "draws/issue_sequence.h"
 #include "text/marked_fields.h"
 #include "text/numbers.h"
 
@@ -61,6 +61,24 @@ std::vector<std::string> parseHistoryFeed(std::string_view body) {
     });
     std::reverse(entries.begin(), entries.end());  // newest first
     return entries;
+}
+
+bool feedCarries(std::string_view issue) { return isIssueNumber(issue) && issue.starts_with("20"); }
+
+std::string historyFeedDocument(std::span<const Draw> oldestFirst) {
+    std::string document = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<xml>\n";
+    for (const Draw& draw : oldestFirst) {
+        const std::string_view issue = draw.issue;  // "20190101-001"
+        document.append("<row expect=\"").append(issue.substr(2, 6)).append(issue.substr(9));
+        document.append("\" opencode=\"");
+        for (std::size_t at = 0; at < draw.text.size(); ++at) {
+            if (at > 0) document += ',';
+            document += draw.text[at];
+        }
+        document.append("\" opentime=\"").append(issue.substr(0, 4)).append("-").append(issue.substr(4, 2));
+        document.append("-").append(issue.substr(6, 2)).append("\"/>\n");
+    }
+    return document + "</xml>\n";
 }
 
 }  // namespace quintara

@@ -2,9 +2,12 @@
 // entries it yields.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "draws/draw_history.h"
 
 namespace quintara {
 
@@ -17,5 +20,17 @@ inline constexpr std::string_view kHistoryFeedPath = "/static/public/ssc/xml/his
 // line. A draw whose issue does not hold exactly 9 digits (year, month, day,
 // sequence) or whose code does not hold exactly 5 is left out.
 [[nodiscard]] std::vector<std::string> parseHistoryFeed(std::string_view body);
+
+// True when a feed can carry the issue: a well-formed issue number
+// (isIssueNumber) of the years 2000 to 2099, the feed writing two digits of
+// the year.
+[[nodiscard]] bool feedCarries(std::string_view issue);
+
+// The feed document of the draws, given oldest first, as the provider
+// publishes it: one row element per line, oldest first,
+//   <row expect="190101001" opencode="1,2,3,4,5" opentime="2019-01-01"/>
+// Each issue must be one the feed carries. No time of day is known of a
+// draw, so its opentime is its date.
+[[nodiscard]] std::string historyFeedDocument(std::span<const Draw> oldestFirst);
 
 }  // namespace quintara

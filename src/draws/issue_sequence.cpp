@@ -16,23 +16,43 @@ std::optional<int> digitsValue(std::string_view text) {
     return static_cast<int>(leadingInteger(text));
 }
 
-}  // namespace
+// The date and the sequence number (1 to 999) of "YYYYMMDD-NNN"; none
+// unless the date is a real one.
+struct IssueParts {
+    std::chrono::sys_days date;
+    int sequence = 0;
+};
 
-std::optional<std::int64_t> issueOrdinal(std::string_view issue) {
+std::optional<IssueParts> partsOf(std::string_view issue) {
     if (issue.size() != kIssueNumberLength || issue[kDateLength] != '-') return std::nullopt;
     const auto year = digitsValue(issue.substr(0, 4));
     const auto month = digitsValue(issue.substr(4, 2));
     const auto day = digitsValue(issue.substr(6, 2));
     const auto sequence = digitsValue(issue.substr(kDateLength + 1));
-    if (!year || !month || !day || !sequence || *sequence < 1 || *sequence > kDrawsPerDay) {
-        return std::nullopt;
-    }
-    using namespace std::chrono;
-    const year_month_day date{std::chrono::year(*year), std::chrono::month(static_cast<unsigned>(*month)),
-                              std::chrono::day(static_cast<unsigned>(*day))};
+    if (!year || !month || !day || !sequence || *sequence < 1) return std::nullopt;
+    const std::chrono::year_month_day date{std::chrono::year(*year),
+                                           std::chrono::month(static_cast<unsigned>(*month)),
+                                           std::chrono::day(static_cast<unsigned>(*day))};
     if (!date.ok()) return std::nullopt;
-    const std::int64_t dayNumber = sys_days(date).time_since_epoch().count();
-    return dayNumber * kDrawsPerDay + (*sequence - 1);
+    return IssueParts{std::chrono::sys_days(date), *sequence};
+}
+
+}  // namespace
+
+std::optional<std::int64_t> issueOrdinal(std::string_view issue) {
+    const auto parts = partsOf(issue);
+    if (!parts || parts->sequence > kDrawsPerDay) return std::nullopt;
+    return parts->date.time_since_epoch().count() * kDrawsPerDay + (parts->sequence - 1);
+}
+
+bool isIssueNumber(std::string_view issue) { return partsOf(issue).has_value(); }
+
+std::optional<std::string> issueNumberIn(std::string_view text) {
+    std::string issue(text);
+    // "YYYYMMDDNNN": the date's 8 digits, then the sequence's 3.
+    if (issue.size() == kIssueNumberLength - 1 && allDigits(issue)) issue.insert(kDateLength, 1, '-');
+    if (!isIssueNumber(issue)) return std::nullopt;
+    return issue;
 }
 
 std::string successorOf(std::string_view issue) {

@@ -15,6 +15,14 @@ inline constexpr int kDrawsPerDay = 120;
 // 001 to 120) in the run of all draws; empty for any other text.
 [[nodiscard]] std::optional<std::int64_t> issueOrdinal(std::string_view issue);
 
+// True for an issue number "YYYYMMDD-NNN" of a real date and a sequence 001
+// to 999: any issue a day's schedule can have, the ones the archive keeps.
+[[nodiscard]] bool isIssueNumber(std::string_view issue);
+
+// The issue number written "YYYYMMDD-NNN" or "YYYYMMDDNNN", as
+// "YYYYMMDD-NNN"; none unless isIssueNumber holds for it.
+[[nodiscard]] std::optional<std::string> issueNumberIn(std::string_view text);
+
 // The issue number of draw `sequence` (1 to 999) of the day `date`
 // ("YYYYMMDD"): "20181101-007".
 [[nodiscard]] std::string issueOf(std::string_view date, int sequence);

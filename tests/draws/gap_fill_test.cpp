@@ -33,6 +33,18 @@ TEST(IssueSequence, OnlyAWellFormedIssueOfARealDateHasASuccessor) {
     }
 }
 
+TEST(IssueSequence, AnIssueNumberHasARealDateAndASequenceUpTo999InEitherSpelling) {
+    EXPECT_TRUE(isIssueNumber("20181101-121"));
+    EXPECT_TRUE(isIssueNumber("20240229-999"));
+    for (const std::string_view issue : {"20181101-000", "20230229-001", "20181101001", "20181101-1000", ""}) {
+        EXPECT_FALSE(isIssueNumber(issue)) << issue;
+    }
+    EXPECT_EQ(issueNumberIn("20181101121"), "20181101-121");
+    EXPECT_EQ(issueNumberIn("20181101-007"), "20181101-007");
+    EXPECT_EQ(issueNumberIn("20181131001"), std::nullopt);
+    EXPECT_EQ(issueNumberIn("2018110100１"), std::nullopt);
+}
+
 TEST(IssueSequence, IssuesBetweenCountsTheSkippedOnesAcrossDays) {
     EXPECT_EQ(issuesBetween("20181101-050", "20181101-051"), 0);
     EXPECT_EQ(issuesBetween("20181101-050", "20181101-061"), 10);

@@ -132,5 +132,16 @@ TEST(HistoryFeedTest, ManyLinesOfExpectsBeforeOneCodeEndWithTheOneDraw) {
     EXPECT_EQ(parseHistoryFeed(body), (Entries{"20180211-00504443"}));
 }
 
+TEST(HistoryFeedTest, AWrittenFeedGivesItsDrawsBackNewestFirst) {
+    const std::vector<Draw> oldestFirst{{"20181231-120", "00000"}, {"20190101-001", "90817"}, {"20990101-999", "12345"}};
+    const std::string document = historyFeedDocument(oldestFirst);
+    EXPECT_NE(document.find("<row expect=\"181231120\" opencode=\"0,0,0,0,0\" opentime=\"2018-12-31\"/>\n"),
+              std::string::npos);
+    EXPECT_EQ(parseHistoryFeed(document), (Entries{"20990101-99912345", "20190101-00190817", "20181231-12000000"}));
+    EXPECT_TRUE(feedCarries("20000101-001"));
+    EXPECT_FALSE(feedCarries("19991231-001"));  // its two year digits would read as 2099
+    EXPECT_FALSE(feedCarries("21000101-001"));
+}
+
 }  // namespace
 }  // namespace quintara

@@ -17,7 +17,7 @@ fail() { echo "install layout: $*"; exit 1; }
 [[ -L "$prefix/bin/quintara" ]] || fail "bin/quintara is not a link"
 [[ "$(readlink -f "$prefix/bin/quintara")" == "$(readlink -f "$prefix/lib/quintara/quintara")" ]] ||
   fail "bin/quintara does not lead to the program"
-for tool in quintara-stats quintara-fetch quintara-provider quintara-chart; do
+for tool in quintara-stats quintara-fetch quintara-provider quintara-chart quintara-archive; do
   [[ -x "$prefix/bin/$tool" ]] || fail "no $tool"
 done
 nm -D --defined-only "$prefix/lib/quintara/hrttp.dll" | grep -q ' SkinH_AttachEx$' ||
@@ -33,4 +33,7 @@ icon="$prefix/share/icons/hicolor/128x128/apps/quintara.png"
 # The installed tools run from their place.
 printf '<row expect="181101001" opencode="1,2,3,4,5" opentime="x"/>\n' |
   "$prefix/bin/quintara-stats" - | grep -q '^\[超级列表框_万遗漏\]$' || fail "quintara-stats does not run"
+printf 'issue,digits\n20181101-001,12345\n' > "$root/draws.csv"
+"$prefix/bin/quintara-archive" import --archive "$root/draws.sqlite" "$root/draws.csv" |
+  grep -q ': 1 added, 0 held, 0 conflicting, 0 rejected$' || fail "quintara-archive does not run"
 echo "install layout ok"

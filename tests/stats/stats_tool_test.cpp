@@ -4,11 +4,15 @@
 
 #include <sys/wait.h>
 
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
+
+#include "support/tool_process.h"
 
 namespace {
 
@@ -182,6 +186,56 @@ TEST_F(StatsTool, ExplainsEveryOptionAndItsVersion) {
     const ToolRun version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.starts_with("quintara-stats ")) << version.out;
+}
+
+// 120 draws a day from 1 January 2019 on, oldest first, their digits spread.
+std::string feedOfDays(int drawCount) {
+    using namespace std::chrono;
+    std::string feed = "<xml>\n";
+    for (int draw = 0; draw < drawCount; ++draw) {
+        const year_month_day date{sys_days{2019y / January / 1} + days{draw / 120}};
+        char row[128];
+        std::snprintf(row, sizeof row, "<row expect=\"%02d%02u%02u%03d\" opencode=\"%05d\" opentime=\"x\"/>\n",
+                      static_cast<int>(date.year()) % 100, static_cast<unsigned>(date.month()),
+                      static_cast<unsigned>(date.day()), draw % 120 + 1, draw * 7919 % 100000);
+        feed += row;
+    }
+    return feed + "</xml>\n";
+}
+
+TEST(StatsToolArchive, TheArchivesNewestDrawsGiveWhatTheFeedGives) {
+    const quintara::testing::ScratchFolder folder;
+    const std::string feed = folder.file("history.xml");
+    std::ofstream(feed, std::ios::binary) << feedOfDays(10050);
+    const auto stats = [&folder](const std::vector<std::string>& arguments) {
+        return quintara::testing::runTool(QUINTARA_STATS_PROGRAM, arguments, folder);
+    };
+    // Into the default archive of the scratch folder's XDG_DATA_HOME.
+    ASSERT_EQ(quintara::testing::runTool(QUINTARA_ARCHIVE_PROGRAM, {"import", feed}, folder).status, 0);
+    for (const std::vector<std::string>& options :
+         std::vector<std::vector<std::string>>{{}, {"--detail", "--format", "json", "--select", "4"}}) {
+        std::vector<std::string> fromFeed = options;
+        fromFeed.push_back(feed);
+        std::vector<std::string> fromArchive = options;
+        fromArchive.push_back("--archive");
+        const auto expected = stats(fromFeed);
+        const auto archived = stats(fromArchive);
+        ASSERT_EQ(archived.status, 0) << archived.err;
+        EXPECT_GT(expected.out.size(), 1000U);
+        EXPECT_TRUE(expected.out == archived.out) << ::testing::PrintToString(options);
+    }
+
+    const auto both = stats({"--archive", folder.file("quintara/draws.sqlite"), feed});
+    EXPECT_EQ(both.status, 2);
+    EXPECT_EQ(both.err, "quintara-stats: FEED excludes --archive\n");
+    EXPECT_EQ(stats({"--archive", folder.file("none.sqlite")}).err,
+              "quintara-stats: " + folder.file("none.sqlite") + ": no such file\n");
+    std::ofstream(folder.file("empty.csv")) << "issue,digits\n";
+    quintara::testing::runTool(QUINTARA_ARCHIVE_PROGRAM, {"import", "--archive", folder.file("empty.sqlite"),
+                                                         folder.file("empty.csv")}, folder);
+    const auto empty = stats({"--archive", folder.file("empty.sqlite")});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(empty.err, "quintara-stats: no draws in the archive\n");
 }
 
 }  // namespace

@@ -2,37 +2,29 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
-#include "text/numbers.h"
+#include "draws/day_file.h"
 
 namespace quintara::provider {
 namespace {
 
-// "YYYYMMDD.txt": the name sorts in date order.
 bool isDayFile(const std::filesystem::directory_entry& entry) {
-    const std::string name = entry.path().filename().string();
-    return entry.is_regular_file() && name.size() == 12 && name.ends_with(".txt") &&
-           allDigits(std::string_view(name).substr(0, 8));
+    return entry.is_regular_file() && isDayFileName(entry.path().filename().string());
 }
 
 void readDayFile(const std::filesystem::path& file, std::vector<std::string>& draws) {
-    std::ifstream in(file);
+    std::ifstream in(file, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + file.string());
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (line.ends_with('\r')) line.pop_back();
-        if (line.empty()) continue;
-        const std::string_view text = line;
-        const bool numbered = text.size() > 4 && allDigits(text.substr(0, 3)) && text[3] == ' ';
-        const std::string_view result = numbered ? text.substr(4) : std::string_view{};
-        if (result == "-") continue;
-        if (result.size() != 5 || !allDigits(result)) {
-            throw std::runtime_error(file.string() + " line " + std::to_string(number) +
-                                     ": not \"NNN DDDDD\" or \"NNN -\": " + line);
-        }
-        draws.emplace_back(result);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // The name "YYYYMMDD.txt" gives the date.
+    const DrawsRead read = quintara::readDayFile(file.filename().string().substr(0, 8), bytes);
+    if (!read.rejected.empty()) {
+        const RejectedLine& first = read.rejected.front();
+        throw std::runtime_error(file.string() + " line " + std::to_string(first.line) + ": " + first.reason);
     }
+    for (const quintara::Draw& draw : read.draws) draws.push_back(draw.text);
 }
 
 }  // namespace

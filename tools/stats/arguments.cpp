@@ -49,6 +49,8 @@ void declareOptions(CLI::App& commandLine, Request& request) {
             "combo boxes, or with NAME=N in one of them: " + boxes + ". Given again, the later "
             "one wins.")
         ->type_name("N|NAME=N")
+        // One value each time, so that FEED after it is not taken for one.
+        ->allow_extra_args(false)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->check([](const std::string& value) {
             CountWindowSelections checked;
@@ -65,8 +67,18 @@ void declareOptions(CLI::App& commandLine, Request& request) {
         ->check(CLI::IsMember({"text", "json"}).description(""));
     commandLine.add_flag("--detail", request.detail,
                          "Adds each row's detail: a third column of text, a third element in JSON.");
-    commandLine.add_option("FEED", request.feed, "The history feed document to read, or - for standard input.")
-        ->required();
+    CLI::Option* feed =
+        commandLine.add_option("FEED", request.feed, "The history feed document to read, or - for standard input.");
+    commandLine
+        .add_option("--archive", request.archive,
+                    "Reads the newest draws of the draw archive instead of a feed: the file PATH, or without "
+                    "it the default archive.")
+        ->type_name("[PATH]")
+        ->expected(0, 1)
+        ->excludes(feed);
+    commandLine.callback([&request] {
+        if (request.feed.empty() && !request.archive) throw CLI::RequiredError("FEED or --archive");
+    });
 }
 
 }  // namespace quintara::stats_tool

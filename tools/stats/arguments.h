@@ -1,7 +1,8 @@
 // The command line of quintara-stats:
-//   quintara-stats [--select N | --select NAME=N]... [--format text|json] [--detail] FEED
+//   quintara-stats [--select N | --select NAME=N]... [--format text|json] [--detail] FEED|--archive [PATH]
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "stats/statistics_lists.h"
@@ -17,6 +18,8 @@ struct Request {
     OutputFormat format = OutputFormat::Text;
     bool detail = false;  // each row's detail as well
     std::string feed;     // a path, or "-" for standard input
+    // Instead of a feed: the archive file, empty for the default archive.
+    std::optional<std::string> archive;
 };
 
 // Declares the tool's options, read into `request`.

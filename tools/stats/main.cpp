@@ -1,7 +1,5 @@
-// quintara-stats: reads a history feed, computes the statistics of its
-// newest draws as a refresh does, and prints the 18 lists.
-#include <algorithm>
-#include <optional>
+// quintara-stats: reads a history feed or the draw archive, computes the
+// statistics of its newest draws as a refresh does, and prints the 18 lists.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,9 +7,7 @@
 #include <vector>
 
 #include "arguments.h"
-#include "draws/draw_history.h"
-#include "draws/history_feed.h"
-#include "feed_bytes.h"
+#include "newest_draws.h"
 #include "report.h"
 #include "stats/statistics.h"
 
@@ -20,8 +16,7 @@ namespace {
 using namespace quintara;
 
 constexpr int kDone = 0;
-constexpr int kNoDraws = 1;
-constexpr int kCannotRun = 2;
+constexpr int kCannotWrite = 2;
 
 constexpr char kTool[] = "quintara-stats";
 
@@ -34,27 +29,24 @@ int fail(int status, const std::string& message) {
 
 int main(int argc, char** argv) {
     tools::ToolCommandLine commandLine(
-        kTool, "Prints the 18 statistics lists of a history feed's newest 10000 draws, as the "
-               "window's refresh computes them.");
+        kTool, "Prints the 18 statistics lists of the newest 10000 draws of a history feed or of the draw "
+               "archive, as the window's refresh computes them.");
     stats_tool::Request request;
     stats_tool::declareOptions(commandLine, request);
     if (const auto status = commandLine.read(argc, argv)) return *status;
 
-    const std::optional<stats_tool::FeedBytes> feed = stats_tool::FeedBytes::read(request.feed);
-    if (!feed) return fail(kCannotRun, "cannot read " + request.feed + ": " + std::strerror(errno));
-    const std::vector<std::string> entries = parseHistoryFeed(feed->bytes());
-    if (entries.empty()) return fail(kNoDraws, "no draws in feed");
-
-    // The statistics read the newest 10000 draws only.
-    const std::size_t read = std::min<std::size_t>(entries.size(), kDrawReadLimit);
-    std::vector<std::string_view> draws;
-    draws.reserve(read);
-    for (std::size_t at = 0; at < read; ++at) draws.push_back(DrawHistory::entryView(entries[at]).text);
+    std::vector<std::string> texts;
+    try {
+        texts = stats_tool::newestDrawTexts(request);
+    } catch (const stats_tool::NoDraws& none) {
+        return fail(none.status, none.reason);
+    }
+    const std::vector<std::string_view> draws(texts.begin(), texts.end());
     const Statistics statistics = computeStatistics({.draws = draws, .selections = request.selections});
 
     const std::string out = stats_tool::report(statistics, request.format, request.detail);
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
-        return fail(kCannotRun, std::string("cannot write the report: ") + std::strerror(errno));
+        return fail(kCannotWrite, std::string("cannot write the report: ") + std::strerror(errno));
     }
     return kDone;
 }

@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include <string>
+#include <utility>
 
 #include "shell/main_window_names.h"
 #include "shell/clock_text.h"

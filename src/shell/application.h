@@ -30,10 +30,6 @@ public:
 
     // The window's created event.
     void windowCreated();
-    // The last step of it: opens the archive and, when it holds draws, starts
-    // the history with the newest of them, shows them as an update would, and
-    // starts polling.
-    void startFromArchive();
 
     void clockTick();
     // Tick of the update timer: one poll, then the timer is re-armed.
@@ -64,6 +60,10 @@ private:
         bool holdUpdateButton_;
     };
 
+    // The last step of the created event: opens the archive and, when it
+    // holds draws, starts the history with the newest of them, shows them as
+    // an update would, and starts polling.
+    void startFromArchive();
     void setStatus(std::string_view text);
     void refreshWhenAutomatic();
     // The history after a reload that fetched `entries`.

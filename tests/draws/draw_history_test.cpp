@@ -106,25 +106,6 @@ TEST_F(DrawHistoryTest, ReadingStopsAtTheFirstEmptyIssue) {
     EXPECT_EQ(history.drawTexts().size(), 2u);
 }
 
-TEST_F(DrawHistoryTest, EntriesWhoseIssueIsHeldOrRepeatedAreLeftOutAndMergingKeepsTheHeldDraw) {
-    load(3);  // 001 to 003, 001 at row 1
-    const std::vector<std::string> arriving{"20181101-00599999", "20181101-00288888", "20181101-00577777",
-                                            "20181101-00466666"};
-    EXPECT_EQ(history.withoutHeld(arriving),
-              (std::vector<std::string>{"20181101-00599999", "20181101-00466666"}));
-
-    history.mergeIn(arriving, 4);
-    const std::vector<DrawView> merged = history.draws();
-    ASSERT_EQ(merged.size(), 4U);
-    EXPECT_EQ(merged[0].issue, "20181101-005");
-    EXPECT_EQ(merged[0].text, "99999");
-    EXPECT_EQ(merged[1].issue, "20181101-004");
-    EXPECT_EQ(merged[2].issue, "20181101-003");
-    EXPECT_EQ(merged[3].issue, "20181101-002");
-    EXPECT_EQ(merged[3].text, "10002");  // held, not the 88888 that arrived
-    EXPECT_EQ(grid.rowCount(), 6);
-}
-
 TEST(DrawEntry, SplitsIntoTheLeftmostTwelveAndRightmostFiveCharacters) {
     const Draw draw = DrawHistory::splitEntry("20181101-12312345");
     EXPECT_EQ(draw.issue, "20181101-123");

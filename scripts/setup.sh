@@ -17,6 +17,7 @@ packages=(
   libsqlitecpp-dev libsqlite3-dev
   fonts-noto-cjk
   xvfb xauth xdotool imagemagick
+  sqlite3
   clang libfuzzer-14-dev libclang-rt-14-dev
 )
 

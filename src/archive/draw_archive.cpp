@@ -14,8 +14,6 @@
 namespace quintara {
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
-
 // Runs `work`, saying a failure of SQLite's with the file it concerns.
 template <typename Work>
 auto guarded(const std::filesystem::path& file, Work work) -> decltype(work()) {
@@ -26,7 +24,8 @@ auto guarded(const std::filesystem::path& file, Work work) -> decltype(work()) {
     }
 }
 
-SQLite::Database openDatabase(const std::filesystem::path& file, DrawArchive::Access access) {
+SQLite::Database openDatabase(const std::filesystem::path& file, DrawArchive::Access access,
+                              std::chrono::milliseconds busyTimeout) {
     if (access == DrawArchive::Access::ReadWrite) {
         prepareArchiveFile(file);
     } else if (std::error_code error; !std::filesystem::exists(file, error)) {
@@ -36,7 +35,7 @@ SQLite::Database openDatabase(const std::filesystem::path& file, DrawArchive::Ac
     return guarded(file, [&] {
         return SQLite::Database(file, access == DrawArchive::Access::ReadWrite ? SQLite::OPEN_READWRITE
                                                                                : SQLite::OPEN_READONLY,
-                                kBusyTimeoutMs);
+                                static_cast<int>(busyTimeout.count()));
     });
 }
 
@@ -46,8 +45,9 @@ Draw drawOf(const SQLite::Statement& row) {
 
 }  // namespace
 
-DrawArchive::DrawArchive(const std::filesystem::path& file, Access access)
-    : file_(file), database_(openDatabase(file, access)) {
+DrawArchive::DrawArchive(const std::filesystem::path& file, Access access,
+                         std::chrono::milliseconds busyTimeout)
+    : file_(file), database_(openDatabase(file, access, busyTimeout)) {
     guarded(file_, [&] {
         // Reading the header first: a file that is no database, or of a
         // newer version, is left untouched.
@@ -72,6 +72,11 @@ DrawArchive::DrawArchive(const std::filesystem::path& file, Access access)
 
 RecordCounts DrawArchive::record(std::span<const DrawView> draws, DrawOrigin origin,
                                  std::int64_t recordedAt) {
+    const OriginDraws group{draws, origin};
+    return record(std::span(&group, 1), recordedAt);
+}
+
+RecordCounts DrawArchive::record(std::span<const OriginDraws> groups, std::int64_t recordedAt) {
     return guarded(file_, [&] {
         RecordCounts counts;
         SQLite::Transaction transaction(database_, SQLite::TransactionBehavior::IMMEDIATE);
@@ -81,33 +86,35 @@ RecordCounts DrawArchive::record(std::span<const DrawView> draws, DrawOrigin ori
         SQLite::Statement conflict(database_,
                                    "INSERT OR IGNORE INTO conflicts (issue, held, arrived, held_origin, "
                                    "arrived_origin, recorded_at) VALUES (?, ?, ?, ?, ?, ?)");
-        const std::string originName(nameOf(origin));
-        for (const DrawView& draw : draws) {
-            const std::string issue(draw.issue);
-            const std::string digits(draw.text);
-            held.bind(1, issue);
-            if (!held.executeStep()) {
-                add.bind(1, issue);
-                add.bind(2, digits);
-                add.bind(3, originName);
-                add.bind(4, recordedAt);
-                add.exec();
-                add.reset();
-                ++counts.added;
-            } else if (held.getColumn(0).getString() == digits) {
-                ++counts.held;
-            } else {
-                conflict.bind(1, issue);
-                conflict.bind(2, held.getColumn(0).getString());
-                conflict.bind(3, digits);
-                conflict.bind(4, held.getColumn(1).getString());
-                conflict.bind(5, originName);
-                conflict.bind(6, recordedAt);
-                conflict.exec();
-                conflict.reset();
-                ++counts.conflicting;
+        for (const OriginDraws& group : groups) {
+            const std::string originName(nameOf(group.origin));
+            for (const DrawView& draw : group.draws) {
+                const std::string issue(draw.issue);
+                const std::string digits(draw.text);
+                held.bind(1, issue);
+                if (!held.executeStep()) {
+                    add.bind(1, issue);
+                    add.bind(2, digits);
+                    add.bind(3, originName);
+                    add.bind(4, recordedAt);
+                    add.exec();
+                    add.reset();
+                    ++counts.added;
+                } else if (held.getColumn(0).getString() == digits) {
+                    ++counts.held;
+                } else {
+                    conflict.bind(1, issue);
+                    conflict.bind(2, held.getColumn(0).getString());
+                    conflict.bind(3, digits);
+                    conflict.bind(4, held.getColumn(1).getString());
+                    conflict.bind(5, originName);
+                    conflict.bind(6, recordedAt);
+                    conflict.exec();
+                    conflict.reset();
+                    ++counts.conflicting;
+                }
+                held.reset();
             }
-            held.reset();
         }
         transaction.commit();
         return counts;

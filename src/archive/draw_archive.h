@@ -5,6 +5,7 @@
 
 #include <SQLiteCpp/Database.h>
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -17,6 +18,15 @@
 #include "draws/draw_history.h"
 
 namespace quintara {
+
+// How long a write waits for another program's write before it fails.
+inline constexpr std::chrono::milliseconds kArchiveBusyTimeout{5000};
+
+// Draws of one origin, as a recording hands them over.
+struct OriginDraws {
+    std::span<const DrawView> draws;
+    DrawOrigin origin = DrawOrigin::Feed;
+};
 
 // What became of the draws of one recording.
 struct RecordCounts {
@@ -46,8 +56,9 @@ public:
     // Throws ArchiveError, having written nothing, when the file is no SQLite
     // database, is of a newer version than this program's, or cannot be
     // opened; with ReadOnly also when there is no file or no archive in it
-    // yet. Writers wait up to 5 s for one another.
-    explicit DrawArchive(const std::filesystem::path& file, Access access = Access::ReadWrite);
+    // yet. A write waits up to `busyTimeout` for another program's.
+    explicit DrawArchive(const std::filesystem::path& file, Access access = Access::ReadWrite,
+                         std::chrono::milliseconds busyTimeout = kArchiveBusyTimeout);
 
     [[nodiscard]] const std::filesystem::path& file() const { return file_; }
 
@@ -57,6 +68,9 @@ public:
     // conflict. Throws ArchiveError when the write fails, keeping nothing of
     // it.
     RecordCounts record(std::span<const DrawView> draws, DrawOrigin origin, std::int64_t recordedAt);
+    // The same for draws of several origins, all in one transaction, group
+    // after group: a draw arriving in two groups keeps the first one's origin.
+    RecordCounts record(std::span<const OriginDraws> groups, std::int64_t recordedAt);
 
     // The newest draws held, newest first, at most `limit`.
     [[nodiscard]] std::vector<Draw> newest(int limit) const;

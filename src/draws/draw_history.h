@@ -51,11 +51,21 @@ public:
     // Clears the history and appends the draw entries one by one, so that the
     // first entry lands at row 1. The grid's view hears of it once.
     void replaceWith(const std::vector<std::string>& entries);
+    // The same with draws, newest first.
+    void replaceWithDraws(const std::vector<Draw>& draws);
+    // Puts the draw entries among the draws held, all newest first by issue,
+    // keeping the newest `limit`; a draw held stays as it is.
+    void mergeIn(const std::vector<std::string>& entries, int limit);
     // Inserts the draw at row 1; the draws held so far move down by one.
     void insertNewestDraw(std::string_view issue, std::string_view drawText);
     // Inserts the draw entries, newest first, above the draws held so far,
     // so that the first entry lands at row 1.
     void insertNewestDraws(const std::vector<std::string>& entries);
+
+    // The entries, in their order, less those whose issue the history holds
+    // or an entry before them has: what may go on top without an issue
+    // standing twice in the grid.
+    [[nodiscard]] std::vector<std::string> withoutHeld(std::vector<std::string> entries) const;
 
     // Splits a draw entry into its issue (the leftmost 12 characters) and its
     // draw text (the rightmost 5), as the writers store it.
@@ -72,8 +82,12 @@ private:
     void forEachDraw(int limit, Visit visit) const;
 
     void writeDraw(int row, std::string_view issue, std::string_view drawText);
-    // Writes the entries into the rows from `firstRow` on, which are there.
-    void writeDraws(int firstRow, const std::vector<std::string>& entries);
+    // Writes the draws (entries or Draws) into the rows from `firstRow` on,
+    // which are there.
+    template <typename Draws>
+    void writeDraws(int firstRow, const Draws& draws);
+    template <typename Draws>
+    void replaceAll(const Draws& draws);
 
     Grid& grid_;
 };

@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include <string>
+#include <utility>
 
 #include "shell/main_window_names.h"
 #include "shell/clock_text.h"
@@ -10,12 +11,14 @@
 namespace quintara {
 
 Application::Application(const Window& window, Platform& platform, DrawProviders& providers,
-                         StartupExtras& extras)
+                         StartupExtras& extras, std::optional<ArchivePlace> archive)
     : window_(window),
       platform_(platform),
       providers_(providers),
       extras_(extras),
-      history_(window.grid(names::kDrawGrid)) {
+      history_(window.grid(names::kDrawGrid)),
+      archive_(std::move(archive)),
+      keeping_(platform) {
     window_.button(names::kUpdateButton).onClick([this] { fullReload(); });
     window_.button(names::kRefreshButton).onClick([this] { RefreshStatistics(window_); });
     window_.timer(names::kClockTimer).onTick([this] { clockTick(); });
@@ -33,6 +36,10 @@ void Application::windowCreated() {
     extras_.runVersionNotice();
     history_.setUp();
     window_.timer(names::kOnlineCountTimer).setInterval(kOnlineCountInterval);
+    // Last, once the grid is set up: every step before runs as it does
+    // without an archive, and the first poll comes a full interval after the
+    // history holds the archive's draws.
+    startFromArchive();
 }
 
 void Application::clockTick() {

@@ -2,9 +2,14 @@
 // two button clicks, three timer ticks) and the routines they run.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "platform/platform.h"
 #include "controls/window.h"
 #include "draws/draw_history.h"
+#include "shell/draw_keeping.h"
 #include "shell/startup_extras.h"
 #include "sources/draw_providers.h"
 
@@ -12,12 +17,16 @@ namespace quintara {
 
 inline constexpr int kPollingInterval = 8000;    // ms between latest-draw updates
 inline constexpr int kOnlineCountInterval = 60000;
+// The most draws the history takes from the archive.
+inline constexpr int kKeptHistoryLimit = 100000;
 
 class Application {
 public:
-    // Connects the handlers to the window's buttons and timers.
+    // Connects the handlers to the window's buttons and timers. With an
+    // archive, the draws are kept there and the history starts from it;
+    // without one, nothing outlives the program.
     Application(const Window& window, Platform& platform, DrawProviders& providers,
-                StartupExtras& extras);
+                StartupExtras& extras, std::optional<ArchivePlace> archive = std::nullopt);
 
     // The window's created event.
     void windowCreated();
@@ -25,7 +34,9 @@ public:
     void clockTick();
     // Tick of the update timer: one poll, then the timer is re-armed.
     void updateTick();
-    // Click of the update button: replaces the history with the feed's draws.
+    // Click of the update button: replaces the history with the feed's draws
+    // or, with an archive, with the archive's newest draws once the feed's
+    // are recorded.
     void fullReload();
     // One poll: true when a newer draw was added at row 1, with the draws
     // before it that the feed holds when it does not follow the newest one.
@@ -49,14 +60,25 @@ private:
         bool holdUpdateButton_;
     };
 
+    // The last step of the created event: opens the archive and, when it
+    // holds draws, starts the history with the newest of them, shows them as
+    // an update would, and starts polling.
+    void startFromArchive();
     void setStatus(std::string_view text);
     void refreshWhenAutomatic();
+    // The history after a reload that fetched `entries`.
+    void takeFeed(const std::vector<std::string>& entries);
+    // Records the entries that a poll put on top of the history: the one it
+    // found with its source's origin, the others (from the feed) as the feed's.
+    void recordPolled(const std::vector<std::string>& entries, const NewerDraw& newer);
 
     const Window& window_;
     Platform& platform_;
     DrawProviders& providers_;
     StartupExtras& extras_;
     DrawHistory history_;
+    std::optional<ArchivePlace> archive_;
+    DrawKeeping keeping_;
     bool running_ = false;
 };
 

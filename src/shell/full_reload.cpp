@@ -20,11 +20,29 @@ void Application::fullReload() {
         return;
     }
 
-    history_.replaceWith(entries);
+    takeFeed(entries);
     window_.timer(names::kUpdateTimer).setInterval(kPollingInterval);
     setStatus("");
     if (!history_.newestIssue().empty()) showNewestDraw();
     refreshWhenAutomatic();
+}
+
+void Application::takeFeed(const std::vector<std::string>& entries) {
+    if (!keeping_.isOpen()) {
+        history_.replaceWith(entries);
+        return;
+    }
+    // The feed merged into the archive, then the archive's newest draws: the
+    // feed's on top of the older ones kept. When the archive cannot take or
+    // give them, the feed's draws join those the window holds.
+    for (const std::string& entry : entries) keeping_.note(entry, DrawOrigin::Feed);
+    std::optional<std::vector<Draw>> kept;
+    if (keeping_.record()) kept = keeping_.newest(kKeptHistoryLimit);
+    if (kept) {
+        history_.replaceWithDraws(*kept);
+    } else {
+        history_.mergeIn(entries, kKeptHistoryLimit);
+    }
 }
 
 }  // namespace quintara

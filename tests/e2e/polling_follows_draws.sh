@@ -5,7 +5,10 @@
 # must show: the history feed fetched once, the lottery API polled about every
 # 8 s, and every poll asking for the draw after the one it asked for before,
 # each of them published by then, so that every answer was a draw and the
-# program inserted it. Ends with screenshots of the screen and of the window.
+# program inserted it; then screenshots of the screen and of the window. Then
+# the program is ended and started again: its archive, read with the sqlite3
+# shell, holds the feed's and the polled draws, and without a click the
+# program polls for the draw after the newest one kept, so its grid holds them.
 #
 # Arguments: the program, the provider, the port every provider address of the
 # program points at on 127.0.0.1, and the folder for the logs and screenshot.
@@ -73,5 +76,45 @@ awk -v launched="$launched" -v serving="$serving" -v clicked="$clicked" -v inter
     exit failed
   }' "$provider_log" || { echo "--- provider log ($provider_log):"; cat "$provider_log"; exit 1; }
 
+alive "before the restart"
+echo "the program polled the lottery API every 8 s and followed each published draw"
+
+end_program
+archive=$XDG_DATA_HOME/quintara/draws.sqlite
+[[ $(sqlite3 "$archive" "PRAGMA integrity_check") == ok ]] || fail "the archive is damaged"
+feed_kept=$(sqlite3 "$archive" "SELECT count(*) FROM draws WHERE origin = 'feed'")
+api_kept=$(sqlite3 "$archive" "SELECT count(*) FROM draws WHERE origin = 'api'")
+newest_kept=$(sqlite3 "$archive" "SELECT max(issue) FROM draws")
+echo "the archive keeps $feed_kept draws of the feed and $api_kept of the lottery API, the newest $newest_kept"
+(( feed_kept > 0 )) || fail "the archive keeps no draw of the feed"
+(( api_kept >= polls_wanted )) || fail "the archive keeps $api_kept polled draws, wanted $polls_wanted"
+# The issue a poll asks for after the newest one kept, as the lottery API
+# names it (yymmdd and the sequence).
+sequence=$((10#${newest_kept:9:3}))
+if (( sequence == 120 )); then
+  next_asked=$(date -d "${newest_kept:0:8} +1 day" +%y%m%d)001
+else
+  next_asked=${newest_kept:2:6}$(printf '%03d' $((sequence + 1)))
+fi
+
+polls=$(grep -cE " $api_poll" "$provider_log" || true)  # all before the restart
+restarted=$(now)
+start_program
+dismissed=$(now)
+wait_for_polls $((polls + 2)) 40 "$restarted"
+import -window "$window" "$out/$name-restart-window.png"
+awk -v restarted="$restarted" -v dismissed="$dismissed" -v next_asked="$next_asked" "$judge_functions"'
+  $1 < restarted { next }
+  $2 == "GET" && $3 ~ /^\/static\/public\/ssc\/xml\/historyopen\.xml/ { ++feeds }
+  $2 == "GET" && $3 ~ /^\/i\/lotapi\.html/ && polls++ == 0 { first_at = $1; first = asked_issue($3) }
+  END {
+    if (polls < 2) fail("only " polls + 0 " polls after the restart, wanted 2")
+    printf "restarted: first poll %+.1f s after the welcome box, issue=%s\n", first_at - dismissed, first
+    if (feeds > 0) fail("the restarted program fetched the feed " feeds " times without a click")
+    if (first != next_asked) fail("the first poll after the restart asks for " first ", not " next_asked)
+    if (first_at - dismissed > 14) fail("the first poll came " first_at - dismissed " s after the welcome box")
+    exit failed
+  }' "$provider_log" || { echo "--- provider log ($provider_log):"; cat "$provider_log"; exit 1; }
+
 alive "at the end of the test"
-echo "PASS: the program polled the lottery API every 8 s and followed each published draw"
+echo "PASS: the program polled the lottery API every 8 s and followed each published draw, and started again from the draws it kept"

@@ -84,15 +84,17 @@ find_window() {
   fail "no $2 appeared"
 }
 
-# Starts the program, dismisses the welcome box and clicks the update button;
-# sets window and clicked (the moment of the click).
-start_program_and_reload() {
+# Starts the program (its output added to the program's log) and dismisses
+# the welcome box; sets window.
+start_program() {
   # The maker's site is opened at start: an opener of our own takes the
   # address, so that no browser is started.
-  mkdir "$work/bin"
-  printf '#!/bin/sh\necho "$@" >>"%s"\n' "$work/opened" >"$work/bin/xdg-open"
-  chmod +x "$work/bin/xdg-open"
-  PATH="$work/bin:$PATH" "$program" >"$program_log" 2>&1 &
+  if [[ ! -x $work/bin/xdg-open ]]; then
+    mkdir -p "$work/bin"
+    printf '#!/bin/sh\necho "$@" >>"%s"\n' "$work/opened" >"$work/bin/xdg-open"
+    chmod +x "$work/bin/xdg-open"
+  fi
+  PATH="$work/bin:$PATH" "$program" >>"$program_log" 2>&1 &
   program_pid=$!
 
   window=$(find_window "Quintara9.0" "the window titled Quintara9.0")
@@ -107,7 +109,21 @@ start_program_and_reload() {
   done
   [[ $text_ok == 1 ]] || fail "the welcome box stays up after Return"
   echo "welcome box dismissed"
+}
 
+# Ends the program as a logout does (SIGTERM) and waits for it.
+end_program() {
+  kill "$program_pid"
+  wait "$program_pid" 2>/dev/null || true
+  program_pid=""
+  echo "program ended"
+}
+
+# Starts the program, dismisses the welcome box and clicks the update button;
+# sets window and clicked (the moment of the click).
+start_program_and_reload() {
+  : >"$program_log"
+  start_program
   # 按钮_更新号码: x 15..189, y 435..465 inside the left panel at 1,1 of the client area.
   sleep 0.5
   clicked=$(now)
@@ -116,16 +132,16 @@ start_program_and_reload() {
 }
 
 # Waits until $1 polls of the lottery API are in the log, or $2 seconds have
-# passed since the click; sets polls.
+# passed since the click (or since $3, a moment); sets polls.
 wait_for_polls() {
   while :; do
     alive "while it polled"
     polls=$(grep -cE " $api_poll" "$provider_log" || true)
     (( polls >= $1 )) && break
-    (( $(elapsed_since "$clicked" | cut -d. -f1) < $2 )) || break
+    (( $(elapsed_since "${3:-$clicked}" | cut -d. -f1) < $2 )) || break
     sleep 0.5
   done
-  echo "$polls polls of the lottery API within $(elapsed_since "$clicked") s of the click"
+  echo "$polls polls of the lottery API within $(elapsed_since "${3:-$clicked}") s"
 }
 
 take_screenshots() {

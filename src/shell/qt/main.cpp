@@ -1,5 +1,6 @@
-// The program: the main window on the desktop, its providers and start-up
-// extras, and the event loop until the window is closed.
+// The program: the main window on the desktop, its providers, start-up
+// extras and the user's draw archive, and the event loop until the window is
+// closed.
 #include <QApplication>
 
 #include "shell/application.h"
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
     quintara::qt::MainWindow window(quintara::mainWindowLayout());
     platform.setWindow(&window);
     extras.setWindow(window.controls());
-    quintara::Application quintara(window.controls(), platform, providers, extras);
+    quintara::Application quintara(window.controls(), platform, providers, extras,
+                                   quintara::ArchivePlace::standard());
     quintara::qt::TrendChartOpener trendChart(window);
     window.show();
     window.centre();

@@ -14,6 +14,8 @@ install(CODE [[
        SYMBOLIC)
 ]])
 install(FILES resources/quintara.desktop DESTINATION share/applications)
+# The headless watcher as a systemd user unit: systemctl --user enable --now quintara-watch
+install(FILES resources/quintara-watch.service DESTINATION lib/systemd/user)
 install(FILES ${QUINTARA_ICON} DESTINATION share/icons/hicolor/128x128/apps)
 
 set(CPACK_GENERATOR DEB)

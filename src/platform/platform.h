@@ -7,16 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace quintara {
+#include "platform/local_time.h"
 
-struct LocalTime {
-    int year = 1970;
-    int month = 1;  // 1 to 12
-    int day = 1;    // 1 to 31
-    int hour = 0;   // 0 to 23
-    int minute = 0;
-    int second = 0;
-};
+namespace quintara {
 
 enum class MessageIcon { Information, Exclamation };
 

@@ -42,11 +42,17 @@ void SystemPlatform::openAddress(std::string_view address) {
 void SystemPlatform::endProgram() { endRequested_ = true; }
 
 bool SystemPlatform::waitDispatching(const std::function<bool()>& finished, int limitMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+    using Clock = std::chrono::steady_clock;
+    // A signal handler cannot wake the wait: an interruptible one looks at
+    // its flag this often.
+    constexpr auto kInterruptLook = std::chrono::milliseconds(50);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(limitMs);
     std::unique_lock lock(wakeMutex_);
     while (!finished()) {
+        if (interrupted_ != nullptr && interrupted_->load()) return false;
         const unsigned seen = wakeCount_;
-        if (!wake_.wait_until(lock, deadline, [&] { return wakeCount_ != seen; })) {
+        const auto until = interrupted_ != nullptr ? std::min(deadline, Clock::now() + kInterruptLook) : deadline;
+        if (!wake_.wait_until(lock, until, [&] { return wakeCount_ != seen; }) && Clock::now() >= deadline) {
             return finished();
         }
     }

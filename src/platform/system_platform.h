@@ -2,6 +2,7 @@
 // command-line tools use it as it is, the Qt shell builds on it.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <random>
@@ -25,6 +26,9 @@ public:
 
     // Without a window there are no messages to dispatch: a plain wait.
     bool waitDispatching(const std::function<bool()>& finished, int limitMs) override;
+    // From now on, waits give up unfinished as soon as `interrupted` is set
+    // (by a signal handler, say), so that a program ends promptly.
+    void interruptWaitsOn(const std::atomic<bool>& interrupted) { interrupted_ = &interrupted; }
     void wakeWait() override;
 
     [[nodiscard]] std::string programDirectory() const override;
@@ -37,6 +41,7 @@ private:
     std::mutex wakeMutex_;
     std::condition_variable wake_;
     unsigned wakeCount_ = 0;
+    const std::atomic<bool>* interrupted_ = nullptr;
 };
 
 }  // namespace quintara

@@ -62,6 +62,7 @@ Application::Running::~Running() {
 void Application::updateTick() {
     if (running_) return;
     const Running running(*this, true);
+    if (alerts_ != nullptr) alerts_->pollingTick(momentOf(platform_.localTime()), keeping_.archive());
     if (!latestDrawUpdate()) return;
     Timer& update = window_.timer(names::kUpdateTimer);
     update.setInterval(0);
@@ -75,6 +76,17 @@ void Application::setStatus(std::string_view text) {
 
 void Application::refreshWhenAutomatic() {
     if (window_.checkBox(names::kAutoRefreshBox).checked()) RefreshStatistics(window_);
+}
+
+void Application::historyChanged() {
+    const bool automatic = window_.checkBox(names::kAutoRefreshBox).checked();
+    if (alerts_ == nullptr || alerts_->watch() == nullptr) {
+        refreshWhenAutomatic();
+        return;
+    }
+    const Statistics statistics = automatic ? RefreshStatistics(window_) : computeWindowStatistics(window_);
+    alerts_->historyChanged(statistics, history_.newestIssue(), momentOf(platform_.localTime()),
+                            keeping_.archive());
 }
 
 }  // namespace quintara

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "controls/window.h"
 #include "draws/draw_history.h"
+#include "shell/alert_keeping.h"
 #include "shell/draw_keeping.h"
 #include "shell/startup_extras.h"
 #include "sources/draw_providers.h"
@@ -44,6 +45,14 @@ public:
     // Shows the newest draw's issue and five digits in the large labels.
     void showNewestDraw();
 
+    // Holds alert rules against the lists from now on: `rules` when given,
+    // else the archive's once it is open (called before the created event).
+    void keepAlerts(AlertKeeping& alerts, std::optional<std::vector<AlertRule>> rules = std::nullopt);
+    // New rules, kept in the archive and held against the history at once.
+    void changeAlertRules(std::vector<AlertRule> rules);
+    // The archive that is open; null when none is.
+    [[nodiscard]] DrawArchive* archive() { return keeping_.archive(); }
+
 private:
     // Marks an update or a reload as running for its lifetime. Its requests
     // may dispatch window messages; a tick that falls due meanwhile is
@@ -66,6 +75,11 @@ private:
     void startFromArchive();
     void setStatus(std::string_view text);
     void refreshWhenAutomatic();
+    // After the history changed: the lists refreshed when automatic, and
+    // the alert rules held against them.
+    void historyChanged();
+    // The rules the archive keeps, for alerts that were given none.
+    void takeArchivedAlertRules();
     // The history after a reload that fetched `entries`.
     void takeFeed(const std::vector<std::string>& entries);
     // Records the entries that a poll put on top of the history: the one it
@@ -79,6 +93,8 @@ private:
     DrawHistory history_;
     std::optional<ArchivePlace> archive_;
     DrawKeeping keeping_;
+    AlertKeeping* alerts_ = nullptr;
+    bool alertRulesGiven_ = false;
     bool running_ = false;
 };
 

@@ -1,10 +1,10 @@
 #include "shell/draw_keeping.h"
 
 #include <array>
-#include <ctime>
 #include <stdexcept>
 
 #include "archive/archive_file.h"
+#include "draws/issue_sequence.h"
 #include "text/numbers.h"
 
 namespace quintara {
@@ -12,25 +12,11 @@ namespace {
 
 constexpr std::string_view kCaption = "警告：";
 
-// The platform's local time as seconds since 1970 (UTC).
-std::int64_t secondsSince1970(const LocalTime& local) {
-    std::tm moment{};
-    moment.tm_year = local.year - 1900;
-    moment.tm_mon = local.month - 1;
-    moment.tm_mday = local.day;
-    moment.tm_hour = local.hour;
-    moment.tm_min = local.minute;
-    moment.tm_sec = local.second;
-    moment.tm_isdst = -1;  // as the time zone has it on that day
-    return static_cast<std::int64_t>(std::mktime(&moment));
-}
-
 // An issue "YYYYMMDD-NNN" and five digits, as the archive keeps a draw.
 bool isWellFormed(std::string_view entry) {
     if (entry.size() != static_cast<std::size_t>(kDrawEntryLength)) return false;
     const DrawView draw = DrawHistory::entryView(entry);
-    return allDigits(draw.issue.substr(0, 8)) && draw.issue[8] == '-' && allDigits(draw.issue.substr(9)) &&
-           allDigits(draw.text);
+    return isIssueNumber(draw.issue) && allDigits(draw.text);
 }
 
 }  // namespace
@@ -74,7 +60,7 @@ bool DrawKeeping::record() {
         if (!byOrigin[origin].empty()) groups.push_back({byOrigin[origin], static_cast<DrawOrigin>(origin)});
     }
     try {
-        archive_->record(groups, secondsSince1970(platform_.localTime()));
+        archive_->record(groups, std::chrono::system_clock::to_time_t(momentOf(platform_.localTime())));
         unrecorded_.clear();
         return true;
     } catch (const std::runtime_error& error) {

@@ -38,6 +38,8 @@ public:
     // left untouched; nothing is kept then.
     std::vector<Draw> open(const ArchivePlace& place, int limit);
     [[nodiscard]] bool isOpen() const { return archive_.has_value(); }
+    // The archive that is open; null when none is.
+    [[nodiscard]] DrawArchive* archive() { return archive_ ? &*archive_ : nullptr; }
 
     // The newest draws kept, newest first, at most `limit`; none when no
     // archive is open or it cannot be read.

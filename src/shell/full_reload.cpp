@@ -24,7 +24,7 @@ void Application::fullReload() {
     window_.timer(names::kUpdateTimer).setInterval(kPollingInterval);
     setStatus("");
     if (!history_.newestIssue().empty()) showNewestDraw();
-    refreshWhenAutomatic();
+    historyChanged();
 }
 
 void Application::takeFeed(const std::vector<std::string>& entries) {

@@ -48,7 +48,7 @@ bool Application::latestDrawUpdate() {
     recordPolled(entries, newer);
     showNewestDraw();
     setStatus(status);
-    refreshWhenAutomatic();
+    historyChanged();
     return true;
 }
 

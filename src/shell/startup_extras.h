@@ -21,4 +21,16 @@ public:
     virtual void onlineCountTick() = 0;
 };
 
+// None of the extras: a window that only keeps the draws and their
+// statistics, as the headless watcher runs it.
+class NoStartupExtras : public StartupExtras {
+public:
+    void writeSkinLibrary() override {}
+    void openMakerSite() override {}
+    void applySkin(int) override {}
+    void showBanner() override {}
+    void runVersionNotice() override {}
+    void onlineCountTick() override {}
+};
+
 }  // namespace quintara

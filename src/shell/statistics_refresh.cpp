@@ -21,13 +21,23 @@ CountWindowSelections countWindowSelections(const Window& window) {
     return selections;
 }
 
-// Reads the grid and the boxes, runs the steps in order, and writes the lists
-// they computed into the views of the same names.
-Statistics refreshWith(const Window& window, std::initializer_list<Step> steps) {
+constexpr std::initializer_list<Step> kAllSteps{
+    computeOmissionLists,  computeFrequencyLists,    computePairFrequencyList, computeSumTailOmission,
+    computeSpanOmission,   computePairOmissionLists, computePatternOmissionList};
+
+// Reads the grid and the boxes and runs the steps in order.
+Statistics computeWith(const Window& window, std::initializer_list<Step> steps) {
     const std::vector<std::string_view> draws = DrawHistory(window.grid(names::kDrawGrid)).drawTexts();
     const StatisticsInput input{.draws = draws, .selections = countWindowSelections(window)};
     Statistics statistics;
     for (const Step step : steps) step(input, statistics);
+    return statistics;
+}
+
+// Computes, then writes the lists the steps computed into the views of the
+// same names.
+Statistics refreshWith(const Window& window, std::initializer_list<Step> steps) {
+    Statistics statistics = computeWith(window, steps);
     writeStatistics(statistics, [&window](StatisticsList list) -> ListView& {
         return window.listView(nameOf(list));
     });
@@ -36,11 +46,9 @@ Statistics refreshWith(const Window& window, std::initializer_list<Step> steps) 
 
 }  // namespace
 
-Statistics RefreshStatistics(const Window& window) {
-    return refreshWith(window, {computeOmissionLists, computeFrequencyLists, computePairFrequencyList,
-                                computeSumTailOmission, computeSpanOmission, computePairOmissionLists,
-                                computePatternOmissionList});
-}
+Statistics RefreshStatistics(const Window& window) { return refreshWith(window, kAllSteps); }
+
+Statistics computeWindowStatistics(const Window& window) { return computeWith(window, kAllSteps); }
 
 void RefreshOmissionLists(const Window& window) { refreshWith(window, {computeOmissionLists}); }
 

@@ -11,6 +11,8 @@ namespace quintara {
 // The six steps below, always all of them, in their fixed order; gives what
 // it wrote.
 Statistics RefreshStatistics(const Window& window);
+// What RefreshStatistics would write, leaving the lists as they are.
+[[nodiscard]] Statistics computeWindowStatistics(const Window& window);
 
 // Digit omission per position and over the back three positions.
 void RefreshOmissionLists(const Window& window);

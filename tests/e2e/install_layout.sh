@@ -17,9 +17,12 @@ fail() { echo "install layout: $*"; exit 1; }
 [[ -L "$prefix/bin/quintara" ]] || fail "bin/quintara is not a link"
 [[ "$(readlink -f "$prefix/bin/quintara")" == "$(readlink -f "$prefix/lib/quintara/quintara")" ]] ||
   fail "bin/quintara does not lead to the program"
-for tool in quintara-stats quintara-fetch quintara-provider quintara-chart quintara-archive; do
+for tool in quintara-stats quintara-fetch quintara-provider quintara-chart quintara-archive quintara-watch; do
   [[ -x "$prefix/bin/$tool" ]] || fail "no $tool"
 done
+unit="$prefix/lib/systemd/user/quintara-watch.service"
+[[ -f "$unit" ]] || fail "no systemd user unit for the watcher"
+grep -qx 'ExecStart=/usr/bin/quintara-watch' "$unit" || fail "the unit does not start the installed watcher"
 nm -D --defined-only "$prefix/lib/quintara/hrttp.dll" | grep -q ' SkinH_AttachEx$' ||
   fail "the skin library does not export SkinH_AttachEx"
 

@@ -9,15 +9,7 @@
 
 namespace quintara::testing {
 
-class IdleStartupExtras : public StartupExtras {
-public:
-    void writeSkinLibrary() override {}
-    void openMakerSite() override {}
-    void applySkin(int) override {}
-    void showBanner() override {}
-    void runVersionNotice() override {}
-    void onlineCountTick() override {}
-};
+using IdleStartupExtras = NoStartupExtras;
 
 class RecordingExtras : public StartupExtras {
 public:

@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "shell/application.h"
-#include "shell/fixed_settings.h"
+#include "shell/fixed_provider_hosts.h"
 #include "shell/main_window_layout.h"
 #include "shell/qt/fonts.h"
 #include "shell/qt/main_window.h"
@@ -20,11 +20,7 @@ int main(int argc, char** argv) {
     quintara::qt::installChineseTranslations();
 
     quintara::qt::QtPlatform platform;
-    namespace settings = quintara::fixed_settings;
-    quintara::NetworkProviders providers(
-        {std::string(settings::kHistoryHost), std::string(settings::kApiHost),
-         std::string(settings::kListHost), std::string(settings::kFlashHost)},
-        platform);
+    quintara::NetworkProviders providers(quintara::fixedProviderHosts(), platform);
     quintara::StartupSteps extras(platform);
     extras.writeSkinLibrary();
 

@@ -1,0 +1,43 @@
+#include <string>
+
+#include "archive/archive_error.h"
+#include "shell/application.h"
+
+namespace quintara {
+
+void Application::keepAlerts(AlertKeeping& alerts, std::optional<std::vector<AlertRule>> rules) {
+    alerts_ = &alerts;
+    alertRulesGiven_ = rules.has_value();
+    if (rules) alerts_->useRules(std::move(*rules));
+}
+
+void Application::takeArchivedAlertRules() {
+    DrawArchive* archive = keeping_.archive();
+    if (alerts_ == nullptr || alertRulesGiven_ || archive == nullptr) return;
+    try {
+        const std::optional<std::string> json = archive->alertRules();
+        if (!json) return;
+        // Rules are checked before they are kept: what the archive holds was
+        // good when it was saved.
+        AlertRulesReading reading = readAlertRules(*json);
+        if (reading.good()) alerts_->useRules(std::move(reading.rules));
+    } catch (const ArchiveError&) {
+        // Without readable rules there is nothing to watch; the draws' own
+        // recording says when the archive fails.
+    }
+}
+
+void Application::changeAlertRules(std::vector<AlertRule> rules) {
+    if (alerts_ == nullptr) return;
+    if (DrawArchive* archive = keeping_.archive()) {
+        try {
+            archive->saveAlertRules(alertRulesJson(rules));
+        } catch (const ArchiveError&) {
+            // The rules hold for this session all the same.
+        }
+    }
+    alerts_->useRules(std::move(rules));
+    if (!history_.isEmpty() && !running_) historyChanged();
+}
+
+}  // namespace quintara

@@ -1,0 +1,150 @@
+// quintara-watch: the program's polling without a window. It starts from the
+// draw archive, loads the history feed once as a reload does (merged into the
+// archive), then polls the three sources as the program does (the same core,
+// the same gap filling), records every draw, holds the alert rules against
+// the lists and prints every alert as one JSON line.
+// Exit status: 0 when it ran, 1 when no draws could be had or the archive
+// cannot be used, 2 on bad arguments or rules.
+#include <signal.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "alert_output.h"
+#include "archive/archive_file.h"
+#include "controls/memory_controls.h"
+#include "platform/system_platform.h"
+#include "shell/application.h"
+#include "shell/fixed_provider_hosts.h"
+#include "shell/main_window_layout.h"
+#include "shell/main_window_names.h"
+#include "tool_cli.h"
+
+namespace {
+
+using namespace quintara;
+
+constexpr char kTool[] = "quintara-watch";
+constexpr int kRan = 0;
+constexpr int kNoDraws = 1;
+
+// Set by SIGINT and SIGTERM: the watcher ends at the next step it takes,
+// its waits giving up at once.
+std::atomic<bool> ending{false};
+
+void endWatching(int) { ending = true; }
+
+void onEndingSignals() {
+    struct sigaction action{};
+    action.sa_handler = endWatching;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+struct Request {
+    std::string archive = defaultArchiveFile().string();
+    std::optional<std::string> rules;
+    bool once = false;
+    std::optional<std::string> command;
+    int interval = kPollingInterval;
+};
+
+void declareOptions(CLI::App& commandLine, Request& request) {
+    commandLine.add_option("--archive", request.archive, "The draw archive to start from and to record into.")
+        ->type_name("PATH");
+    commandLine.add_option("--rules", request.rules,
+                           "A JSON file of alert rules to hold instead of the archive's.")
+        ->type_name("FILE");
+    commandLine.add_flag("--once", request.once, "Loads the draws, holds the rules once, prints and ends.");
+    commandLine.add_option("--exec", request.command,
+                           "Runs CMD through /bin/sh -c for each alert, with its record in QUINTARA_ALERT "
+                           "and its text in QUINTARA_ALERT_TEXT; one at a time, stopped after 10 s.")
+        ->type_name("CMD");
+    commandLine.add_option("--interval", request.interval, "Milliseconds between polls.")
+        ->type_name("MS")
+        ->transform(tools::wholeNumber(100, 86'400'000));
+}
+
+int fail(int status, const std::string& message) {
+    std::fprintf(stderr, "%s: %s\n", kTool, message.c_str());
+    return status;
+}
+
+// The rules of the file, or why they cannot be used.
+std::optional<std::vector<AlertRule>> rulesOf(const std::string& file, std::string& why) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        why = "cannot read " + file + ": " + std::strerror(errno);
+        return std::nullopt;
+    }
+    const std::string json{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    AlertRulesReading reading = readAlertRules(json);
+    if (!reading.good()) {
+        why = file + ": " + reading.error;
+        return std::nullopt;
+    }
+    return std::move(reading.rules);
+}
+
+// Sleeps for the interval, or less when the watcher is ending.
+void pause(std::chrono::milliseconds interval) {
+    const auto until = std::chrono::steady_clock::now() + interval;
+    while (!ending && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+            std::chrono::milliseconds(50), until - std::chrono::steady_clock::now()));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    tools::ToolCommandLine commandLine(kTool,
+                                       "Watches the draws without a window: polls the sources as the program "
+                                       "does, records every draw in the archive and prints each alert as one "
+                                       "JSON line.");
+    Request request;
+    declareOptions(commandLine, request);
+    if (const auto status = commandLine.read(argc, argv)) return *status;
+
+    std::optional<std::vector<AlertRule>> rules;
+    if (request.rules) {
+        std::string why;
+        rules = rulesOf(*request.rules, why);
+        if (!rules) return fail(tools::kBadArguments, why);
+    }
+
+    onEndingSignals();
+    SystemPlatform platform;
+    platform.interruptWaitsOn(ending);
+    NetworkProviders providers(fixedProviderHosts(), platform);
+    NoStartupExtras extras;
+    const std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
+    Application application(*window, platform, providers, extras, ArchivePlace{.file = request.archive});
+    watch::AlertOutput output(request.command, ending);
+    AlertKeeping alerts(output);
+    application.keepAlerts(alerts, std::move(rules));
+
+    application.windowCreated();  // starts from the archive
+    if (application.archive() == nullptr) return kNoDraws;  // the reason is said already
+    application.fullReload();
+    if (DrawHistory(window->grid(names::kDrawGrid)).isEmpty()) {
+        return fail(kNoDraws, "no draws could be had: neither the archive nor the history feed holds any");
+    }
+    if (request.once) return kRan;
+
+    while (!ending) {
+        pause(std::chrono::milliseconds(request.interval));
+        if (!ending) application.updateTick();
+    }
+    return kRan;
+}

@@ -40,4 +40,9 @@ void Application::changeAlertRules(std::vector<AlertRule> rules) {
     if (!history_.isEmpty() && !running_) historyChanged();
 }
 
+std::vector<AlertRule> Application::alertRules() const {
+    const AlertWatch* watch = alerts_ != nullptr ? alerts_->watch() : nullptr;
+    return watch != nullptr ? watch->rules() : std::vector<AlertRule>{};
+}
+
 }  // namespace quintara

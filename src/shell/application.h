@@ -50,6 +50,8 @@ public:
     void keepAlerts(AlertKeeping& alerts, std::optional<std::vector<AlertRule>> rules = std::nullopt);
     // New rules, kept in the archive and held against the history at once.
     void changeAlertRules(std::vector<AlertRule> rules);
+    // The rules held now; none before alerts are kept or rules are had.
+    [[nodiscard]] std::vector<AlertRule> alertRules() const;
     // The archive that is open; null when none is.
     [[nodiscard]] DrawArchive* archive() { return keeping_.archive(); }
 

@@ -38,6 +38,12 @@ constexpr std::array<std::string_view, kStatisticsListCount> kItemKinds{
     "万位", "千位", "百位", "十位", "个位", "后三", "后三", "中三", "前三",
     "五星", "双胆", "和尾", "跨度", "胆码", "胆码前三", "胆码中三", "胆码后三", "形态"};
 
+constexpr std::array<std::string_view, kStatisticsListCount> kListTitles{
+    "万位遗漏",     "千位遗漏",     "百位遗漏",     "十位遗漏",     "个位遗漏",
+    "后三遗漏",     "后三出现次数", "中三出现次数", "前三出现次数", "五星出现次数",
+    "双胆出现次数", "杀合尾",       "杀跨度",       "胆码五星",     "胆码前三",
+    "胆码中三",     "胆码后三",     "形态遗漏"};
+
 }  // namespace
 
 std::span<const std::string_view> rowLabels(StatisticsList list) {
@@ -76,6 +82,8 @@ std::optional<std::size_t> rowLabelIndex(StatisticsList list, std::string_view l
 }
 
 std::string_view itemKind(StatisticsList list) { return kItemKinds[indexOf(list)]; }
+
+std::string_view listTitle(StatisticsList list) { return kListTitles[indexOf(list)]; }
 
 std::string rowName(StatisticsList list, std::string_view label) {
     return std::string(itemKind(list)).append(" ").append(label);

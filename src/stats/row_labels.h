@@ -22,6 +22,10 @@ namespace quintara {
 // What the list's rows stand for: "万位", "后三", "胆码中三", "和尾", "跨度", "形态", ...
 [[nodiscard]] std::string_view itemKind(StatisticsList list);
 
+// The list for a person, as the window's pages and frames call it:
+// "万位遗漏", "后三出现次数", "杀跨度", "胆码中三", "形态遗漏".
+[[nodiscard]] std::string_view listTitle(StatisticsList list);
+
 // "万位 7": the item kind, a space, the label.
 [[nodiscard]] std::string rowName(StatisticsList list, std::string_view label);
 

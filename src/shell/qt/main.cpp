@@ -3,16 +3,24 @@
 // closed.
 #include <QApplication>
 
+#include <memory>
+
 #include "shell/application.h"
 #include "shell/fixed_provider_hosts.h"
 #include "shell/main_window_layout.h"
+#include "shell/qt/alert_notifier.h"
+#include "shell/qt/alert_settings_window.h"
 #include "shell/qt/fonts.h"
+#include "shell/qt/grid_menu.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/qt_platform.h"
 #include "shell/qt/translations.h"
 #include "shell/qt/trend_chart_opener.h"
+#include "shell/qt/window_tray.h"
 #include "shell/startup_steps.h"
 #include "sources/network_providers.h"
+
+using namespace Qt::StringLiterals;
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -30,6 +38,23 @@ int main(int argc, char** argv) {
     quintara::Application quintara(window.controls(), platform, providers, extras,
                                    quintara::ArchivePlace::standard());
     quintara::qt::TrendChartOpener trendChart(window);
+    quintara::qt::AlertSettingsWindow alertSettings(quintara);
+    const auto openTrendChart = [&trendChart] { trendChart.open(); };
+    const auto openAlertSettings = [&alertSettings] { alertSettings.open(); };
+    const quintara::qt::GridMenu gridMenu(window, {{u"走势图"_s, openTrendChart}, {u"预警设置"_s, openAlertSettings}});
+    const std::unique_ptr<quintara::qt::WindowTray> tray = quintara::qt::WindowTray::whereAvailable(
+        {.showMainWindow =
+             [&window] {
+                 window.showNormal();
+                 window.raise();
+                 window.activateWindow();
+             },
+         .openTrendChart = openTrendChart,
+         .openAlertSettings = openAlertSettings,
+         .quit = [] { QApplication::quit(); }});
+    quintara::qt::AlertNotifier notifier(window, tray ? &tray->icon() : nullptr);
+    quintara::AlertKeeping alerts(notifier);
+    quintara.keepAlerts(alerts);
     window.show();
     window.centre();
     quintara.windowCreated();

@@ -1,6 +1,5 @@
 #include "shell/qt/trend_chart_opener.h"
 
-#include <QMenu>
 #include <QTableView>
 #include <QTableWidget>
 
@@ -8,17 +7,9 @@
 
 namespace quintara::qt {
 
-using namespace Qt::StringLiterals;
-
 TrendChartOpener::TrendChartOpener(MainWindow& window) : window_(window) {
     auto* grid = qobject_cast<QTableView*>(window.widget(names::kDrawGrid));
     connect(grid, &QTableView::doubleClicked, this, [this] { open(); });
-    grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint& at) {
-        QMenu menu;
-        menu.addAction(u"走势图"_s, this, [this] { open(); });
-        menu.exec(grid->viewport()->mapToGlobal(at));
-    });
     for (const std::string_view list : names::kPositionOmissionLists) {
         auto* table = qobject_cast<QTableWidget*>(window.widget(list));
         connect(table, &QTableWidget::cellDoubleClicked, this, [this] { open(); });

@@ -1,6 +1,6 @@
 // Where the trend chart opens from the main window: a double-click on the
-// draw grid or on a row of a per-position omission list, and the grid's
-// context menu "走势图". There is one chart window; opening it again brings
+// draw grid or on a row of a per-position omission list (and the grid's
+// context menu "走势图", see GridMenu). There is one chart window; opening it again brings
 // it to the front.
 #pragma once
 

@@ -1,0 +1,100 @@
+// The alert settings window and the notice of the real main window,
+// offscreen, where the desktop has no system tray.
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "gui/eventually.h"
+#include "gui/provided_window.h"
+#include "shell/main_window_names.h"
+#include "shell/qt/alert_notifier.h"
+#include "shell/qt/alert_settings_window.h"
+
+namespace quintara::qt {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class AlertWindowTest : public ProvidedWindowTest {
+protected:
+    AlertWindowTest() {
+        application.keepAlerts(alerts, std::vector<AlertRule>{});
+        QTest::mouseClick(find<QPushButton>(names::kUpdateButton), Qt::LeftButton);
+    }
+
+    // The settings window's widget of that kind whose text or first item is `text`.
+    template <typename Widget>
+    Widget* control(const std::function<bool(Widget*)>& which) {
+        for (Widget* widget : settings.findChildren<Widget*>()) {
+            if (which(widget)) return widget;
+        }
+        ADD_FAILURE() << "no such control";
+        return nullptr;
+    }
+    QPushButton* button(const QString& caption) {
+        return control<QPushButton>([&caption](QPushButton* b) { return b->text() == caption; });
+    }
+
+    AlertNotifier notifier{window, nullptr};
+    AlertKeeping alerts{notifier};
+    AlertSettingsWindow settings{application};
+};
+
+TEST_F(AlertWindowTest, ARuleMadeOfChoicesFiresAtOnceAndIsToldInANotice) {
+    settings.open();
+    // 万 shows 2 only in the oldest of the six draws: absent for five.
+    settings.edit({.when = AlertCondition::Current, .list = StatisticsList::Position1Omission, .item = "2",
+                   .atLeast = 3});
+    EXPECT_EQ(settings.editedRule(), (AlertRule{.when = AlertCondition::Current,
+                                                .list = StatisticsList::Position1Omission,
+                                                .item = "2",
+                                                .atLeast = 3}));
+    QTest::mouseClick(button(u"添加"_s), Qt::LeftButton);
+    ASSERT_EQ(settings.rules().size(), 1U);
+    auto* rules = control<QTableWidget>([](QTableWidget* t) { return t->columnCount() == 3 && t->rowCount() == 1; });
+    ASSERT_NE(rules, nullptr);
+    EXPECT_EQ(rules->item(0, 0)->text(), u"万位遗漏"_s);
+    EXPECT_EQ(rules->item(0, 2)->text(), u"万位 2：遗漏 ≥ 3 期"_s);
+    EXPECT_EQ(notifier.notice(), nullptr);  // not saved yet
+
+    QTest::mouseClick(button(u"保存并生效"_s), Qt::LeftButton);
+    EXPECT_EQ(application.alertRules(), settings.rules());
+    ASSERT_TRUE(eventually([this] { return notifier.notice() != nullptr && notifier.notice()->isVisible(); }));
+    QStringList texts;
+    for (const QLabel* label : notifier.notice()->findChildren<QLabel*>()) texts << label->text();
+    EXPECT_TRUE(texts.join(u'\n').contains(u"万位 2 已遗漏 5 期"_s)) << texts.join(u'\n').toStdString();
+    // Beside the main window, not over it.
+    EXPECT_GE(notifier.notice()->x(), window.frameGeometry().right());
+}
+
+TEST_F(AlertWindowTest, TheItemsOfferedAreThoseOfTheListChosen) {
+    settings.open();
+    auto* list = control<QComboBox>([](QComboBox* box) { return box->itemText(0) == u"全部列表"_s; });
+    auto* item = control<QComboBox>([](QComboBox* box) { return box->itemText(0) == u"全部"_s; });
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(list->count(), 19);
+    list->setCurrentIndex(list->findText(u"胆码后三"_s));
+    EXPECT_EQ(item->count(), 46);  // 全部 and the 45 pairs
+    list->setCurrentIndex(list->findText(u"形态遗漏"_s));
+    EXPECT_EQ(item->count(), 28);
+    list->setCurrentIndex(list->findText(u"杀跨度"_s));
+    EXPECT_EQ(item->count(), 11);
+
+    // Removing the selected rule leaves the others.
+    settings.edit({.when = AlertCondition::Record});
+    settings.addRule();
+    settings.edit({.when = AlertCondition::Silence, .minutes = 5});
+    settings.addRule();
+    settings.removeSelectedRule();
+    ASSERT_EQ(settings.rules().size(), 1U);
+    EXPECT_EQ(settings.rules()[0].when, AlertCondition::Record);
+}
+
+}  // namespace
+}  // namespace quintara::qt

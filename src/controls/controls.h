@@ -60,7 +60,11 @@ public:
 class ComboBox : public Control {
 public:
     [[nodiscard]] virtual int selectedIndex() const = 0;
+    // The program's own choice: the choice handler does not run.
     virtual void setSelectedIndex(int index) = 0;
+    // The handler of a choice the user makes, run once the new item is
+    // selected; a later call replaces the earlier handler.
+    virtual void onChoice(std::function<void()> handler) = 0;
     [[nodiscard]] virtual int itemCount() const = 0;
     [[nodiscard]] virtual std::string itemText(int index) const = 0;
 };

@@ -24,6 +24,12 @@ void MemoryComboBox::setSelectedIndex(int index) {
     selected_ = index >= 0 && index < itemCount() ? index : -1;
 }
 
+void MemoryComboBox::choose(int index) {
+    checkedAt(items_, index, "combo box: no such item");
+    selected_ = index;
+    if (handler_) handler_();
+}
+
 std::string MemoryComboBox::itemText(int index) const {
     return checkedAt(items_, index, "combo box: no such item");
 }

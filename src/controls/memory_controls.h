@@ -70,12 +70,16 @@ public:
     explicit MemoryComboBox(std::span<const std::string_view> items);
     [[nodiscard]] int selectedIndex() const override { return selected_; }
     void setSelectedIndex(int index) override;
+    void onChoice(std::function<void()> handler) override { handler_ = std::move(handler); }
     [[nodiscard]] int itemCount() const override { return static_cast<int>(items_.size()); }
     [[nodiscard]] std::string itemText(int index) const override;
+    // A choice as the user makes it: one of the items, then the handler.
+    void choose(int index);
 
 private:
     std::vector<std::string> items_;
     int selected_ = -1;
+    std::function<void()> handler_;
 };
 
 class MemoryListView : public ListView {

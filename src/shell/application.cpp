@@ -21,6 +21,9 @@ Application::Application(const Window& window, Platform& platform, DrawProviders
     window_.timer(names::kClockTimer).onTick([this] { clockTick(); });
     window_.timer(names::kUpdateTimer).onTick([this] { updateTick(); });
     window_.timer(names::kOnlineCountTimer).onTick([this] { extras_.onlineCountTick(); });
+    for (const CountWindowBox box : kCountWindowBoxes) {
+        window_.comboBox(nameOf(box)).onChoice([this, box] { countWindowChosen(box); });
+    }
 }
 
 void Application::windowCreated() {
@@ -50,6 +53,7 @@ Application::Running::Running(Application& application, bool holdUpdateButton)
 Application::Running::~Running() {
     if (holdUpdateButton_) application_.window_.button(names::kUpdateButton).setEnabled(true);
     application_.running_ = false;
+    application_.applyDeferredChoices();
 }
 
 void Application::updateTick() {

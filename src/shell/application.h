@@ -2,11 +2,14 @@
 // two button clicks, three timer ticks) and the routines they run.
 #pragma once
 
+#include <array>
+
 #include "platform/platform.h"
 #include "controls/window.h"
 #include "draws/draw_history.h"
 #include "shell/startup_extras.h"
 #include "sources/draw_providers.h"
+#include "stats/statistics_lists.h"
 
 namespace quintara {
 
@@ -32,11 +35,15 @@ public:
     bool latestDrawUpdate();
     // Shows the newest draw's issue and five digits in the large labels.
     void showNewestDraw();
+    // A choice in a count-window box: its list is written again at once, or,
+    // while an update or a reload runs, once it has ended.
+    void countWindowChosen(CountWindowBox box);
 
 private:
     // Marks an update or a reload as running for its lifetime. Its requests
     // may dispatch window messages; a tick that falls due meanwhile is
-    // skipped and, during an update, the update button takes no click.
+    // skipped, during an update the update button takes no click, and a
+    // choice made meanwhile takes effect at its end.
     class Running {
     public:
         Running(Application& application, bool holdUpdateButton);
@@ -51,6 +58,8 @@ private:
 
     void setStatus(std::string_view text);
     void refreshWhenAutomatic();
+    // Writes the lists of the boxes chosen while an update or reload ran.
+    void applyDeferredChoices();
 
     const Window& window_;
     Platform& platform_;
@@ -58,6 +67,7 @@ private:
     StartupExtras& extras_;
     DrawHistory history_;
     bool running_ = false;
+    std::array<bool, kCountWindowBoxCount> chosenWhileRunning_{};
 };
 
 }  // namespace quintara

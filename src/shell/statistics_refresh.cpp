@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "draws/draw_history.h"
@@ -21,16 +22,26 @@ CountWindowSelections countWindowSelections(const Window& window) {
     return selections;
 }
 
-// Reads the grid and the boxes, runs the steps in order, and writes the lists
-// they computed into the views of the same names.
-Statistics refreshWith(const Window& window, std::initializer_list<Step> steps) {
+// Reads the grid and the boxes and runs the steps in order.
+Statistics computeWith(const Window& window, std::initializer_list<Step> steps) {
     const std::vector<std::string_view> draws = DrawHistory(window.grid(names::kDrawGrid)).drawTexts();
     const StatisticsInput input{.draws = draws, .selections = countWindowSelections(window)};
     Statistics statistics;
     for (const Step step : steps) step(input, statistics);
+    return statistics;
+}
+
+// Writes the lists that have rows into the views of the same names.
+void write(const Window& window, const Statistics& statistics) {
     writeStatistics(statistics, [&window](StatisticsList list) -> ListView& {
         return window.listView(nameOf(list));
     });
+}
+
+// Both: what each refresh below does.
+Statistics refreshWith(const Window& window, std::initializer_list<Step> steps) {
+    Statistics statistics = computeWith(window, steps);
+    write(window, statistics);
     return statistics;
 }
 
@@ -46,6 +57,16 @@ void RefreshOmissionLists(const Window& window) { refreshWith(window, {computeOm
 
 void RefreshFrequencyLists(const Window& window) {
     refreshWith(window, {computeFrequencyLists, computePairFrequencyList});
+}
+
+void RefreshCountedList(const Window& window, CountWindowBox box) {
+    const StatisticsList list = countedList(box);
+    // The step computes the lists of the other boxes too: they are not written.
+    Statistics computed = computeWith(
+        window, {box == CountWindowBox::Pair ? computePairFrequencyList : computeFrequencyLists});
+    Statistics counted;
+    counted[list] = std::move(computed[list]);
+    write(window, counted);
 }
 
 void RefreshPairFrequencyList(const Window& window) { refreshWith(window, {computePairFrequencyList}); }

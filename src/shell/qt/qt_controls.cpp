@@ -53,6 +53,11 @@ void QtCheckBox::setChecked(bool checked) { box_->setChecked(checked); }
 
 int QtComboBox::selectedIndex() const { return box_->currentIndex(); }
 void QtComboBox::setSelectedIndex(int index) { box_->setCurrentIndex(index); }
+void QtComboBox::onChoice(std::function<void()> handler) {
+    QObject::disconnect(box_, &QComboBox::activated, nullptr, nullptr);
+    QObject::connect(box_, &QComboBox::activated, box_, [handler = std::move(handler)] { handler(); });
+}
+
 int QtComboBox::itemCount() const { return box_->count(); }
 std::string QtComboBox::itemText(int index) const {
     if (index < 0 || index >= box_->count()) throw std::out_of_range("combo box: no such item");

@@ -74,6 +74,8 @@ public:
     explicit QtComboBox(QComboBox* box) : box_(box) {}
     [[nodiscard]] int selectedIndex() const override;
     void setSelectedIndex(int index) override;
+    // Runs on the box's activation, which only the user's choice gives.
+    void onChoice(std::function<void()> handler) override;
     [[nodiscard]] int itemCount() const override;
     [[nodiscard]] std::string itemText(int index) const override;
 

@@ -104,6 +104,11 @@ class StatusBar : public Control {
 public:
     virtual void setPartText(int part, std::string_view text) = 0;
     [[nodiscard]] virtual std::string partText(int part) const = 0;
+    // What hovering over the part shows, lines separated by "\n"; a part
+    // whose text does not fit shows that text whole above them. partToolTip
+    // gives what was set.
+    virtual void setPartToolTip(int part, std::string_view toolTip) = 0;
+    [[nodiscard]] virtual std::string partToolTip(int part) const = 0;
 };
 
 class HtmlViewer : public Control {

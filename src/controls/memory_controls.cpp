@@ -62,11 +62,19 @@ void MemoryTimer::tick() const {
 }
 
 void MemoryStatusBar::setPartText(int part, std::string_view text) {
-    checkedAt(parts_, part, "status bar: no such part") = text;
+    checkedAt(parts_, part, "status bar: no such part").text = text;
 }
 
 std::string MemoryStatusBar::partText(int part) const {
-    return checkedAt(parts_, part, "status bar: no such part");
+    return checkedAt(parts_, part, "status bar: no such part").text;
+}
+
+void MemoryStatusBar::setPartToolTip(int part, std::string_view toolTip) {
+    checkedAt(parts_, part, "status bar: no such part").toolTip = toolTip;
+}
+
+std::string MemoryStatusBar::partToolTip(int part) const {
+    return checkedAt(parts_, part, "status bar: no such part").toolTip;
 }
 
 std::unique_ptr<Control> makeMemoryControl(const ControlSpec& row) {

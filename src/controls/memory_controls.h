@@ -128,9 +128,15 @@ public:
     explicit MemoryStatusBar(int partCount) : parts_(static_cast<std::size_t>(partCount)) {}
     void setPartText(int part, std::string_view text) override;
     [[nodiscard]] std::string partText(int part) const override;
+    void setPartToolTip(int part, std::string_view toolTip) override;
+    [[nodiscard]] std::string partToolTip(int part) const override;
 
 private:
-    std::vector<std::string> parts_;
+    struct Part {
+        std::string text;
+        std::string toolTip;
+    };
+    std::vector<Part> parts_;
 };
 
 class MemoryHtmlViewer : public HtmlViewer {

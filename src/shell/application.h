@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "controls/window.h"
 #include "draws/draw_history.h"
+#include "shell/sources_state.h"
 #include "shell/startup_extras.h"
 #include "sources/draw_providers.h"
 #include "stats/statistics_lists.h"
@@ -58,6 +59,9 @@ private:
 
     void setStatus(std::string_view text);
     void refreshWhenAutomatic();
+    // Keeps how the sources answered a poll, and shows it in the status
+    // part's tool tip.
+    void noteSources(const NewerDraw& poll);
     // Writes the lists of the boxes chosen while an update or reload ran.
     void applyDeferredChoices();
 
@@ -67,6 +71,7 @@ private:
     StartupExtras& extras_;
     DrawHistory history_;
     bool running_ = false;
+    SourcesState sources_;
     std::array<bool, kCountWindowBoxCount> chosenWhileRunning_{};
 };
 

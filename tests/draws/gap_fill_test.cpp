@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "draws/history_holes.h"
 #include "draws/issue_sequence.h"
 
 namespace quintara {
@@ -106,6 +107,24 @@ TEST(GapFill, TheFeedsMalformedAndTwiceListedDrawsAreTakenOnce) {
     EXPECT_EQ(fill.entries,
               (Entries{"20181101-05333333", "20181101-05222222", "20181101-05111111"}));
     EXPECT_EQ(fill.missing, 0);
+}
+
+TEST(HistoryHoles, ADrawFollowsAHoleWhereIssuesAreMissingBelowIt) {
+    Grid grid(3, 2);
+    DrawHistory history(grid);
+    history.replaceWith({"20181102-00312345", "20181101-12012345", "20181101-11712345",
+                         "not an issue12345", "20181101-10012345"});
+    EXPECT_EQ(missingBefore(history, 1), 2);  // 001 and 002 of the next day
+    EXPECT_EQ(missingBefore(history, 2), 2);  // 118 and 119
+    // Nothing can be told next to a malformed issue, below the oldest draw or
+    // past the rows.
+    EXPECT_EQ(missingBefore(history, 3), 0);
+    EXPECT_EQ(missingBefore(history, 4), 0);
+    EXPECT_EQ(missingBefore(history, 5), 0);
+    EXPECT_EQ(missingBefore(history, 99), 0);
+    history.insertNewestDraw("20181102-004", "12345");
+    EXPECT_EQ(missingBefore(history, 1), 0);
+    EXPECT_EQ(missingBefore(history, 2), 2);
 }
 
 }  // namespace

@@ -87,9 +87,34 @@ TEST_F(NetworkProvidersTest, AnEmptyHistoryAsksForTodaysFirstDraw) {
     EXPECT_EQ(sources.requests().front(), "/i/lotapi.html?issue=261208001");
 }
 
-TEST_F(NetworkProvidersTest, AnUnreachableHostGivesNoDraw) {
+TEST_F(NetworkProvidersTest, APollSaysHowEachSourceAskedAnswered) {
+    // The API has not drawn the issue yet, the list is no list, the flash
+    // data is missing (404).
+    sources.set(kApiRoute, R"({"code":"","state":"waiting"})");
+    sources.set(kNewlyOpenListPath, "<html>moved</html>");
+    EXPECT_EQ(providers.findNewerDraw("20261208-041").replies,
+              (std::vector<SourceReply>{{LatestDrawSource::LotteryApi, SourceAnswer::NothingNewer, 200},
+                                        {LatestDrawSource::NewlyOpenList, SourceAnswer::Malformed, 200},
+                                        {LatestDrawSource::FlashData, SourceAnswer::ErrorStatus, 404}}));
+
+    // A list of draws held already is an answer without a newer draw; the
+    // one that has it ends the poll.
+    sources.set(kNewlyOpenListPath, listOf({{"20261208041", "1,1,1,1,1"}}));
+    sources.set(kFlashDataPath, R"({"result":"6,7,8,9,0 20261208042","leftTime":40})");
+    EXPECT_EQ(providers.findNewerDraw("20261208-041").replies,
+              (std::vector<SourceReply>{{LatestDrawSource::LotteryApi, SourceAnswer::NothingNewer, 200},
+                                        {LatestDrawSource::NewlyOpenList, SourceAnswer::NothingNewer, 200},
+                                        {LatestDrawSource::FlashData, SourceAnswer::NewerDraw, 200}}));
+}
+
+TEST_F(NetworkProvidersTest, AnUnreachableHostGivesNoDrawAndNoAnswerFromAnySource) {
     NetworkProviders nowhere(ProviderHosts::allAt(testing::closedLoopbackHost()), platform);
-    EXPECT_EQ(nowhere.findNewerDraw("20261208-041").entry, "");
+    const NewerDraw poll = nowhere.findNewerDraw("20261208-041");
+    EXPECT_EQ(poll.entry, "");
+    EXPECT_EQ(poll.replies,
+              (std::vector<SourceReply>{{LatestDrawSource::LotteryApi, SourceAnswer::NoAnswer},
+                                        {LatestDrawSource::NewlyOpenList, SourceAnswer::NoAnswer},
+                                        {LatestDrawSource::FlashData, SourceAnswer::NoAnswer}}));
 }
 
 }  // namespace

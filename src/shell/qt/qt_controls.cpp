@@ -12,6 +12,7 @@
 
 #include <stdexcept>
 
+#include "shell/qt/history_hole_marks.h"
 #include "shell/qt/text.h"
 
 namespace quintara::qt {
@@ -155,18 +156,36 @@ void QtHtmlViewer::show(const std::string& page) {
     if (browser_) browser_->setHtml(toQString(page));
 }
 
-void QtStatusBar::setPartText(int part, std::string_view text) {
+std::size_t QtStatusBar::checkedPart(int part) const {
     if (part < 0 || part >= static_cast<int>(parts_.size())) {
         throw std::out_of_range("status bar: no such part");
     }
-    parts_[static_cast<std::size_t>(part)]->setText(toQString(text));
+    return static_cast<std::size_t>(part);
 }
 
-std::string QtStatusBar::partText(int part) const {
-    if (part < 0 || part >= static_cast<int>(parts_.size())) {
-        throw std::out_of_range("status bar: no such part");
-    }
-    return toUtf8(parts_[static_cast<std::size_t>(part)]->text());
+void QtStatusBar::setPartText(int part, std::string_view text) {
+    const std::size_t at = checkedPart(part);
+    parts_[at]->setText(toQString(text));
+    showToolTip(at);
+}
+
+std::string QtStatusBar::partText(int part) const { return toUtf8(parts_[checkedPart(part)]->text()); }
+
+void QtStatusBar::setPartToolTip(int part, std::string_view toolTip) {
+    const std::size_t at = checkedPart(part);
+    toolTips_[at] = toQString(toolTip);
+    showToolTip(at);
+}
+
+std::string QtStatusBar::partToolTip(int part) const { return toUtf8(toolTips_[checkedPart(part)]); }
+
+void QtStatusBar::showToolTip(std::size_t part) {
+    QLabel& label = *parts_[part];
+    const int room = label.contentsRect().width() - label.indent();
+    QStringList lines;
+    if (label.fontMetrics().horizontalAdvance(label.text()) > room) lines << label.text();
+    if (!toolTips_[part].isEmpty()) lines << toolTips_[part];
+    label.setToolTip(lines.join(u'\n'));
 }
 
 GridModel::GridModel(Grid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {
@@ -203,6 +222,9 @@ QVariant GridModel::cellData(int row, int column, int role) const {
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
+    if (role == Qt::ToolTipRole || role == kMissingBeforeRole) {
+        return holeData(grid_, index.row() + 1, role);
+    }
     return cellData(index.row() + 1, index.column(), role);
 }
 

@@ -2,6 +2,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
@@ -107,6 +111,7 @@ TEST_F(TrendChartGuiTest, ThePictureHoldsTheWholeChartAndTheCsvItsTable) {
     std::ostringstream contents;
     contents << csv.rdbuf();
     const std::string text = contents.str();
+    EXPECT_TRUE(text.starts_with("\xEF\xBB\xBF")) << "no UTF-8 byte-order mark";
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 6 + 4 + 1);
 
     EXPECT_FALSE(opener.chart()->writeImage(folder.filePath(u"missing/chart.png"_s)));
@@ -134,6 +139,52 @@ TEST_F(TrendChartGuiTest, AFailedSaveSaysSoInABoxWithChineseButtons) {
     EXPECT_EQ(boxText, u"无法写入文件："_s + missing);
     EXPECT_EQ(boxButton, u"确定"_s);  // Qt's own Chinese texts
     EXPECT_TRUE(opener.chart()->saveTo(TrendChartWindow::Export::Csv, kept));
+}
+
+// The folder a save button's file dialog opens in; the dialog is then
+// answered with `path` (saved there) or, when it is empty, cancelled.
+QString dialogFolderOf(TrendChartWindow& chart, const QString& button, const QString& path) {
+    QString folder;
+    QTimer answer;  // the dialog is answered once it is up
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        answer.stop();
+        folder = dialog->directory().absolutePath();
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();  // the file dialog's own, as its button calls it
+    });
+    answer.start(20);
+    for (QPushButton* save : chart.findChildren<QPushButton*>()) {
+        if (save->text() == button) QTest::mouseClick(save, Qt::LeftButton);
+    }
+    return folder;
+}
+
+TEST_F(TrendChartGuiTest, SaveDialogsStartInThePicturesOrDocumentsFolderThenInTheLastUsed) {
+    // The user's folders, as the desktop names them under XDG_CONFIG_HOME.
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir(home.path()).mkpath(u"图片"_s) && QDir(home.path()).mkpath(u"文档"_s) &&
+                QDir(home.path()).mkpath(u"elsewhere"_s));
+    QFile userDirs(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + u"/user-dirs.dirs"_s);
+    ASSERT_TRUE(userDirs.open(QIODevice::WriteOnly));
+    userDirs.write((u"XDG_PICTURES_DIR=\""_s + home.filePath(u"图片"_s) + u"\"\nXDG_DOCUMENTS_DIR=\""_s +
+                    home.filePath(u"文档"_s) + u"\"\n"_s)
+                       .toUtf8());
+    userDirs.close();
+
+    doubleClickGrid();
+    TrendChartWindow& chart = *opener.chart();
+    const QString elsewhere = home.filePath(u"elsewhere"_s);
+    EXPECT_EQ(dialogFolderOf(chart, u"保存图片"_s, elsewhere + u"/chart.png"_s), home.filePath(u"图片"_s));
+    EXPECT_TRUE(QFileInfo::exists(elsewhere + u"/chart.png"_s));
+    EXPECT_EQ(dialogFolderOf(chart, u"导出CSV"_s, {}), home.filePath(u"文档"_s));
+    EXPECT_EQ(dialogFolderOf(chart, u"保存图片"_s, {}), elsewhere);
+    userDirs.remove();
 }
 
 }  // namespace

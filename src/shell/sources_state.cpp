@@ -1,6 +1,7 @@
 #include "shell/sources_state.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace quintara {
 namespace {
@@ -51,32 +52,39 @@ std::string failureReason(const std::vector<SourceReply>& replies) {
     return reason;
 }
 
+// The source a successful poll is known by: the one that gave the newer
+// draw, else the first that answered well; none when the poll failed.
+std::optional<LatestDrawSource> succeededWith(const NewerDraw& poll) {
+    if (poll.found()) return poll.source;
+    const auto well = std::find_if(poll.replies.begin(), poll.replies.end(),
+                                   [](const SourceReply& reply) { return reply.answeredWell(); });
+    if (well == poll.replies.end()) return std::nullopt;
+    return well->source;
+}
+
 }  // namespace
 
 void SourcesState::record(const NewerDraw& poll, std::string_view time) {
-    const auto& replies = poll.replies;
-    if (replies.empty()) return;
-    const auto well = std::find_if(replies.rbegin(), replies.rend(),
-                                   [](const SourceReply& reply) { return reply.answeredWell(); });
-    if (well != replies.rend()) {
-        lastSuccess_ = Success{std::string(time), well->source};
+    if (poll.replies.empty()) return;
+    if (const auto source = succeededWith(poll)) {
+        lastSuccess_ = Success{std::string(time), *source};
         failing_.reset();
         return;
     }
     if (!failing_) failing_ = Failures{.since = std::string(time)};
     ++failing_->count;
-    failing_->reason = failureReason(replies);
+    failing_->reason = failureReason(poll.replies);
 }
 
 ToolTipLines SourcesState::toolTip() const {
     ToolTipLines lines;
     if (lastSuccess_) {
         lines.add("上次成功：" + lastSuccess_->time + "（" +
-                        std::string(sourceName(lastSuccess_->source)) + "）");
+                  std::string(sourceName(lastSuccess_->source)) + "）");
     }
     if (failing_) {
         lines.add("自" + failing_->since + "起连续" + std::to_string(failing_->count) +
-                        "次失败：" + failing_->reason);
+                  "次失败：" + failing_->reason);
     }
     return lines;
 }

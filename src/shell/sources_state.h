@@ -30,7 +30,8 @@ public:
 private:
     struct Success {
         std::string time;
-        LatestDrawSource source;  // the last one of the poll that answered well
+        // The one that gave the newer draw, else the first that answered well.
+        LatestDrawSource source;
     };
     struct Failures {
         std::string since;

@@ -61,10 +61,11 @@ ToolTipLines rowToolTipLines(StatisticsList list, const StatisticsRow& row) {
     const RowDetail& detail = row.detail;
     ToolTipLines tip;
     tip.add(rowItemName(list, row.label));
-    if (detail.window && detail.windowCount && detail.windowExpected && *detail.window < detail.draws) {
+    // rowDetail sets the window's three figures together.
+    if (detail.window && *detail.window < detail.draws) {
         const std::string window = windowWords(*detail.window);
-        tip.add(lineOf(window + "出现 ", *detail.windowCount, " 次"));
-        tip.add(lineOf(window + "理论出现 ", *detail.windowExpected, " 次"));
+        tip.add(lineOf(window + "出现 ", detail.windowCount.value(), " 次"));
+        tip.add(lineOf(window + "理论出现 ", detail.windowExpected.value(), " 次"));
     }
     tip.add(lineOf("当前遗漏 ", detail.current, " 期"));
     if (detail.previous) tip.add(lineOf("上次遗漏 ", *detail.previous, " 期"));

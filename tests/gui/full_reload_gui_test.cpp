@@ -121,7 +121,9 @@ TEST_F(FullReloadGuiTest, EveryRowsToolTipNamesItsItemFirstInShortLines) {
             const QStringList lines = tip.split(u'\n');
             EXPECT_EQ(lines.front(), kinds[indexOf(list)] + u' ' + table->item(item, 0)->text());
             EXPECT_GE(lines.size(), 8) << nameOf(list);
-            for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), 300) << line.toStdString();
+            for (const QString& line : lines) {
+                EXPECT_LE(metrics.horizontalAdvance(line), 300) << line.toStdString();
+            }
         }
     }
 }

@@ -79,7 +79,8 @@ TEST_F(PollMarksGuiTest, TheDrawAfterAHoleNoSourceClosesIsMarkedAndTheStatusShow
     const QStringList tip = statusToolTip();
     ASSERT_EQ(tip.size(), 2);
     EXPECT_EQ(tip[0], statusText());
-    EXPECT_TRUE(tip[1].startsWith(u"上次成功："_s) && tip[1].endsWith(u"（最新开奖列表）"_s)) << tip[1].toStdString();
+    EXPECT_TRUE(tip[1].startsWith(u"上次成功："_s) && tip[1].endsWith(u"（最新开奖列表）"_s))
+        << tip[1].toStdString();
 }
 
 TEST_F(PollMarksGuiTest, FailingSourcesSayWhyAndHowOftenUntilOneAnswersWell) {

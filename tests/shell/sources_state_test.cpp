@@ -21,18 +21,18 @@ const NewerDraw kAllDown = pollOf({{LotteryApi, Answer::ErrorStatus, 503},
 TEST(SourcesState, SaysWhenWhichSourceLastAnsweredAndSinceWhenHowOftenWhyPollsFail) {
     SourcesState state;
     EXPECT_TRUE(state.toolTip().lines().empty());
-    // A source that answers without a newer draw is no failure: the last that
-    // answered well is named.
+    // A source that answers without a newer draw is no failure: the first that
+    // answered well is named, or the one that gave a newer draw.
     state.record(pollOf({{LotteryApi, Answer::NothingNewer, 200},
                          {NewlyOpenList, Answer::ErrorStatus, 503},
                          {FlashData, Answer::NothingNewer, 200}}),
                  "12:28:05");
-    EXPECT_EQ(state.toolTip().lines(), std::vector<std::string>{"上次成功：12:28:05（开奖动画数据）"});
+    EXPECT_EQ(state.toolTip().lines(), std::vector<std::string>{"上次成功：12:28:05（开奖接口）"});
 
     state.record(kAllDown, "12:28:13");
     state.record(kAllDown, "12:28:21");
     EXPECT_EQ(state.toolTip().lines(),
-              (std::vector<std::string>{"上次成功：12:28:05（开奖动画数据）",
+              (std::vector<std::string>{"上次成功：12:28:05（开奖接口）",
                                         "自12:28:13起连续2次失败：HTTP 503"}));
 
     // Each source failing its own way is named with its reason; a poll that
@@ -46,8 +46,12 @@ TEST(SourcesState, SaysWhenWhichSourceLastAnsweredAndSinceWhenHowOftenWhyPollsFa
               "自12:28:13起连续3次失败：开奖接口：超时；最新开奖列表：无应答；开奖动画数据：回答无法识别");
 
     // The first success clears the failures.
-    state.record(pollOf({{LotteryApi, Answer::NewerDraw, 200}}), "12:28:42");
-    EXPECT_EQ(state.toolTip().lines(), std::vector<std::string>{"上次成功：12:28:42（开奖接口）"});
+    state.record({.entry = "20181101-00112345",
+                  .source = NewlyOpenList,
+                  .replies = {{LotteryApi, Answer::NothingNewer, 200},
+                              {NewlyOpenList, Answer::NewerDraw, 200}}},
+                 "12:28:42");
+    EXPECT_EQ(state.toolTip().lines(), std::vector<std::string>{"上次成功：12:28:42（最新开奖列表）"});
 }
 
 }  // namespace

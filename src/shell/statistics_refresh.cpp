@@ -38,7 +38,7 @@ void write(const Window& window, const Statistics& statistics) {
     });
 }
 
-// Both: what each refresh below does.
+// Computes and writes: what each refresh below does.
 Statistics refreshWith(const Window& window, std::initializer_list<Step> steps) {
     Statistics statistics = computeWith(window, steps);
     write(window, statistics);

@@ -103,18 +103,5 @@ TEST(FlashData, NeedsBothMarkersAndEnoughDigits) {
     EXPECT_EQ(entryFromFlashData(R"({"result":"1234567890","leftTime":3})", 0), "");
 }
 
-TEST(SourceAnswers, AnAnswerOfTheSourcesFormWithoutANewerDrawIsNoMalformedOne) {
-    // Not drawn yet: an empty code, or the echo of the issue.
-    EXPECT_TRUE(isLotteryApiAnswer(R"({"code":"","state":"waiting"})"));
-    EXPECT_TRUE(isLotteryApiAnswer(R"({"code":"2,0,2,6,1","sw":"6","gw":"1"})"));
-    EXPECT_FALSE(isLotteryApiAnswer("<html><body>Service Unavailable</body></html>"));
-    EXPECT_FALSE(isLotteryApiAnswer(""));
-    // Draws held already.
-    EXPECT_TRUE(isNewlyOpenListAnswer(listRecord("20261208041", "1,1,1,1,1")));
-    EXPECT_FALSE(isNewlyOpenListAnswer(listRecord("20261208041", "1,1,1,1") + "<html></html>"));
-    EXPECT_TRUE(isFlashDataAnswer(R"({"result":{"code":"9,0,5,1,7","issue":"20261208041"},"leftTime":3})"));
-    EXPECT_FALSE(isFlashDataAnswer(R"({"result":"1234567890","leftTime":3})"));
-}
-
 }  // namespace
 }  // namespace quintara

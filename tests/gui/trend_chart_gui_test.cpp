@@ -4,8 +4,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
@@ -25,6 +23,7 @@
 #include "draws/draw_history.h"
 #include "gui/eventually.h"
 #include "gui/provided_window.h"
+#include "shell/qt/save_folders.h"
 #include "shell/qt/trend_chart_opener.h"
 
 namespace quintara::qt {
@@ -141,49 +140,22 @@ TEST_F(TrendChartGuiTest, AFailedSaveSaysSoInABoxWithChineseButtons) {
     EXPECT_TRUE(opener.chart()->saveTo(TrendChartWindow::Export::Csv, kept));
 }
 
-// The folder a save button's file dialog opens in; the dialog is then
-// answered with `path` (saved there) or, when it is empty, cancelled.
-QString dialogFolderOf(TrendChartWindow& chart, const QString& button, const QString& path) {
-    QString folder;
-    QTimer answer;  // the dialog is answered once it is up
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
-        answer.stop();
-        folder = dialog->directory().absolutePath();
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();  // the file dialog's own, as its button calls it
-    });
-    answer.start(20);
-    for (QPushButton* save : chart.findChildren<QPushButton*>()) {
-        if (save->text() == button) QTest::mouseClick(save, Qt::LeftButton);
-    }
-    return folder;
-}
-
-TEST_F(TrendChartGuiTest, SaveDialogsStartInThePicturesOrDocumentsFolderThenInTheLastUsed) {
+TEST(SaveFolders, ThePicturesOrDocumentsFolderAtFirstThenTheLastUsed) {
     // The user's folders, as the desktop names them under XDG_CONFIG_HOME.
     QTemporaryDir home;
-    ASSERT_TRUE(QDir(home.path()).mkpath(u"图片"_s) && QDir(home.path()).mkpath(u"文档"_s) &&
-                QDir(home.path()).mkpath(u"elsewhere"_s));
+    const QDir folders(home.path());
+    ASSERT_TRUE(folders.mkpath(u"图片"_s) && folders.mkpath(u"文档"_s) && folders.mkpath(u"elsewhere"_s));
     QFile userDirs(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + u"/user-dirs.dirs"_s);
     ASSERT_TRUE(userDirs.open(QIODevice::WriteOnly));
-    userDirs.write((u"XDG_PICTURES_DIR=\""_s + home.filePath(u"图片"_s) + u"\"\nXDG_DOCUMENTS_DIR=\""_s +
-                    home.filePath(u"文档"_s) + u"\"\n"_s)
+    userDirs.write(u"XDG_PICTURES_DIR=\"%1\"\nXDG_DOCUMENTS_DIR=\"%2\"\n"_s
+                       .arg(folders.filePath(u"图片"_s), folders.filePath(u"文档"_s))
                        .toUtf8());
     userDirs.close();
 
-    doubleClickGrid();
-    TrendChartWindow& chart = *opener.chart();
-    const QString elsewhere = home.filePath(u"elsewhere"_s);
-    EXPECT_EQ(dialogFolderOf(chart, u"保存图片"_s, elsewhere + u"/chart.png"_s), home.filePath(u"图片"_s));
-    EXPECT_TRUE(QFileInfo::exists(elsewhere + u"/chart.png"_s));
-    EXPECT_EQ(dialogFolderOf(chart, u"导出CSV"_s, {}), home.filePath(u"文档"_s));
-    EXPECT_EQ(dialogFolderOf(chart, u"保存图片"_s, {}), elsewhere);
+    EXPECT_EQ(startFolder(SavedFile::Picture), folders.filePath(u"图片"_s));
+    rememberFolder(SavedFile::Picture, folders.filePath(u"elsewhere/chart.png"_s));
+    EXPECT_EQ(startFolder(SavedFile::Picture), folders.filePath(u"elsewhere"_s));
+    EXPECT_EQ(startFolder(SavedFile::Table), folders.filePath(u"文档"_s));
     userDirs.remove();
 }
 

@@ -53,10 +53,4 @@ std::string isoLocalTime(std::chrono::system_clock::time_point time) {
     return text.data();
 }
 
-std::string percentText(double chance) {
-    std::array<char, 32> text;
-    std::snprintf(text.data(), text.size(), "%.2f%%", chance * 100);
-    return text.data();
-}
-
 }  // namespace quintara

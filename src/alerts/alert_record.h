@@ -34,7 +34,4 @@ struct AlertRecord {
 // "2026-12-09T14:30:05+08:00" in the machine's time zone.
 [[nodiscard]] std::string isoLocalTime(std::chrono::system_clock::time_point time);
 
-// "7.28%"
-[[nodiscard]] std::string percentText(double chance);
-
 }  // namespace quintara

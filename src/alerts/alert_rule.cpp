@@ -8,6 +8,7 @@
 
 #include "alerts/alert_record.h"
 #include "stats/row_labels.h"
+#include "text/numbers.h"
 
 namespace quintara {
 namespace {

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "stats/row_labels.h"
+#include "text/numbers.h"
 
 namespace quintara {
 namespace {

@@ -60,7 +60,11 @@ public:
 class ComboBox : public Control {
 public:
     [[nodiscard]] virtual int selectedIndex() const = 0;
+    // The program's own choice: the choice handler does not run.
     virtual void setSelectedIndex(int index) = 0;
+    // The handler of a choice the user makes, run once the new item is
+    // selected; a later call replaces the earlier handler.
+    virtual void onChoice(std::function<void()> handler) = 0;
     [[nodiscard]] virtual int itemCount() const = 0;
     [[nodiscard]] virtual std::string itemText(int index) const = 0;
 };
@@ -78,6 +82,9 @@ public:
     // What hovering over either column of the item shows.
     virtual void setItemToolTip(int item, std::string_view toolTip) = 0;
     [[nodiscard]] virtual std::string itemToolTip(int item) const = 0;
+    // The colour of both columns' text; black until set.
+    virtual void setItemColour(int item, Rgb colour) = 0;
+    [[nodiscard]] virtual Rgb itemColour(int item) const = 0;
 };
 
 // A timer ticks every `interval` milliseconds; 0 stops it. Setting the
@@ -100,6 +107,11 @@ class StatusBar : public Control {
 public:
     virtual void setPartText(int part, std::string_view text) = 0;
     [[nodiscard]] virtual std::string partText(int part) const = 0;
+    // What hovering over the part shows, lines separated by "\n"; a part
+    // whose text does not fit shows that text whole above them. partToolTip
+    // gives what was set.
+    virtual void setPartToolTip(int part, std::string_view toolTip) = 0;
+    [[nodiscard]] virtual std::string partToolTip(int part) const = 0;
 };
 
 class HtmlViewer : public Control {

@@ -24,6 +24,12 @@ void MemoryComboBox::setSelectedIndex(int index) {
     selected_ = index >= 0 && index < itemCount() ? index : -1;
 }
 
+void MemoryComboBox::choose(int index) {
+    checkedAt(items_, index, "combo box: no such item");
+    selected_ = index;
+    if (handler_) handler_();
+}
+
 std::string MemoryComboBox::itemText(int index) const {
     return checkedAt(items_, index, "combo box: no such item");
 }
@@ -47,6 +53,12 @@ void MemoryListView::setItemToolTip(int item, std::string_view toolTip) {
     checkedAt(items_, item, "list view: no such item").toolTip = toolTip;
 }
 
+void MemoryListView::setItemColour(int item, Rgb colour) {
+    checkedAt(items_, item, "list view: no such item").colour = colour;
+}
+
+Rgb MemoryListView::itemColour(int item) const { return checkedAt(items_, item, "list view: no such item").colour; }
+
 std::string MemoryListView::itemToolTip(int item) const {
     return checkedAt(items_, item, "list view: no such item").toolTip;
 }
@@ -56,11 +68,19 @@ void MemoryTimer::tick() const {
 }
 
 void MemoryStatusBar::setPartText(int part, std::string_view text) {
-    checkedAt(parts_, part, "status bar: no such part") = text;
+    checkedAt(parts_, part, "status bar: no such part").text = text;
 }
 
 std::string MemoryStatusBar::partText(int part) const {
-    return checkedAt(parts_, part, "status bar: no such part");
+    return checkedAt(parts_, part, "status bar: no such part").text;
+}
+
+void MemoryStatusBar::setPartToolTip(int part, std::string_view toolTip) {
+    checkedAt(parts_, part, "status bar: no such part").toolTip = toolTip;
+}
+
+std::string MemoryStatusBar::partToolTip(int part) const {
+    return checkedAt(parts_, part, "status bar: no such part").toolTip;
 }
 
 std::unique_ptr<Control> makeMemoryControl(const ControlSpec& row) {

@@ -70,12 +70,16 @@ public:
     explicit MemoryComboBox(std::span<const std::string_view> items);
     [[nodiscard]] int selectedIndex() const override { return selected_; }
     void setSelectedIndex(int index) override;
+    void onChoice(std::function<void()> handler) override { handler_ = std::move(handler); }
     [[nodiscard]] int itemCount() const override { return static_cast<int>(items_.size()); }
     [[nodiscard]] std::string itemText(int index) const override;
+    // A choice as the user makes it: one of the items, then the handler.
+    void choose(int index);
 
 private:
     std::vector<std::string> items_;
     int selected_ = -1;
+    std::function<void()> handler_;
 };
 
 class MemoryListView : public ListView {
@@ -87,11 +91,14 @@ public:
     [[nodiscard]] std::string itemText(int item, int column) const override;
     void setItemToolTip(int item, std::string_view toolTip) override;
     [[nodiscard]] std::string itemToolTip(int item) const override;
+    void setItemColour(int item, Rgb colour) override;
+    [[nodiscard]] Rgb itemColour(int item) const override;
 
 private:
     struct Item {
         std::array<std::string, 2> texts;
         std::string toolTip;
+        Rgb colour = kBlack;
     };
     std::vector<Item> items_;
 };
@@ -124,9 +131,15 @@ public:
     explicit MemoryStatusBar(int partCount) : parts_(static_cast<std::size_t>(partCount)) {}
     void setPartText(int part, std::string_view text) override;
     [[nodiscard]] std::string partText(int part) const override;
+    void setPartToolTip(int part, std::string_view toolTip) override;
+    [[nodiscard]] std::string partToolTip(int part) const override;
 
 private:
-    std::vector<std::string> parts_;
+    struct Part {
+        std::string text;
+        std::string toolTip;
+    };
+    std::vector<Part> parts_;
 };
 
 class MemoryHtmlViewer : public HtmlViewer {

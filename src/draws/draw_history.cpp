@@ -29,6 +29,11 @@ void DrawHistory::setUp() {
 
 const std::string& DrawHistory::newestIssue() const { return grid_.cell(1, kIssueColumn); }
 
+std::string_view DrawHistory::issueAt(int row) const {
+    if (row < 1 || row >= grid_.rowCount()) return {};
+    return grid_.cell(row, kIssueColumn);
+}
+
 Draw DrawHistory::newestDraw() const {
     return {grid_.cell(1, kIssueColumn), grid_.cell(1, kDrawColumn)};
 }

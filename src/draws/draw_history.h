@@ -34,6 +34,9 @@ public:
     void setUp();
 
     [[nodiscard]] const std::string& newestIssue() const;
+    // The issue in grid row `row` (1 and on); empty for an empty row or one
+    // past the grid's rows.
+    [[nodiscard]] std::string_view issueAt(int row) const;
     [[nodiscard]] Draw newestDraw() const;
     [[nodiscard]] bool isEmpty() const { return newestIssue().empty(); }
 

@@ -37,6 +37,24 @@ std::string_view stretchFrom(std::string_view body, std::string_view start, std:
 // line feed.
 constexpr FieldMarkers kListMarkers{"expect=\"", "\" opencode=\"", "\" opentime=", "\n"};
 
+// Calls `visit(key, entry)` for each record of the newly-open list that reads
+// as a draw: an 11-digit issue (its key the rightmost 8 digits) and a code of
+// five digits.
+template <typename Visit>
+void forEachListDraw(std::string_view body, Visit visit) {
+    forEachMarkedFields(body, kListMarkers, [&visit](std::string_view issue, std::string_view code) {
+        if (issue.size() != kLongIssueDigits || !allDigits(issue)) return;
+        std::string entry = entryOf(issue, keepDigits(code));
+        if (entry.size() != kDrawEntryLength) return;
+        visit(leadingInteger(rightmost(issue, 8)), std::move(entry));
+    });
+}
+
+// The digits of the flash data's current draw: its code's, then its issue's.
+std::string flashDigits(std::string_view body) {
+    return keepDigits(stretchFrom(body, "result", "leftTime"));
+}
+
 }  // namespace
 
 std::string entryFromLotteryApi(std::string_view body, std::string_view nextIssue) {
@@ -54,12 +72,8 @@ std::string entryFromLotteryApi(std::string_view body, std::string_view nextIssu
 std::string entryFromNewlyOpenList(std::string_view body, std::int64_t newestKey) {
     std::optional<std::int64_t> oldestKey;
     std::string oldest;
-    forEachMarkedFields(body, kListMarkers, [&](std::string_view issue, std::string_view code) {
-        if (issue.size() != kLongIssueDigits || !allDigits(issue)) return;
-        const std::int64_t key = leadingInteger(rightmost(issue, 8));
+    forEachListDraw(body, [&](std::int64_t key, std::string entry) {
         if (key <= newestKey || (oldestKey && key >= *oldestKey)) return;
-        std::string entry = entryOf(issue, keepDigits(code));
-        if (entry.size() != kDrawEntryLength) return;
         oldestKey = key;
         oldest = std::move(entry);
     });
@@ -67,7 +81,7 @@ std::string entryFromNewlyOpenList(std::string_view body, std::int64_t newestKey
 }
 
 std::string entryFromFlashData(std::string_view body, std::int64_t newestKey) {
-    const std::string digits = keepDigits(stretchFrom(body, "result", "leftTime"));
+    const std::string digits = flashDigits(body);
     // Five code digits and an 11-digit issue that do not overlap.
     if (digits.size() < kDrawTextLength + kLongIssueDigits) return {};
     const std::string_view code = std::string_view(digits).substr(0, kDrawTextLength);
@@ -75,6 +89,20 @@ std::string entryFromFlashData(std::string_view body, std::int64_t newestKey) {
     if (leadingInteger(rightmost(issue, 8)) <= newestKey) return {};
     std::string entry = entryOf(issue, code);
     return entry.size() == kDrawEntryLength ? entry : std::string();
+}
+
+bool isLotteryApiAnswer(std::string_view body) {
+    return body.find("code") != std::string_view::npos || body.find("gw") != std::string_view::npos;
+}
+
+bool isNewlyOpenListAnswer(std::string_view body) {
+    bool read = false;
+    forEachListDraw(body, [&read](std::int64_t, const std::string&) { read = true; });
+    return read;
+}
+
+bool isFlashDataAnswer(std::string_view body) {
+    return flashDigits(body).size() >= kDrawTextLength + kLongIssueDigits;
 }
 
 }  // namespace quintara

@@ -22,4 +22,15 @@ namespace quintara {
 // five digits and then the draw's 11-digit issue.
 [[nodiscard]] std::string entryFromFlashData(std::string_view body, std::int64_t newestKey);
 
+// Whether a body is an answer of the source at all, with a newer draw or
+// without: a poll takes any other body for a malformed answer.
+//
+// The lottery API: it names a "code" or a "gw" (it answers an issue it has
+// not drawn yet with an empty code or the issue's echo).
+[[nodiscard]] bool isLotteryApiAnswer(std::string_view body);
+// The newly-open list: one record at least that reads as a draw.
+[[nodiscard]] bool isNewlyOpenListAnswer(std::string_view body);
+// The flash data: a code and an issue between "result" and "leftTime".
+[[nodiscard]] bool isFlashDataAnswer(std::string_view body);
+
 }  // namespace quintara

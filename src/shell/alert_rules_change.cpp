@@ -2,6 +2,8 @@
 
 #include "archive/archive_error.h"
 #include "shell/application.h"
+#include "shell/main_window_names.h"
+#include "stats/row_tool_tip.h"
 
 namespace quintara {
 
@@ -38,6 +40,25 @@ void Application::changeAlertRules(std::vector<AlertRule> rules) {
     }
     alerts_->useRules(std::move(rules));
     if (!history_.isEmpty() && !running_) historyChanged();
+}
+
+void Application::markAlertingRows(const Statistics& written) {
+    const AlertWatch* watch = alerts_ != nullptr ? alerts_->watch() : nullptr;
+    if (watch == nullptr) return;
+    for (const StatisticsList list : kStatisticsLists) {
+        if (!written[list]) continue;
+        ListView& view = window_.listView(nameOf(list));
+        for (std::size_t row = 0; row < written[list]->size(); ++row) {
+            const StatisticsRow& shown = (*written[list])[row];
+            const std::vector<std::size_t> rules = watch->rulesMetBy(list, shown.label);
+            if (rules.empty()) continue;
+            ToolTipLines tip = rowToolTipLines(list, shown);
+            for (const std::size_t rule : rules) tip.add("预警：" + describeRule(watch->rules()[rule]));
+            const int item = static_cast<int>(row);
+            view.setItemColour(item, kRed);
+            view.setItemToolTip(item, tip.joined(kToolTipLineBreak));
+        }
+    }
 }
 
 std::vector<AlertRule> Application::alertRules() const {

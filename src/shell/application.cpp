@@ -20,10 +20,13 @@ Application::Application(const Window& window, Platform& platform, DrawProviders
       archive_(std::move(archive)),
       keeping_(platform) {
     window_.button(names::kUpdateButton).onClick([this] { fullReload(); });
-    window_.button(names::kRefreshButton).onClick([this] { RefreshStatistics(window_); });
+    window_.button(names::kRefreshButton).onClick([this] { markAlertingRows(RefreshStatistics(window_)); });
     window_.timer(names::kClockTimer).onTick([this] { clockTick(); });
     window_.timer(names::kUpdateTimer).onTick([this] { updateTick(); });
     window_.timer(names::kOnlineCountTimer).onTick([this] { extras_.onlineCountTick(); });
+    for (const CountWindowBox box : kCountWindowBoxes) {
+        window_.comboBox(nameOf(box)).onChoice([this, box] { countWindowChosen(box); });
+    }
 }
 
 void Application::windowCreated() {
@@ -57,6 +60,7 @@ Application::Running::Running(Application& application, bool holdUpdateButton)
 Application::Running::~Running() {
     if (holdUpdateButton_) application_.window_.button(names::kUpdateButton).setEnabled(true);
     application_.running_ = false;
+    application_.applyDeferredChoices();
 }
 
 void Application::updateTick() {
@@ -75,7 +79,7 @@ void Application::setStatus(std::string_view text) {
 }
 
 void Application::refreshWhenAutomatic() {
-    if (window_.checkBox(names::kAutoRefreshBox).checked()) RefreshStatistics(window_);
+    if (window_.checkBox(names::kAutoRefreshBox).checked()) markAlertingRows(RefreshStatistics(window_));
 }
 
 void Application::historyChanged() {
@@ -87,6 +91,7 @@ void Application::historyChanged() {
     const Statistics statistics = automatic ? RefreshStatistics(window_) : computeWindowStatistics(window_);
     alerts_->historyChanged(statistics, history_.newestIssue(), momentOf(platform_.localTime()),
                             keeping_.archive());
+    if (automatic) markAlertingRows(statistics);
 }
 
 }  // namespace quintara

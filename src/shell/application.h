@@ -2,6 +2,7 @@
 // two button clicks, three timer ticks) and the routines they run.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,8 +12,10 @@
 #include "draws/draw_history.h"
 #include "shell/alert_keeping.h"
 #include "shell/draw_keeping.h"
+#include "shell/sources_state.h"
 #include "shell/startup_extras.h"
 #include "sources/draw_providers.h"
+#include "stats/statistics_lists.h"
 
 namespace quintara {
 
@@ -44,6 +47,9 @@ public:
     bool latestDrawUpdate();
     // Shows the newest draw's issue and five digits in the large labels.
     void showNewestDraw();
+    // A choice in a count-window box: its list is written again at once, or,
+    // while an update or a reload runs, once it has ended.
+    void countWindowChosen(CountWindowBox box);
 
     // Holds alert rules against the lists from now on: `rules` when given,
     // else the archive's once it is open (called before the created event).
@@ -58,7 +64,8 @@ public:
 private:
     // Marks an update or a reload as running for its lifetime. Its requests
     // may dispatch window messages; a tick that falls due meanwhile is
-    // skipped and, during an update, the update button takes no click.
+    // skipped, during an update the update button takes no click, and a
+    // choice made meanwhile takes effect at its end.
     class Running {
     public:
         Running(Application& application, bool holdUpdateButton);
@@ -82,11 +89,19 @@ private:
     void historyChanged();
     // The rules the archive keeps, for alerts that were given none.
     void takeArchivedAlertRules();
+    // Draws the rows of the lists just written whose item meets an alert
+    // rule in red, their tool tip naming the rules.
+    void markAlertingRows(const Statistics& written);
     // The history after a reload that fetched `entries`.
     void takeFeed(const std::vector<std::string>& entries);
     // Records the entries that a poll put on top of the history: the one it
     // found with its source's origin, the others (from the feed) as the feed's.
     void recordPolled(const std::vector<std::string>& entries, const NewerDraw& newer);
+    // Keeps how the sources answered a poll, and shows it in the status
+    // part's tool tip.
+    void noteSources(const NewerDraw& poll);
+    // Writes the lists of the boxes chosen while an update or reload ran.
+    void applyDeferredChoices();
 
     const Window& window_;
     Platform& platform_;
@@ -98,6 +113,8 @@ private:
     AlertKeeping* alerts_ = nullptr;
     bool alertRulesGiven_ = false;
     bool running_ = false;
+    SourcesState sources_;
+    std::array<bool, kCountWindowBoxCount> chosenWhileRunning_{};
 };
 
 }  // namespace quintara

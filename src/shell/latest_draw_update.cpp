@@ -22,6 +22,7 @@ DrawOrigin originOf(LatestDrawSource source) {
 bool Application::latestDrawUpdate() {
     const std::string newest = history_.newestIssue();
     const NewerDraw newer = providers_.findNewerDraw(newest);
+    noteSources(newer);
     if (!newer.found()) return false;
     const std::string& entry = newer.entry;
     const Draw draw = DrawHistory::splitEntry(entry);

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "draws/draw_history.h"
@@ -34,13 +35,17 @@ Statistics computeWith(const Window& window, std::initializer_list<Step> steps) 
     return statistics;
 }
 
-// Computes, then writes the lists the steps computed into the views of the
-// same names.
-Statistics refreshWith(const Window& window, std::initializer_list<Step> steps) {
-    Statistics statistics = computeWith(window, steps);
+// Writes the lists that have rows into the views of the same names.
+void write(const Window& window, const Statistics& statistics) {
     writeStatistics(statistics, [&window](StatisticsList list) -> ListView& {
         return window.listView(nameOf(list));
     });
+}
+
+// Computes and writes: what each refresh below does.
+Statistics refreshWith(const Window& window, std::initializer_list<Step> steps) {
+    Statistics statistics = computeWith(window, steps);
+    write(window, statistics);
     return statistics;
 }
 
@@ -54,6 +59,17 @@ void RefreshOmissionLists(const Window& window) { refreshWith(window, {computeOm
 
 void RefreshFrequencyLists(const Window& window) {
     refreshWith(window, {computeFrequencyLists, computePairFrequencyList});
+}
+
+Statistics RefreshCountedList(const Window& window, CountWindowBox box) {
+    const StatisticsList list = countedList(box);
+    // The step computes the lists of the other boxes too: they are not written.
+    Statistics computed = computeWith(
+        window, {box == CountWindowBox::Pair ? computePairFrequencyList : computeFrequencyLists});
+    Statistics counted;
+    counted[list] = std::move(computed[list]);
+    write(window, counted);
+    return counted;
 }
 
 void RefreshPairFrequencyList(const Window& window) { refreshWith(window, {computePairFrequencyList}); }

@@ -19,6 +19,10 @@ void RefreshOmissionLists(const Window& window);
 // Digit frequency over the chosen count window, per position group; ends
 // with the digit-pair frequency list.
 void RefreshFrequencyLists(const Window& window);
+// The one list counted over the window that `box` chooses, as a choice in
+// the box changes it: the same rows as a whole refresh gives it; gives what it
+// wrote.
+Statistics RefreshCountedList(const Window& window, CountWindowBox box);
 void RefreshPairFrequencyList(const Window& window);
 // Omission of the back three digits' sum tail and span.
 void RefreshSumTailOmission(const Window& window);

@@ -11,10 +11,33 @@ namespace quintara {
 // The latest-draw sources, in the order a poll asks them.
 enum class LatestDrawSource { LotteryApi, NewlyOpenList, FlashData };
 
-// What a poll found: a newer draw, and the source that gave it.
+// How a latest-draw source answered a poll.
+enum class SourceAnswer {
+    NewerDraw,     // an answer of its own with a newer draw
+    NothingNewer,  // an answer of its own without a newer draw: no failure
+    NoAnswer,      // no connection, or it broke off
+    TimedOut,      // no answer in time
+    ErrorStatus,   // an HTTP status of 400 or more
+    Malformed,     // an answer the program cannot read, or one past the limits
+};
+
+struct SourceReply {
+    LatestDrawSource source = LatestDrawSource::LotteryApi;
+    SourceAnswer answer = SourceAnswer::NoAnswer;
+    long httpStatus = 0;  // of the answer; 0 when none came
+
+    [[nodiscard]] bool answeredWell() const {
+        return answer == SourceAnswer::NewerDraw || answer == SourceAnswer::NothingNewer;
+    }
+    friend bool operator==(const SourceReply&, const SourceReply&) = default;
+};
+
+// What a poll found: a newer draw, the source that gave it, and how each
+// source asked answered, in the order asked.
 struct NewerDraw {
     std::string entry;  // 17 characters; empty when no source has a newer draw
     LatestDrawSource source = LatestDrawSource::LotteryApi;
+    std::vector<SourceReply> replies;
 
     [[nodiscard]] bool found() const { return !entry.empty(); }
 };

@@ -7,16 +7,28 @@
 #include "draws/next_issue.h"
 #include "net/background_request.h"
 #include "net/http_get.h"
+#include "sources/source_reply.h"
 
 namespace quintara {
 namespace {
 
 constexpr int kSourceTimeoutSeconds = 5;
-constexpr TimeBounds kLotteryApiBounds{std::chrono::seconds(kSourceTimeoutSeconds),
-                                       std::chrono::seconds(kSourceTimeoutSeconds)};
+constexpr RequestPolicy kLotteryApiPolicy{.time = {std::chrono::seconds(kSourceTimeoutSeconds),
+                                                   std::chrono::seconds(kSourceTimeoutSeconds)}};
 
 std::string addressOf(const std::string& host, std::string_view path) {
     return "http://" + host + std::string(path);
+}
+
+// The body (none on time-out) and how the request ended; the window's
+// messages go on meanwhile.
+HttpGetResult fetchInBackground(Platform& platform, const std::string& host, std::string_view path) {
+    BackgroundRequest request;
+    request.address = addressOf(host, path);
+    request.timeoutSeconds = kSourceTimeoutSeconds;
+    BackgroundAnswer answer = backgroundRequest(platform, request);
+    if (answer.timedOut) answer.body.clear();
+    return {std::move(answer.body), std::move(answer.outcome)};
 }
 
 }  // namespace
@@ -30,27 +42,33 @@ bool NetworkProviders::fetchHistoryFeed(std::vector<std::string>& entries) {
     return true;
 }
 
-std::string NetworkProviders::fetchInBackground(const std::string& host, std::string_view path) {
-    BackgroundRequest request;
-    request.address = addressOf(host, path);
-    request.timeoutSeconds = kSourceTimeoutSeconds;
-    BackgroundAnswer answer = backgroundRequest(platform_, request);
-    return answer.timedOut ? std::string() : std::move(answer.body);
-}
-
 NewerDraw NetworkProviders::findNewerDraw(std::string_view newestIssue) {
     const NextIssue next = nextIssueAfter(newestIssue, platform_.localTime());
-    const std::string apiAnswer = httpGet(
-        addressOf(hosts_.api, kLotteryApiPath) + next.issue + "&t=", kLotteryApiBounds);
-    if (std::string entry = entryFromLotteryApi(apiAnswer, next.issue); !entry.empty()) {
-        return {std::move(entry), LatestDrawSource::LotteryApi};
+    NewerDraw poll;
+    // Notes how the source answered; true when it gave the newer draw.
+    const auto heard = [&poll](LatestDrawSource source, const HttpGetResult& answer,
+                               std::string entry, bool sourcesForm) {
+        poll.replies.push_back(replyOf(source, answer.outcome, {!entry.empty(), sourcesForm}));
+        if (entry.empty()) return false;
+        poll.entry = std::move(entry);
+        poll.source = source;
+        return true;
+    };
+    const HttpGetResult api =
+        fetchResource(addressOf(hosts_.api, kLotteryApiPath) + next.issue + "&t=", kLotteryApiPolicy);
+    if (heard(LatestDrawSource::LotteryApi, api, entryFromLotteryApi(api.body, next.issue),
+              isLotteryApiAnswer(api.body))) {
+        return poll;
     }
-    const std::string list = fetchInBackground(hosts_.list, kNewlyOpenListPath);
-    if (std::string entry = entryFromNewlyOpenList(list, next.newestKey); !entry.empty()) {
-        return {std::move(entry), LatestDrawSource::NewlyOpenList};
+    const HttpGetResult list = fetchInBackground(platform_, hosts_.list, kNewlyOpenListPath);
+    if (heard(LatestDrawSource::NewlyOpenList, list, entryFromNewlyOpenList(list.body, next.newestKey),
+              isNewlyOpenListAnswer(list.body))) {
+        return poll;
     }
-    return {entryFromFlashData(fetchInBackground(hosts_.flash, kFlashDataPath), next.newestKey),
-            LatestDrawSource::FlashData};
+    const HttpGetResult flash = fetchInBackground(platform_, hosts_.flash, kFlashDataPath);
+    heard(LatestDrawSource::FlashData, flash, entryFromFlashData(flash.body, next.newestKey),
+          isFlashDataAnswer(flash.body));
+    return poll;
 }
 
 }  // namespace quintara

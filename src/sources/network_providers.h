@@ -38,12 +38,10 @@ public:
     bool fetchHistoryFeed(std::vector<std::string>& entries) override;
     // The lottery API, then the newly-open list, then the flash data: the
     // first that has a newer, well-formed draw gives it. Each is bounded to
-    // 5 seconds.
+    // 5 seconds. The poll says how each source asked answered.
     [[nodiscard]] NewerDraw findNewerDraw(std::string_view newestIssue) override;
 
 private:
-    [[nodiscard]] std::string fetchInBackground(const std::string& host, std::string_view path);
-
     ProviderHosts hosts_;
     Platform& platform_;
 };

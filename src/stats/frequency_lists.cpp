@@ -16,17 +16,17 @@
 namespace quintara {
 namespace {
 
+// Each list is the one its box's count window is counted for.
 struct FrequencyList {
-    CountWindowBox box;  // chooses the count window
-    StatisticsList list;
+    CountWindowBox box;
     PositionGroup group;
 };
 
 constexpr std::array kFrequencyLists{
-    FrequencyList{CountWindowBox::BackThree, StatisticsList::BackThreeFrequency, kBackThree},
-    FrequencyList{CountWindowBox::MiddleThree, StatisticsList::MiddleThreeFrequency, kMiddleThree},
-    FrequencyList{CountWindowBox::FrontThree, StatisticsList::FrontThreeFrequency, kFrontThree},
-    FrequencyList{CountWindowBox::AllFive, StatisticsList::AllFiveFrequency, kAllFive},
+    FrequencyList{CountWindowBox::BackThree, kBackThree},
+    FrequencyList{CountWindowBox::MiddleThree, kMiddleThree},
+    FrequencyList{CountWindowBox::FrontThree, kFrontThree},
+    FrequencyList{CountWindowBox::AllFive, kAllFive},
 };
 
 // counts[p - 1][d]: how often digit d stands at position p, from 1 to 5.
@@ -110,7 +110,7 @@ void computeFrequencyLists(const StatisticsInput& input, Statistics& into) {
             entries[digit] = {digitLabel(static_cast<int>(digit)), frequencies[digit],
                               &details[digit]};
         }
-        into[list.list] = rankedRows(entries, "次");
+        into[countedList(list.box)] = rankedRows(entries, "次");
     }
 }
 

@@ -8,9 +8,9 @@
 
 namespace quintara {
 
-// Deletes all items of the view, then appends one per row: its two columns
-// and its detail's tool tip.
-void writeListRows(ListView& view, const ListRows& rows);
+// Deletes all items of the view, then appends one per row of `list`: its two
+// columns and its tool tip.
+void writeListRows(ListView& view, StatisticsList list, const ListRows& rows);
 
 // Writes every list that has rows into the view `viewOf` gives for it; a
 // list without rows keeps what its view shows.

@@ -1,17 +1,15 @@
-// The detail written with each row of a statistics list, and the tool tip
-// that shows it.
+// The detail written with each row of a statistics list (its tool tip is
+// made from it: stats/row_tool_tip.h).
 #pragma once
 
 #include <optional>
-#include <string>
 
 #include "stats/item_history.h"
 
 namespace quintara {
 
 // What stands behind a row of a statistics list: the row's item (a digit, a
-// value, a pair, a pattern) over the draws the statistics read, and the text
-// shown when the pointer rests on the row.
+// value, a pair, a pattern) over the draws the statistics read.
 struct RowDetail {
     int draws = 0;        // the draws read, newest first: n
     int appearances = 0;  // draws that show the item (positions, on a frequency row)
@@ -24,11 +22,11 @@ struct RowDetail {
     // The chance that a fair game leaves the item absent for `current` draws
     // in a row: (1 − p)^current, p the chance that one draw shows it.
     double chance = 1;
-    // A frequency row's count window: its draws, and the count a fair game
-    // would give in it.
+    // A frequency row's count window: its draws, the row's count in it, and
+    // the count a fair game would give in it.
     std::optional<int> window;
+    std::optional<int> windowCount;
     std::optional<double> windowExpected;
-    std::string toolTip;
 
     friend bool operator==(const RowDetail&, const RowDetail&) = default;
 };
@@ -49,10 +47,7 @@ struct CountedWindow {
 // The detail of a row whose item has `history` over `drawsRead` draws, a fair
 // game showing it with `chance` per draw. A frequency row counts positions:
 // its appearances and expected count are those of `positions`, and `window`
-// is its count window. The tool tip reads "当前遗漏 30 期 · 上次遗漏 4 期 · 最大遗漏 57 期 ·
-// 平均遗漏 9.10 期 · 最大连出 3 期 · 出现 1002 次（理论 1000.00 次，共 10000 期）", led by
-// "近10期出现 6 次（理论 3.00 次） · " on a frequency row; an item never shown
-// has no previous absence, and that part is left out.
+// is its count window. An item never shown has no previous absence.
 [[nodiscard]] RowDetail rowDetail(const ItemHistory& history, int drawsRead, double chance,
                                   std::optional<CountedPositions> positions = std::nullopt,
                                   std::optional<CountedWindow> window = std::nullopt);

@@ -34,15 +34,22 @@ const std::array<std::string_view, kPatternCount> kPatternLabels = [] {
     return labels;
 }();
 
+// What each list counts, in the lists' order: the digit at one position or
+// within a group of positions, a pair of digits, or a value of the draw.
 constexpr std::array<std::string_view, kStatisticsListCount> kItemKinds{
-    "万位", "千位", "百位", "十位", "个位", "后三", "后三", "中三", "前三",
-    "五星", "双胆", "和尾", "跨度", "胆码", "胆码前三", "胆码中三", "胆码后三", "形态"};
+    "万位", "千位", "百位", "十位", "个位", "后三",  // omission of a digit
+    "后三", "中三", "前三", "五星",                  // frequency of a digit
+    "双胆",                                          // frequency of a pair
+    "和尾", "跨度",                                  // omission of a value of the back three
+    "胆码", "前三胆码", "中三胆码", "后三胆码",      // omission of a pair
+    "形态",                                          // omission of a pattern
+};
 
 constexpr std::array<std::string_view, kStatisticsListCount> kListTitles{
     "万位遗漏",     "千位遗漏",     "百位遗漏",     "十位遗漏",     "个位遗漏",
     "后三遗漏",     "后三出现次数", "中三出现次数", "前三出现次数", "五星出现次数",
-    "双胆出现次数", "杀合尾",       "杀跨度",       "胆码五星",     "胆码前三",
-    "胆码中三",     "胆码后三",     "形态遗漏"};
+    "双胆出现次数", "杀合尾",       "杀跨度",       "五星胆码",     "前三胆码",
+    "中三胆码",     "后三胆码",     "形态遗漏"};
 
 }  // namespace
 

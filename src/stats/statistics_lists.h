@@ -71,6 +71,20 @@ inline constexpr std::array<std::string_view, kCountWindowBoxCount> kCountWindow
 
 constexpr std::string_view nameOf(CountWindowBox box) { return kCountWindowBoxNames[indexOf(box)]; }
 
+// Every box, in order.
+inline constexpr std::array<CountWindowBox, kCountWindowBoxCount> kCountWindowBoxes{
+    CountWindowBox::BackThree, CountWindowBox::MiddleThree, CountWindowBox::FrontThree,
+    CountWindowBox::AllFive, CountWindowBox::Pair};
+
+// The list that counts over the draws the box chooses.
+constexpr StatisticsList countedList(CountWindowBox box) {
+    constexpr std::array<StatisticsList, kCountWindowBoxCount> kCounted{
+        StatisticsList::BackThreeFrequency, StatisticsList::MiddleThreeFrequency,
+        StatisticsList::FrontThreeFrequency, StatisticsList::AllFiveFrequency,
+        StatisticsList::PairFrequency};
+    return kCounted[indexOf(box)];
+}
+
 // The box of that name; none when no box has it.
 [[nodiscard]] std::optional<CountWindowBox> countWindowBoxNamed(std::string_view name);
 

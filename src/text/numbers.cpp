@@ -47,6 +47,12 @@ void appendTwoDecimals(std::string& text, double value) {
                 std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 2).ptr);
 }
 
+std::string percentText(double share) {
+    std::string text;
+    appendTwoDecimals(text, share * 100);
+    return text += '%';
+}
+
 std::string_view rightmost(std::string_view text, std::size_t count) {
     return text.size() > count ? text.substr(text.size() - count) : text;
 }

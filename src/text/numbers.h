@@ -29,6 +29,9 @@ namespace quintara {
 void appendDecimal(std::string& text, std::int64_t value);
 void appendTwoDecimals(std::string& text, double value);
 
+// A share as a percentage with two decimals: 0.0728 as "7.28%".
+[[nodiscard]] std::string percentText(double share);
+
 // The rightmost `count` characters of `text` (all of it when it is shorter).
 [[nodiscard]] std::string_view rightmost(std::string_view text, std::size_t count);
 

@@ -24,7 +24,7 @@ TEST(AlertRules, ReadEveryConditionAndWriteThemBack) {
     EXPECT_EQ(reading.rules[3].when, AlertCondition::Silence);
     EXPECT_EQ(readAlertRules(alertRulesJson(reading.rules)).rules, reading.rules);
     EXPECT_EQ(describeRule(reading.rules[0]), "万位 7：遗漏 ≥ 20 期");
-    EXPECT_EQ(describeRule(reading.rules[2]), "胆码后三（全部）：遗漏概率 ≤ 1.00%");
+    EXPECT_EQ(describeRule(reading.rules[2]), "后三胆码（全部）：遗漏概率 ≤ 1.00%");
     EXPECT_TRUE(readAlertRules("[]").good());
 }
 

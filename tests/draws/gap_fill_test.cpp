@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "draws/history_holes.h"
 #include "draws/issue_sequence.h"
 
 namespace quintara {
@@ -118,6 +119,17 @@ TEST(GapFill, TheFeedsMalformedAndTwiceListedDrawsAreTakenOnce) {
     EXPECT_EQ(fill.entries,
               (Entries{"20181101-05333333", "20181101-05222222", "20181101-05111111"}));
     EXPECT_EQ(fill.missing, 0);
+}
+
+TEST(HistoryHoles, ADrawFollowsAHoleWhereIssuesAreMissingBelowIt) {
+    Grid grid(3, 2);
+    DrawHistory history(grid);
+    history.replaceWith({"20181102-00212345", "20181101-12012345", "not an issue12345",
+                         "20181101-10012345"});
+    EXPECT_EQ(missingBefore(history, 1), 1);  // 001 of the next day
+    // Nothing can be told next to a malformed issue, below the oldest draw or
+    // past the rows.
+    for (const int row : {2, 3, 4, 99}) EXPECT_EQ(missingBefore(history, row), 0) << row;
 }
 
 }  // namespace

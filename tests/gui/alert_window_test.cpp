@@ -70,6 +70,18 @@ TEST_F(AlertWindowTest, ARuleMadeOfChoicesFiresAtOnceAndIsToldInANotice) {
     EXPECT_TRUE(texts.join(u'\n').contains(u"万位 2 已遗漏 5 期"_s)) << texts.join(u'\n').toStdString();
     // Beside the main window, not over it.
     EXPECT_GE(notifier.notice()->x(), window.frameGeometry().right());
+
+    // The row that alerts is red in its list, and its tip names the rule;
+    // the others keep their colour, also after a click on 刷新.
+    for (int click = 0; click < 2; ++click) {
+        auto* wan = find<QTableWidget>(names::kPositionOmissionLists[0]);
+        ASSERT_EQ(wan->item(0, 0)->text(), u"2"_s);
+        EXPECT_EQ(wan->item(0, 1)->foreground().color(), QColor(Qt::red));
+        EXPECT_TRUE(wan->item(0, 0)->toolTip().endsWith(u"\n预警：万位 2：遗漏 ≥ 3 期"_s))
+            << wan->item(0, 0)->toolTip().toStdString();
+        EXPECT_NE(wan->item(1, 0)->foreground().color(), QColor(Qt::red));
+        QTest::mouseClick(find<QPushButton>(names::kRefreshButton), Qt::LeftButton);
+    }
 }
 
 TEST_F(AlertWindowTest, TheItemsOfferedAreThoseOfTheListChosen) {
@@ -79,7 +91,7 @@ TEST_F(AlertWindowTest, TheItemsOfferedAreThoseOfTheListChosen) {
     ASSERT_NE(list, nullptr);
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(list->count(), 19);
-    list->setCurrentIndex(list->findText(u"胆码后三"_s));
+    list->setCurrentIndex(list->findText(u"后三胆码"_s));
     EXPECT_EQ(item->count(), 46);  // 全部 and the 45 pairs
     list->setCurrentIndex(list->findText(u"形态遗漏"_s));
     EXPECT_EQ(item->count(), 28);

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "shell/main_window_names.h"
@@ -15,6 +17,7 @@
 #include "gui/provided_window.h"
 #include "shell/qt/text.h"
 #include "shell/statistics_refresh.h"
+#include "stats/row_tool_tip.h"
 
 namespace quintara::qt {
 namespace {
@@ -67,24 +70,44 @@ TEST_F(FullReloadGuiTest, AReloadFillsAllEighteenLists) {
     EXPECT_EQ(find<QTableWidget>(names::kPatternOmissionList)->rowCount(), 27);
 }
 
-TEST_F(FullReloadGuiTest, HoveringARowShowsTheDetailWrittenWithIt) {
+// The tool tip on display: Qt's own label, a top-level widget.
+const QWidget* shownToolTip() {
+    for (const QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits("QTipLabel") && widget->isVisible()) return widget;
+    }
+    return nullptr;
+}
+
+TEST_F(FullReloadGuiTest, HoveringARowShowsItsToolTipShortLinesNamingTheRow) {
     QTest::mouseClick(find<QPushButton>(names::kUpdateButton), Qt::LeftButton);
     auto* wan = find<QTableWidget>(names::kPositionOmissionLists[0]);
     // 2 stands at 万 in the oldest of the six draws only.
     const QString detail =
-        u"当前遗漏 5 期 · 上次遗漏 0 期 · 最大遗漏 5 期 · 平均遗漏 2.50 期 · 最大连出 1 期 · "
-        u"出现 1 次（理论 0.60 次，共 6 期）"_s;
+        u"万位 2\n当前遗漏 5 期\n遗漏概率 59.05%\n上次遗漏 0 期\n最大遗漏 5 期\n平均遗漏 2.50 期\n最大连出 1 期\n"
+        u"共 6 期\n出现 1 次\n理论出现 0.60 次"_s;
     EXPECT_EQ(wan->item(0, 0)->toolTip(), detail);
     EXPECT_EQ(wan->item(0, 1)->toolTip(), detail);
 
-    // What a resting pointer gets: the tool tip of the row under it.
+    // What a resting pointer gets: the tool tip of the row under it, at most
+    // about 320 px wide.
     const QRect cell = wan->visualItemRect(wan->item(0, 1));
     QHelpEvent hover(QEvent::ToolTip, cell.center(), wan->viewport()->mapToGlobal(cell.center()));
     QCoreApplication::sendEvent(wan->viewport(), &hover);
-    EXPECT_TRUE(eventually([] { return QToolTip::isVisible(); }));
+    EXPECT_TRUE(eventually([] { return shownToolTip() != nullptr; }));
     EXPECT_EQ(QToolTip::text(), detail);
+    ASSERT_NE(shownToolTip(), nullptr);
+    EXPECT_LE(shownToolTip()->width(), 320);
     QToolTip::hideText();
+}
 
+TEST_F(FullReloadGuiTest, EveryRowsToolTipNamesItsItemFirstInShortLines) {
+    QTest::mouseClick(find<QPushButton>(names::kUpdateButton), Qt::LeftButton);
+    // What each list counts, in the lists' order.
+    const std::array<QString, kStatisticsListCount> kinds{
+        u"万位"_s, u"千位"_s, u"百位"_s, u"十位"_s,     u"个位"_s,     u"后三"_s,     u"后三"_s,
+        u"中三"_s, u"前三"_s, u"五星"_s, u"双胆"_s,     u"和尾"_s,     u"跨度"_s,     u"胆码"_s,
+        u"前三胆码"_s, u"中三胆码"_s, u"后三胆码"_s, u"形态"_s};
+    const QFontMetrics metrics(QToolTip::font());
     // Every row of every list: the rows a refresh computes, written once more.
     const Statistics written = RefreshStatistics(window.controls());
     for (const StatisticsList list : kStatisticsLists) {
@@ -92,8 +115,15 @@ TEST_F(FullReloadGuiTest, HoveringARowShowsTheDetailWrittenWithIt) {
         const ListRows& rows = *written[list];
         auto* table = find<QTableWidget>(nameOf(list));
         ASSERT_EQ(table->rowCount(), static_cast<int>(rows.size())) << nameOf(list);
-        for (std::size_t item = 0; item < rows.size(); ++item) {
-            EXPECT_EQ(table->item(static_cast<int>(item), 0)->toolTip(), toQString(rows[item].detail.toolTip));
+        for (int item = 0; item < table->rowCount(); ++item) {
+            const QString tip = table->item(item, 0)->toolTip();
+            EXPECT_EQ(tip, toQString(rowToolTip(list, rows[static_cast<std::size_t>(item)])));
+            const QStringList lines = tip.split(u'\n');
+            EXPECT_EQ(lines.front(), kinds[indexOf(list)] + u' ' + table->item(item, 0)->text());
+            EXPECT_GE(lines.size(), 8) << nameOf(list);
+            for (const QString& line : lines) {
+                EXPECT_LE(metrics.horizontalAdvance(line), 300) << line.toStdString();
+            }
         }
     }
 }

@@ -2,6 +2,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
@@ -21,6 +23,7 @@
 #include "draws/draw_history.h"
 #include "gui/eventually.h"
 #include "gui/provided_window.h"
+#include "shell/qt/save_folders.h"
 #include "shell/qt/trend_chart_opener.h"
 
 namespace quintara::qt {
@@ -107,6 +110,7 @@ TEST_F(TrendChartGuiTest, ThePictureHoldsTheWholeChartAndTheCsvItsTable) {
     std::ostringstream contents;
     contents << csv.rdbuf();
     const std::string text = contents.str();
+    EXPECT_TRUE(text.starts_with("\xEF\xBB\xBF")) << "no UTF-8 byte-order mark";
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 6 + 4 + 1);
 
     EXPECT_FALSE(opener.chart()->writeImage(folder.filePath(u"missing/chart.png"_s)));
@@ -134,6 +138,25 @@ TEST_F(TrendChartGuiTest, AFailedSaveSaysSoInABoxWithChineseButtons) {
     EXPECT_EQ(boxText, u"无法写入文件："_s + missing);
     EXPECT_EQ(boxButton, u"确定"_s);  // Qt's own Chinese texts
     EXPECT_TRUE(opener.chart()->saveTo(TrendChartWindow::Export::Csv, kept));
+}
+
+TEST(SaveFolders, ThePicturesOrDocumentsFolderAtFirstThenTheLastUsed) {
+    // The user's folders, as the desktop names them under XDG_CONFIG_HOME.
+    QTemporaryDir home;
+    const QDir folders(home.path());
+    ASSERT_TRUE(folders.mkpath(u"图片"_s) && folders.mkpath(u"文档"_s) && folders.mkpath(u"elsewhere"_s));
+    QFile userDirs(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + u"/user-dirs.dirs"_s);
+    ASSERT_TRUE(userDirs.open(QIODevice::WriteOnly));
+    userDirs.write(u"XDG_PICTURES_DIR=\"%1\"\nXDG_DOCUMENTS_DIR=\"%2\"\n"_s
+                       .arg(folders.filePath(u"图片"_s), folders.filePath(u"文档"_s))
+                       .toUtf8());
+    userDirs.close();
+
+    EXPECT_EQ(startFolder(SavedFile::Picture), folders.filePath(u"图片"_s));
+    rememberFolder(SavedFile::Picture, folders.filePath(u"elsewhere/chart.png"_s));
+    EXPECT_EQ(startFolder(SavedFile::Picture), folders.filePath(u"elsewhere"_s));
+    EXPECT_EQ(startFolder(SavedFile::Table), folders.filePath(u"文档"_s));
+    userDirs.remove();
 }
 
 }  // namespace

@@ -87,9 +87,25 @@ TEST_F(NetworkProvidersTest, AnEmptyHistoryAsksForTodaysFirstDraw) {
     EXPECT_EQ(sources.requests().front(), "/i/lotapi.html?issue=261208001");
 }
 
-TEST_F(NetworkProvidersTest, AnUnreachableHostGivesNoDraw) {
+TEST_F(NetworkProvidersTest, APollSaysHowEachSourceAskedAnswered) {
+    // The API has not drawn the issue yet, the list is no list, the flash
+    // data is missing (404).
+    sources.set(kApiRoute, R"({"code":"","state":"waiting"})");
+    sources.set(kNewlyOpenListPath, "<html>moved</html>");
+    EXPECT_EQ(providers.findNewerDraw("20261208-041").replies,
+              (std::vector<SourceReply>{{LatestDrawSource::LotteryApi, SourceAnswer::NothingNewer, 200},
+                                        {LatestDrawSource::NewlyOpenList, SourceAnswer::Malformed, 200},
+                                        {LatestDrawSource::FlashData, SourceAnswer::ErrorStatus, 404}}));
+}
+
+TEST_F(NetworkProvidersTest, AnUnreachableHostGivesNoDrawAndNoAnswerFromAnySource) {
     NetworkProviders nowhere(ProviderHosts::allAt(testing::closedLoopbackHost()), platform);
-    EXPECT_EQ(nowhere.findNewerDraw("20261208-041").entry, "");
+    const NewerDraw poll = nowhere.findNewerDraw("20261208-041");
+    EXPECT_EQ(poll.entry, "");
+    EXPECT_EQ(poll.replies,
+              (std::vector<SourceReply>{{LatestDrawSource::LotteryApi, SourceAnswer::NoAnswer},
+                                        {LatestDrawSource::NewlyOpenList, SourceAnswer::NoAnswer},
+                                        {LatestDrawSource::FlashData, SourceAnswer::NoAnswer}}));
 }
 
 }  // namespace

@@ -26,9 +26,10 @@ TEST(RowDetails, ADigitAtOnePositionShownTwiceAndOnce) {
     EXPECT_EQ(one.streak, 1);
     EXPECT_NEAR(one.expected, 0.3, 1e-12);
     EXPECT_EQ(one.window, std::nullopt);
-    EXPECT_EQ(one.toolTip,
-              "当前遗漏 0 期 · 上次遗漏 1 期 · 最大遗漏 1 期 · 平均遗漏 0.33 期 · 最大连出 1 期 · "
-              "出现 2 次（理论 0.30 次，共 3 期）");
+    // The tip names the row, then gives one figure a line.
+    EXPECT_EQ(stats.toolTip(StatisticsList::Position1Omission, "1"),
+              "万位 1\n当前遗漏 0 期\n遗漏概率 100.00%\n上次遗漏 1 期\n最大遗漏 1 期\n平均遗漏 0.33 期\n最大连出 1 期\n"
+              "共 3 期\n出现 2 次\n理论出现 0.30 次");
     const RowDetail five = stats.detail(StatisticsList::Position1Omission, "5");
     EXPECT_EQ(five.previous, 1);  // n - k1: the draws older than its only one
     EXPECT_EQ(five.longest, 1);
@@ -64,8 +65,8 @@ TEST(RowDetails, APairNeverShownHasNoPreviousAbsenceAndItsPartIsLeftOut) {
     EXPECT_EQ(never.longest, 3);
     EXPECT_DOUBLE_EQ(never.average, 3.0);
     EXPECT_EQ(never.streak, 0);
-    EXPECT_EQ(never.toolTip.find("上次遗漏"), std::string::npos);
-    EXPECT_EQ(never.toolTip.find("当前遗漏 3 期 · 最大遗漏 3 期"), 0U);
+    EXPECT_TRUE(stats.toolTip(StatisticsList::AllFivePairOmission, "01")
+                    .starts_with("胆码 01\n当前遗漏 3 期\n遗漏概率 62.13%\n最大遗漏 3 期\n"));
 
     // Both digits within five positions: 1 - 2 (0.9^5) + 0.8^5 a draw.
     const RowDetail twelve = stats.detail(StatisticsList::AllFivePairOmission, "12");
@@ -111,7 +112,11 @@ TEST(RowDetails, AFrequencyRowLeadsWithItsWindowAndCountsPositions) {
     EXPECT_EQ(one.current, 0);
     EXPECT_EQ(one.previous, 2);
     EXPECT_DOUBLE_EQ(one.average, 2.0 / 3);  // of the draws: two of four show it
-    EXPECT_TRUE(one.toolTip.starts_with("近4期出现 6 次（理论 1.20 次） · 当前遗漏 0 期"));
+    // The window holds every draw read: its count is said once, as the count
+    // of all draws.
+    EXPECT_EQ(stats.toolTip(StatisticsList::BackThreeFrequency, "1"),
+              "后三 1\n当前遗漏 0 期\n遗漏概率 100.00%\n上次遗漏 2 期\n最大遗漏 2 期\n平均遗漏 0.67 期\n最大连出 1 期\n"
+              "共 4 期\n出现 6 次\n理论出现 1.20 次");
 
     // The digit-pair frequency list: a draw counts once for a pair.
     const RowDetail pair = stats.detail(StatisticsList::PairFrequency, "12");
@@ -124,7 +129,19 @@ TEST(RowDetails, AFrequencyRowLeadsWithItsWindowAndCountsPositions) {
     const RowDetail eight = stats.detail(StatisticsList::BackThreeFrequency, "8");
     EXPECT_EQ(eight.current, 2);
     EXPECT_NEAR(eight.chance, 0.729 * 0.729, 1e-12);
-    EXPECT_TRUE(pair.toolTip.starts_with("近4期出现 1 次（理论 "));
+    EXPECT_TRUE(stats.toolTip(StatisticsList::PairFrequency, "12").starts_with("双胆 12\n当前遗漏 1 期\n"));
+}
+
+TEST(RowDetails, AFrequencyRowLeadsWithTheCountOfAWindowSmallerThanTheDrawsRead) {
+    StatsData stats;
+    stats.select(CountWindowBox::MiddleThree, 0);  // 统计10期, over a history of 12 draws
+    stats.select(CountWindowBox::Pair, 0);
+    stats.run(frequencyStep, repeated("12345", 10, {"99999", "99999"}));
+    EXPECT_TRUE(stats.toolTip(StatisticsList::MiddleThreeFrequency, "3")
+                    .starts_with("中三 3\n近10期出现 10 次\n近10期理论出现 3.00 次\n当前遗漏 0 期\n"));
+    EXPECT_TRUE(stats.toolTip(StatisticsList::MiddleThreeFrequency, "9")
+                    .ends_with("\n共 12 期\n出现 6 次\n理论出现 3.60 次"));
+    EXPECT_TRUE(stats.toolTip(StatisticsList::PairFrequency, "12").starts_with("双胆 12\n近10期出现 10 次\n"));
 }
 
 TEST(RowDetails, LookAtTheNewest10000DrawsOnly) {
@@ -136,7 +153,8 @@ TEST(RowDetails, LookAtTheNewest10000DrawsOnly) {
     EXPECT_EQ(zero.streak, 10000);
     EXPECT_EQ(zero.longest, 0);
     EXPECT_DOUBLE_EQ(zero.expected, 1000.0);
-    EXPECT_TRUE(zero.toolTip.ends_with("出现 10000 次（理论 1000.00 次，共 10000 期）"));
+    EXPECT_TRUE(stats.toolTip(StatisticsList::Position1Omission, "0")
+                    .ends_with("\n共 10000 期\n出现 10000 次\n理论出现 1000.00 次"));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "controls/memory_controls.h"
 #include "draws/draw_history.h"
 #include "stats/list_writer.h"
+#include "stats/row_tool_tip.h"
 #include "stats/statistics.h"
 
 namespace quintara::testing {
@@ -108,21 +109,33 @@ public:
     }
 
     // The detail of the row whose column 0 is `label`; fails the test when
-    // there is none. Its view shows the detail's tool tip.
+    // there is none. Its view shows the row's tool tip.
     [[nodiscard]] RowDetail detail(StatisticsList list, std::string_view label) const {
-        const ListView& view = views_[indexOf(list)];
-        const auto& rows = written_[list];
-        for (std::size_t item = 0; rows && item < rows->size(); ++item) {
-            const StatisticsRow& row = (*rows)[item];
-            if (row.label != label) continue;
-            EXPECT_EQ(view.itemToolTip(static_cast<int>(item)), row.detail.toolTip);
-            return row.detail;
-        }
-        ADD_FAILURE() << "no detail of " << label << " in " << nameOf(list);
-        return {};
+        const int item = itemOf(list, label);
+        if (item < 0) return {};
+        const StatisticsRow& row = (*written_[list])[static_cast<std::size_t>(item)];
+        EXPECT_EQ(views_[indexOf(list)].itemToolTip(item), rowToolTip(list, row));
+        return row.detail;
+    }
+
+    // The tool tip that the view shows on that row.
+    [[nodiscard]] std::string toolTip(StatisticsList list, std::string_view label) const {
+        const int item = itemOf(list, label);
+        return item < 0 ? std::string() : views_[indexOf(list)].itemToolTip(item);
     }
 
 private:
+    // The item of the row whose column 0 is `label`; -1, failing the test,
+    // when there is none.
+    [[nodiscard]] int itemOf(StatisticsList list, std::string_view label) const {
+        const auto& rows = written_[list];
+        for (std::size_t item = 0; rows && item < rows->size(); ++item) {
+            if ((*rows)[item].label == label) return static_cast<int>(item);
+        }
+        ADD_FAILURE() << "no row " << label << " in " << nameOf(list);
+        return -1;
+    }
+
     Grid grid_{3, 2};  // as the main window has it at start: the header row and one empty row
     CountWindowSelections selections_;
     std::array<MemoryListView, kStatisticsListCount> views_;

@@ -146,10 +146,11 @@ TEST_F(StatsTool, GivesEveryRowItsDetailOnlyWhenAskedTo) {
     EXPECT_NE(detailed.out.find(R"("expected":0.44,"chance":0.621306})"), std::string::npos);
     EXPECT_NE(detailed.out.find(R"("window":3,"windowExpected":0.90})"), std::string::npos);
 
+    // The text keeps a row on one line: the tool tip's lines joined by " · ".
     const std::string text = run({"--detail", feed.string()}).out;
     EXPECT_EQ(firstRow(text, "超级列表框_万遗漏"),
-              "6\t1 期\t当前遗漏 1 期 · 上次遗漏 1 期 · 最大遗漏 1 期 · 平均遗漏 1.00 期 · "
-              "最大连出 1 期 · 出现 1 次（理论 0.30 次，共 3 期）");
+              "6\t1 期\t万位 6 · 当前遗漏 1 期 · 遗漏概率 90.00% · 上次遗漏 1 期 · 最大遗漏 1 期 · 平均遗漏 1.00 期 · "
+              "最大连出 1 期 · 共 3 期 · 出现 1 次 · 理论出现 0.30 次");
 }
 
 TEST_F(StatsTool, EndsWithStatusOneWithoutDrawsAndTwoWhenItCannotRun) {

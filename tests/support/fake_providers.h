@@ -27,7 +27,8 @@ public:
     NewerDraw findNewerDraw(std::string_view newestIssue) override {
         asked.emplace_back(newestIssue);
         if (whileAsked) whileAsked();
-        return {newer, source};
+        const SourceAnswer answer = newer.empty() ? SourceAnswer::NothingNewer : SourceAnswer::NewerDraw;
+        return {newer, source, {{.source = source, .answer = answer}}};
     }
 
     std::vector<std::string> feed;

@@ -6,16 +6,17 @@
 #include <cstdio>
 #include <optional>
 
+#include "stats/row_tool_tip.h"
 #include "text/numbers.h"
 
 namespace quintara::stats_tool {
 namespace {
 
-void appendText(std::string& out, std::string_view name, const ListRows& rows, bool detail) {
-    out.append("[").append(name).append("]\n");
+void appendText(std::string& out, StatisticsList list, const ListRows& rows, bool detail) {
+    out.append("[").append(nameOf(list)).append("]\n");
     for (const StatisticsRow& row : rows) {
         out.append(row.label).append("\t").append(row.value);
-        if (detail) out.append("\t").append(row.detail.toolTip);
+        if (detail) out.append("\t").append(rowToolTipLines(list, row).joined(kToolTipOneLine));
         out.append("\n");
     }
 }
@@ -104,7 +105,7 @@ std::string report(const Statistics& statistics, OutputFormat format, bool detai
     std::string out;
     if (format == OutputFormat::Text) {
         for (const StatisticsList list : kStatisticsLists) {
-            appendText(out, nameOf(list), rowsOf(statistics, list), detail);
+            appendText(out, list, rowsOf(statistics, list), detail);
         }
         return out;
     }

@@ -12,6 +12,7 @@
 
 #include <stdexcept>
 
+#include "shell/qt/history_hole_marks.h"
 #include "shell/qt/text.h"
 
 namespace quintara::qt {
@@ -53,6 +54,11 @@ void QtCheckBox::setChecked(bool checked) { box_->setChecked(checked); }
 
 int QtComboBox::selectedIndex() const { return box_->currentIndex(); }
 void QtComboBox::setSelectedIndex(int index) { box_->setCurrentIndex(index); }
+void QtComboBox::onChoice(std::function<void()> handler) {
+    QObject::disconnect(box_, &QComboBox::activated, nullptr, nullptr);
+    QObject::connect(box_, &QComboBox::activated, box_, [handler = std::move(handler)] { handler(); });
+}
+
 int QtComboBox::itemCount() const { return box_->count(); }
 std::string QtComboBox::itemText(int index) const {
     if (index < 0 || index >= box_->count()) throw std::out_of_range("combo box: no such item");
@@ -92,6 +98,19 @@ void QtListView::setItemToolTip(int item, std::string_view toolTip) {
     for (int column = 0; column < table_->columnCount(); ++column) {
         cellAt(item, column).setToolTip(text);
     }
+}
+
+void QtListView::setItemColour(int item, Rgb colour) {
+    const QColor text = toQColor(colour);
+    for (int column = 0; column < table_->columnCount(); ++column) cellAt(item, column).setForeground(text);
+}
+
+Rgb QtListView::itemColour(int item) const {
+    const QTableWidgetItem* cell = cellOf(item, 0);
+    if (cell == nullptr || cell->foreground().style() == Qt::NoBrush) return kBlack;
+    const QColor text = cell->foreground().color();
+    return {static_cast<std::uint8_t>(text.red()), static_cast<std::uint8_t>(text.green()),
+            static_cast<std::uint8_t>(text.blue())};
 }
 
 std::string QtListView::itemToolTip(int item) const {
@@ -150,18 +169,36 @@ void QtHtmlViewer::show(const std::string& page) {
     if (browser_) browser_->setHtml(toQString(page));
 }
 
-void QtStatusBar::setPartText(int part, std::string_view text) {
+std::size_t QtStatusBar::checkedPart(int part) const {
     if (part < 0 || part >= static_cast<int>(parts_.size())) {
         throw std::out_of_range("status bar: no such part");
     }
-    parts_[static_cast<std::size_t>(part)]->setText(toQString(text));
+    return static_cast<std::size_t>(part);
 }
 
-std::string QtStatusBar::partText(int part) const {
-    if (part < 0 || part >= static_cast<int>(parts_.size())) {
-        throw std::out_of_range("status bar: no such part");
-    }
-    return toUtf8(parts_[static_cast<std::size_t>(part)]->text());
+void QtStatusBar::setPartText(int part, std::string_view text) {
+    const std::size_t at = checkedPart(part);
+    parts_[at]->setText(toQString(text));
+    showToolTip(at);
+}
+
+std::string QtStatusBar::partText(int part) const { return toUtf8(parts_[checkedPart(part)]->text()); }
+
+void QtStatusBar::setPartToolTip(int part, std::string_view toolTip) {
+    const std::size_t at = checkedPart(part);
+    toolTips_[at] = toQString(toolTip);
+    showToolTip(at);
+}
+
+std::string QtStatusBar::partToolTip(int part) const { return toUtf8(toolTips_[checkedPart(part)]); }
+
+void QtStatusBar::showToolTip(std::size_t part) {
+    QLabel& label = *parts_[part];
+    const int room = label.contentsRect().width() - label.indent();
+    QStringList lines;
+    if (label.fontMetrics().horizontalAdvance(label.text()) > room) lines << label.text();
+    if (!toolTips_[part].isEmpty()) lines << toolTips_[part];
+    label.setToolTip(lines.join(u'\n'));
 }
 
 GridModel::GridModel(Grid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {
@@ -198,6 +235,9 @@ QVariant GridModel::cellData(int row, int column, int role) const {
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
+    if (role == Qt::ToolTipRole || role == kMissingBeforeRole) {
+        return holeData(grid_, index.row() + 1, role);
+    }
     return cellData(index.row() + 1, index.column(), role);
 }
 

@@ -74,6 +74,8 @@ public:
     explicit QtComboBox(QComboBox* box) : box_(box) {}
     [[nodiscard]] int selectedIndex() const override;
     void setSelectedIndex(int index) override;
+    // Runs on the box's activation, which only the user's choice gives.
+    void onChoice(std::function<void()> handler) override;
     [[nodiscard]] int itemCount() const override;
     [[nodiscard]] std::string itemText(int index) const override;
 
@@ -92,6 +94,8 @@ public:
     // Both cells of the row show it.
     void setItemToolTip(int item, std::string_view toolTip) override;
     [[nodiscard]] std::string itemToolTip(int item) const override;
+    void setItemColour(int item, Rgb colour) override;
+    [[nodiscard]] Rgb itemColour(int item) const override;
 
 private:
     // The cell, null while nothing was written into it; out of range throws.
@@ -127,12 +131,21 @@ private:
 
 class QtStatusBar : public StatusBar {
 public:
-    explicit QtStatusBar(std::vector<QLabel*> parts) : parts_(std::move(parts)) {}
+    explicit QtStatusBar(std::vector<QLabel*> parts)
+        : parts_(std::move(parts)), toolTips_(parts_.size()) {}
     void setPartText(int part, std::string_view text) override;
     [[nodiscard]] std::string partText(int part) const override;
+    void setPartToolTip(int part, std::string_view toolTip) override;
+    [[nodiscard]] std::string partToolTip(int part) const override;
 
 private:
+    [[nodiscard]] std::size_t checkedPart(int part) const;
+    // The label's tool tip: its text when the text does not fit, then what
+    // was set.
+    void showToolTip(std::size_t part);
+
     std::vector<QLabel*> parts_;
+    std::vector<QString> toolTips_;
 };
 
 // The hidden HTML viewer. It fetches the page it is sent to on a thread of
@@ -161,7 +174,8 @@ private:
 };
 
 // The table model over the draw history grid: row 0 of the grid is the
-// header, rows 1 and on are the model's rows 0 and on.
+// header, rows 1 and on are the model's rows 0 and on. A row after a hole
+// says so (shell/qt/history_hole_marks.h).
 class GridModel : public QAbstractTableModel, public GridObserver {
     Q_OBJECT
 

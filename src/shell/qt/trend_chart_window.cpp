@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "draws/draw_history.h"
+#include "shell/qt/save_folders.h"
 #include "shell/qt/text.h"
 
 namespace quintara::qt {
@@ -160,7 +162,9 @@ bool TrendChartWindow::writeImage(const QString& path) const {
 }
 
 bool TrendChartWindow::writeCsv(const QString& path) const {
-    const std::string csv = trendChartCsv(view_->chart());
+    // UTF-8 with its byte-order mark: spreadsheet programs on Chinese systems
+    // take a CSV without one for the local code page.
+    const std::string csv = "\xEF\xBB\xBF" + trendChartCsv(view_->chart());
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) &&
            file.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size()) &&
@@ -176,10 +180,12 @@ QString TrendChartWindow::defaultFileName(const QString& suffix) const {
 
 void TrendChartWindow::save(Export what) {
     const bool image = what == Export::Image;
+    const SavedFile kind = image ? SavedFile::Picture : SavedFile::Table;
     const QString path = QFileDialog::getSaveFileName(
-        this, captionOf(what), defaultFileName(image ? u"png"_s : u"csv"_s),
+        this, captionOf(what),
+        QDir(startFolder(kind)).filePath(defaultFileName(image ? u"png"_s : u"csv"_s)),
         image ? u"PNG 图片 (*.png)"_s : u"CSV 表格 (*.csv)"_s);
-    if (!path.isEmpty()) saveTo(what, path);
+    if (!path.isEmpty() && saveTo(what, path)) rememberFolder(kind, path);
 }
 
 bool TrendChartWindow::saveTo(Export what, const QString& path) {

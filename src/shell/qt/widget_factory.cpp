@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "shell/qt/branding.h"
+#include "shell/qt/history_hole_marks.h"
 #include "shell/qt/qt_controls.h"
 #include "shell/qt/text.h"
 
@@ -119,6 +120,7 @@ MadeControl makeGrid(const ControlSpec& row, QWidget* parent) {
     view->setModel(model);
     model->setView(view);
     setUpTable(view);
+    view->setItemDelegate(new HoleRuleDelegate(view));  // owned by the view
     view->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     place(view, row);

@@ -1,5 +1,9 @@
 #include "net/http_get.h"
 
+#include <chrono>
+#include <system_error>
+
+#include "platform/dispatching_work.h"
 #include "net/curl_support.h"
 #include "net/curl_transfer.h"
 
@@ -27,10 +31,22 @@ HttpGetResult fetchResource(const std::string& address, const RequestPolicy& pol
     return {.body = std::move(result.body), .outcome = std::move(result.outcome)};
 }
 
-std::string httpGet(const std::string& address, TimeBounds bounds) {
+std::string httpGet(Platform& platform, const std::string& address, TimeBounds bounds) {
     RequestPolicy policy = kResourceGetPolicy;
     policy.time = bounds;
-    return fetchResource(address, policy).body;
+    // The wait lasts as long as the whole transfer may; a bound of 0 (none)
+    // as long as a wait can.
+    const std::chrono::milliseconds limit =
+        bounds.whole.count() > 0 ? bounds.whole : std::chrono::milliseconds::max();
+    try {
+        std::optional<HttpGetResult> fetched =
+            runWhileDispatching(platform, limit, [address, policy](std::stop_token stop) {
+                return fetchResource(address, policy, stop);
+            });
+        return fetched ? std::move(fetched->body) : std::string();
+    } catch (const std::system_error&) {
+        return {};  // no thread to be had: as a failed GET
+    }
 }
 
 }  // namespace quintara

@@ -34,9 +34,10 @@ public:
     void showNewestDraw();
 
 private:
-    // Marks an update or a reload as running for its lifetime. Its requests
-    // may dispatch window messages; a tick that falls due meanwhile is
-    // skipped and, during an update, the update button takes no click.
+    // Marks the start-up, an update or a reload as running for its lifetime.
+    // Their requests dispatch window messages; a tick or a click on the
+    // update button meanwhile starts nothing and, during an update, the
+    // update button takes no click.
     class Running {
     public:
         Running(Application& application, bool holdUpdateButton);

@@ -22,7 +22,7 @@ std::string addressOf(const std::string& host, std::string_view path) {
 }  // namespace
 
 bool NetworkProviders::fetchHistoryFeed(std::vector<std::string>& entries) {
-    const std::string body = httpGet(addressOf(hosts_.history, kHistoryFeedPath));
+    const std::string body = httpGet(platform_, addressOf(hosts_.history, kHistoryFeedPath));
     if (body.empty()) return false;
     std::vector<std::string> feed = parseHistoryFeed(body);
     if (feed.empty()) return false;
@@ -40,8 +40,9 @@ std::string NetworkProviders::fetchInBackground(const std::string& host, std::st
 
 NewerDraw NetworkProviders::findNewerDraw(std::string_view newestIssue) {
     const NextIssue next = nextIssueAfter(newestIssue, platform_.localTime());
-    const std::string apiAnswer = httpGet(
-        addressOf(hosts_.api, kLotteryApiPath) + next.issue + "&t=", kLotteryApiBounds);
+    const std::string apiAnswer =
+        httpGet(platform_, addressOf(hosts_.api, kLotteryApiPath) + next.issue + "&t=",
+                kLotteryApiBounds);
     if (std::string entry = entryFromLotteryApi(apiAnswer, next.issue); !entry.empty()) {
         return {std::move(entry), LatestDrawSource::LotteryApi};
     }

@@ -1,6 +1,7 @@
 // The program: the main window on the desktop, its providers and start-up
 // extras, and the event loop until the window is closed.
 #include <QApplication>
+#include <QTimer>
 
 #include "shell/application.h"
 #include "shell/fixed_settings.h"
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
     quintara::qt::TrendChartOpener trendChart(window);
     window.show();
     window.centre();
-    quintara.windowCreated();
+    // The start-up steps run in the event loop, so that closing the window
+    // while they wait for the network ends the program.
+    QTimer::singleShot(0, &window, [&quintara] { quintara.windowCreated(); });
     return QApplication::exec();
 }

@@ -1,13 +1,11 @@
 #include "net/background_request.h"
 
-#include <algorithm>
 #include <chrono>
 #include <exception>
-#include <future>
-#include <limits>
+#include <optional>
 #include <system_error>
-#include <thread>
 
+#include "platform/dispatching_work.h"
 #include "net/request_block.h"
 #include "net/web_access.h"
 #include "text/ascii_text.h"
@@ -15,11 +13,6 @@
 
 namespace quintara {
 namespace {
-
-int waitLimitMs(int timeoutSeconds) {
-    const long long limit = static_cast<long long>(timeoutSeconds) * 1000;
-    return static_cast<int>(std::clamp<long long>(limit, 0, std::numeric_limits<int>::max()));
-}
 
 std::string converted(std::string body, BodyConversion conversion) {
     switch (conversion) {
@@ -59,14 +52,13 @@ BackgroundAnswer backgroundRequest(Platform& platform, const BackgroundRequest& 
                        .body = request.body,
                        .cookies = request.cookies,
                        .redirectSwitch = kFollowRedirects};
-    // The block moves to the worker and comes back through the future: the
-    // two threads never hold it at the same time.
-    std::promise<Answered> answer;
-    std::future<Answered> answered = answer.get_future();
-    std::jthread worker;
+    // The block moves to the worker and comes back with its answer: the two
+    // threads never hold it at the same time.
+    std::optional<Answered> answered;
     try {
-        worker = std::jthread(
-            [&platform](std::stop_token stop, RequestBlock handed, std::promise<Answered> back) {
+        answered = runWhileDispatching(
+            platform, std::chrono::seconds(request.timeoutSeconds),
+            [handed = std::move(block)](std::stop_token stop) mutable {
                 FetchOutcome outcome;
                 try {
                     outcome = webAccess(handed, stop);
@@ -74,27 +66,14 @@ BackgroundAnswer backgroundRequest(Platform& platform, const BackgroundRequest& 
                     handed.address.clear();  // out of memory: as a failed request
                     outcome = {.error = error.what()};
                 }
-                back.set_value({std::move(handed), std::move(outcome)});
-                platform.wakeWait();
-            },
-            std::move(block), std::move(answer));
+                return Answered{std::move(handed), std::move(outcome)};
+            });
     } catch (const std::system_error& error) {
         // No thread to be had: as a failed request.
         return {.outcome = {.error = error.what()}};
     }
-
-    const bool finished = platform.waitDispatching(
-        [&answered] {
-            return answered.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-        },
-        waitLimitMs(request.timeoutSeconds));
-    if (!finished) {
-        worker.request_stop();
-        worker.join();
-        return timeoutAnswer(request.timeoutSeconds);
-    }
-    worker.join();
-    Answered result = answered.get();
+    if (!answered) return timeoutAnswer(request.timeoutSeconds);
+    Answered& result = *answered;
     return {.body = converted(std::move(result.block.address), request.conversion),
             .responseHeaders = std::move(result.block.cookies),
             .outcome = std::move(result.outcome)};

@@ -30,6 +30,10 @@ Application::Application(const Window& window, Platform& platform, DrawProviders
 }
 
 void Application::windowCreated() {
+    // The banner and the version page are awaited with the window alive: a
+    // click on the update button meanwhile starts no reload before the
+    // start-up is through, as during a reload.
+    const Running running(*this, false);
     // The hidden HTML viewer starts loading its page as the window comes up;
     // it does not hold up the steps after it.
     window_.htmlViewer(names::kHtmlViewer).navigate(fixed_settings::kViewerAddress);

@@ -62,10 +62,11 @@ public:
     [[nodiscard]] DrawArchive* archive() { return keeping_.archive(); }
 
 private:
-    // Marks an update or a reload as running for its lifetime. Its requests
-    // may dispatch window messages; a tick that falls due meanwhile is
-    // skipped, during an update the update button takes no click, and a
-    // choice made meanwhile takes effect at its end.
+    // Marks the start-up, an update or a reload as running for its lifetime.
+    // Their requests dispatch window messages; a tick or a click on the
+    // update button meanwhile starts nothing, during an update the update
+    // button takes no click, and a choice made meanwhile takes effect at its
+    // end.
     class Running {
     public:
         Running(Application& application, bool holdUpdateButton);

@@ -5,8 +5,8 @@
 
 namespace quintara {
 
-void showBanner(const Window& window, const std::string& bannerAddress) {
-    window.pictureBox(names::kBanner).setPicture(httpGet(bannerAddress));
+void showBanner(const Window& window, Platform& platform, const std::string& bannerAddress) {
+    window.pictureBox(names::kBanner).setPicture(httpGet(platform, bannerAddress));
 }
 
 }  // namespace quintara

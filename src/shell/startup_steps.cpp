@@ -37,7 +37,7 @@ void StartupSteps::openMakerSite() { platform_.openAddress(addresses_.site); }
 
 void StartupSteps::applySkin(int number) { skin_.applySkin(number); }
 
-void StartupSteps::showBanner() { quintara::showBanner(window(), addresses_.banner); }
+void StartupSteps::showBanner() { quintara::showBanner(window(), platform_, addresses_.banner); }
 
 void StartupSteps::runVersionNotice() {
     quintara::runVersionNotice(window(), platform_, addresses_.versionPage, addresses_.site);

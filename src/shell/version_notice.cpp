@@ -12,7 +12,7 @@ std::optional<float> publishedVersion(std::string_view page) {
 
 void runVersionNotice(const Window& window, Platform& platform, const std::string& pageAddress,
                       std::string_view siteAddress) {
-    const std::optional<float> published = publishedVersion(httpGet(pageAddress));
+    const std::optional<float> published = publishedVersion(httpGet(platform, pageAddress));
     if (!published) return;
     const float local = leadingNumber(window.label(names::kLocalVersionLabel).caption()).value_or(0.0F);
     if (*published == local) {

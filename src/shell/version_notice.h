@@ -19,12 +19,12 @@ inline constexpr std::string_view kVersionMarker = "==";
 // first two "=="; nothing when there are no two markers or no number between.
 [[nodiscard]] std::optional<float> publishedVersion(std::string_view page);
 
-// Fetches the page and reads the text between its first two "==". When that
-// number equals the caption of 标签80 (as single-precision values) the
-// welcome box is shown; when it differs, the warning box, then the maker's
-// site is opened and the program ended. A page that cannot be fetched, has
-// no two markers or no number between them says nothing about the version:
-// no box, and the start-up goes on.
+// Fetches the page (the window stays alive meanwhile) and reads the text
+// between its first two "==". When that number equals the caption of 标签80
+// (as single-precision values) the welcome box is shown; when it differs,
+// the warning box, then the maker's site is opened and the program ended. A
+// page that cannot be fetched, has no two markers or no number between them
+// says nothing about the version: no box, and the start-up goes on.
 void runVersionNotice(const Window& window, Platform& platform, const std::string& pageAddress,
                       std::string_view siteAddress);
 

@@ -34,7 +34,7 @@ HttpGetResult fetchInBackground(Platform& platform, const std::string& host, std
 }  // namespace
 
 bool NetworkProviders::fetchHistoryFeed(std::vector<std::string>& entries) {
-    const std::string body = httpGet(addressOf(hosts_.history, kHistoryFeedPath));
+    const std::string body = httpGet(platform_, addressOf(hosts_.history, kHistoryFeedPath));
     if (body.empty()) return false;
     std::vector<std::string> feed = parseHistoryFeed(body);
     if (feed.empty()) return false;
@@ -54,8 +54,8 @@ NewerDraw NetworkProviders::findNewerDraw(std::string_view newestIssue) {
         poll.source = source;
         return true;
     };
-    const HttpGetResult api =
-        fetchResource(addressOf(hosts_.api, kLotteryApiPath) + next.issue + "&t=", kLotteryApiPolicy);
+    const HttpGetResult api = fetchWhileDispatching(
+        platform_, addressOf(hosts_.api, kLotteryApiPath) + next.issue + "&t=", kLotteryApiPolicy);
     if (heard(LatestDrawSource::LotteryApi, api, entryFromLotteryApi(api.body, next.issue),
               isLotteryApiAnswer(api.body))) {
         return poll;

@@ -30,7 +30,7 @@ struct ProviderHosts {
 class NetworkProviders : public DrawProviders {
 public:
     // The platform gives the date of the next issue and keeps the window
-    // alive while the list and the flash data are awaited.
+    // alive while each source is awaited.
     NetworkProviders(ProviderHosts hosts, Platform& platform)
         : hosts_(std::move(hosts)), platform_(platform) {}
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real program against the real provider, on the display xvfb-run made.
+# The real program against the real provider, on a virtual display of its own.
 # The provider publishes a draw every few seconds; the welcome box is
 # dismissed and the update button clicked, then the provider's request log
 # must show: the history feed fetched once, the lottery API polled about every

@@ -1,5 +1,5 @@
 # Sourced by the end-to-end tests: the real provider and the real program on
-# the display xvfb-run made, the welcome box dismissed and the update button
+# the test's virtual display, the welcome box dismissed and the update button
 # clicked, with the provider's request log stamped line by line.
 #
 # The test sets before sourcing: program, provider, port (where every provider

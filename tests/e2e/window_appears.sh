@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Starts the program on the display xvfb-run made, waits for its window by
+# Starts the program on the virtual display the test runs on, waits for its window by
 # title, saves a screenshot and ends the program.
 set -euo pipefail
 program=$1

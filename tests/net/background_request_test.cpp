@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 
 #include "platform/system_platform.h"
 #include "net/background_request.h"
 #include "support/raw_http_server.h"
+#include "support/thread_count.h"
 
 namespace quintara {
 namespace {
@@ -16,11 +16,7 @@ using std::chrono::milliseconds;
 using testing::httpAnswer;
 using testing::RawConnection;
 using testing::RawHttpServer;
-
-std::size_t threadCount() {
-    const std::filesystem::directory_iterator tasks("/proc/self/task");
-    return static_cast<std::size_t>(std::distance(begin(tasks), end(tasks)));
-}
+using testing::threadCount;
 
 RawHttpServer::Handler answering(std::string answer) {
     return [answer = std::move(answer)](RawConnection& connection) {

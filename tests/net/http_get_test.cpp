@@ -4,13 +4,18 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <future>
+#include <limits>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "net/page_fetch.h"
+#include "platform/system_platform.h"
 #include "support/loopback_http_server.h"
+#include "support/thread_count.h"
 
 namespace quintara {
 namespace {
@@ -45,6 +50,7 @@ void serveMebibytes(httplib::Response& response, std::size_t pieces, bool announ
 
 class HttpGetTest : public ::testing::Test {
 protected:
+    SystemPlatform platform;  // waits without a window
     // What the routes record; made before the server and gone after it.
     std::mutex seen;
     std::string cacheControl;
@@ -84,57 +90,97 @@ protected:
 };
 
 TEST_F(HttpGetTest, TakesTheWholeBodyAsItsBytes) {
-    EXPECT_EQ(httpGet(server.address("/feed")), std::string("bytes\0\xff as sent", 15));
+    EXPECT_EQ(httpGet(platform, server.address("/feed")), std::string("bytes\0\xff as sent", 15));
 }
 
 TEST_F(HttpGetTest, AsksForAnAnswerFromTheServerNotFromACache) {
-    ASSERT_FALSE(httpGet(server.address("/feed")).empty());
+    ASSERT_FALSE(httpGet(platform, server.address("/feed")).empty());
     const std::lock_guard lock(seen);
     EXPECT_EQ(cacheControl, "no-cache");
     EXPECT_EQ(pragma, "no-cache");
 }
 
 TEST_F(HttpGetTest, AnHttpErrorGivesNoBody) {
-    EXPECT_EQ(httpGet(server.address("/missing")), "");
-    EXPECT_EQ(httpGet(server.address("/broken")), "");
-    EXPECT_EQ(httpGet(server.address("/nowhere")), "");
+    EXPECT_EQ(httpGet(platform, server.address("/missing")), "");
+    EXPECT_EQ(httpGet(platform, server.address("/broken")), "");
+    EXPECT_EQ(httpGet(platform, server.address("/nowhere")), "");
 }
 
-TEST_F(HttpGetTest, AnEmptyBodyIsEmpty) { EXPECT_EQ(httpGet(server.address("/empty")), ""); }
+TEST_F(HttpGetTest, AnEmptyBodyIsEmpty) {
+    EXPECT_EQ(httpGet(platform, server.address("/empty")), "");
+}
 
 TEST_F(HttpGetTest, FollowsUpToFiveRedirects) {
-    EXPECT_EQ(httpGet(server.address("/hop/0")).size(), 15U);
-    EXPECT_EQ(httpGet(server.address("/hop/4")).size(), 15U);  // five redirects
-    EXPECT_EQ(httpGet(server.address("/hop/5")), "");          // six
+    EXPECT_EQ(httpGet(platform, server.address("/hop/0")).size(), 15U);
+    EXPECT_EQ(httpGet(platform, server.address("/hop/4")).size(), 15U);  // five redirects
+    EXPECT_EQ(httpGet(platform, server.address("/hop/5")), "");          // six
 }
 
 TEST_F(HttpGetTest, ABodyOfSixtyFourMebibytesIsTakenAndALongerOneRefused) {
-    EXPECT_EQ(httpGet(server.address("/mebibytes/64/announced")).size(), kResourceGetPolicy.bodyLimit);
-    EXPECT_EQ(httpGet(server.address("/mebibytes/64/chunked")).size(), kResourceGetPolicy.bodyLimit);
-    EXPECT_EQ(httpGet(server.address("/mebibytes/65/announced")), "");
-    EXPECT_EQ(httpGet(server.address("/mebibytes/65/chunked")), "");
+    const std::size_t limit = kResourceGetPolicy.bodyLimit;
+    EXPECT_EQ(httpGet(platform, server.address("/mebibytes/64/announced")).size(), limit);
+    EXPECT_EQ(httpGet(platform, server.address("/mebibytes/64/chunked")).size(), limit);
+    EXPECT_EQ(httpGet(platform, server.address("/mebibytes/65/announced")), "");
+    EXPECT_EQ(httpGet(platform, server.address("/mebibytes/65/chunked")), "");
 }
 
 TEST_F(HttpGetTest, AnUnreachableHostGivesNoBody) {
-    EXPECT_EQ(httpGet("http://" + testing::closedLoopbackHost() + "/feed"), "");
-    EXPECT_EQ(httpGet("not an address"), "");
-    EXPECT_EQ(httpGet("file:///etc/hostname"), "");
+    EXPECT_EQ(httpGet(platform, "http://" + testing::closedLoopbackHost() + "/feed"), "");
+    EXPECT_EQ(httpGet(platform, "not an address"), "");
+    EXPECT_EQ(httpGet(platform, "file:///etc/hostname"), "");
 }
 
 TEST_F(HttpGetTest, AnAnswerLaterThanTheBoundGivesNoBody) {
-    const std::string body = httpGet(server.address("/slow"), {.connect = 1000ms, .whole = 200ms});
+    const std::string body =
+        httpGet(platform, server.address("/slow"), {.connect = 1000ms, .whole = 200ms});
     slowReleased = true;
     EXPECT_EQ(body, "");
 }
 
 TEST_F(HttpGetTest, RequestsOnSeveralThreadsEachGetTheirOwnBody) {
-    auto feed = std::async(std::launch::async, [&] { return httpGet(server.address("/feed")); });
-    auto large = std::async(std::launch::async,
-                            [&] { return httpGet(server.address("/mebibytes/3/chunked")); });
-    const std::string missing = httpGet(server.address("/missing"));
+    const auto fetch = [this](std::string_view path) {
+        return httpGet(platform, server.address(path));
+    };
+    auto feed = std::async(std::launch::async, fetch, "/feed");
+    auto large = std::async(std::launch::async, fetch, "/mebibytes/3/chunked");
+    const std::string missing = fetch("/missing");
     EXPECT_EQ(feed.get().size(), 15U);
     EXPECT_EQ(large.get().size(), 3 * kMebibyte);
     EXPECT_EQ(missing, "");
+}
+
+// The system's wait, with the limit of each wait noted; `ended` makes every
+// wait end at once unfinished, as when the program is ending.
+class NotingPlatform : public SystemPlatform {
+public:
+    bool waitDispatching(const std::function<bool()>& finished, int limitMs) override {
+        limits.push_back(limitMs);
+        return !ended && SystemPlatform::waitDispatching(finished, limitMs);
+    }
+    std::vector<int> limits;
+    bool ended = false;
+};
+
+// And half a second more, so that a transfer past its bound says so itself.
+TEST_F(HttpGetTest, TheCallerWaitsAsLongAsTheWholeTransferMay) {
+    NotingPlatform noting;
+    EXPECT_EQ(httpGet(noting, server.address("/feed")).size(), 15U);
+    EXPECT_EQ(httpGet(noting, server.address("/feed"), {.whole = 5s}).size(), 15U);
+    EXPECT_EQ(httpGet(noting, server.address("/feed"), {.whole = 0ms}).size(), 15U);
+    EXPECT_EQ(noting.limits, (std::vector<int>{30500, 5500, std::numeric_limits<int>::max()}));
+}
+
+TEST_F(HttpGetTest, AWaitThatEndsFirstStopsTheGetAtOnceAndLeavesNoThread) {
+    ASSERT_EQ(httpGet(platform, server.address("/feed")).size(), 15U);  // the server's threads are up
+    NotingPlatform ending;
+    ending.ended = true;
+    const std::size_t threadsBefore = testing::threadCount();
+    const auto start = std::chrono::steady_clock::now();
+    const std::string body = httpGet(ending, server.address("/slow"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);  // the route answers after 5 s
+    slowReleased = true;
+    EXPECT_EQ(body, "");
+    EXPECT_EQ(testing::threadCount(), threadsBefore);
 }
 
 TEST_F(HttpGetTest, TheOutcomeTellsTheStatusTheErrorOrTheTimeOut) {

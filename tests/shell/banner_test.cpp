@@ -4,6 +4,7 @@
 #include "controls/memory_controls.h"
 #include "shell/banner.h"
 #include "shell/main_window_layout.h"
+#include "platform/system_platform.h"
 #include "support/loopback_http_server.h"
 #include "support/tiny_gif.h"
 
@@ -15,6 +16,7 @@ protected:
     [[nodiscard]] std::string banner() const { return window->pictureBox(names::kBanner).picture(); }
 
     std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
+    SystemPlatform platform;  // waits without a window
 };
 
 TEST_F(BannerTest, TheFetchedGifBecomesThePicture) {
@@ -23,7 +25,7 @@ TEST_F(BannerTest, TheFetchedGifBecomesThePicture) {
             response.set_content(testing::tinyGif(), "image/gif");
         });
     });
-    showBanner(*window, server.address(kBannerPath));
+    showBanner(*window, platform, server.address(kBannerPath));
     EXPECT_EQ(banner(), testing::tinyGif());
 }
 
@@ -35,11 +37,12 @@ TEST_F(BannerTest, AFailedFetchLeavesTheBannerEmpty) {
             response.set_content(testing::tinyGif(), "image/gif");
         });
     });
-    showBanner(*window, server.address(kBannerPath));
+    showBanner(*window, platform, server.address(kBannerPath));
     EXPECT_EQ(banner(), "");
 
     window->pictureBox(names::kBanner).setPicture(testing::tinyGif());
-    showBanner(*window, "http://" + testing::closedLoopbackHost() + std::string(kBannerPath));
+    const std::string closed = "http://" + testing::closedLoopbackHost() + std::string(kBannerPath);
+    showBanner(*window, platform, closed);
     EXPECT_EQ(banner(), "");
 }
 

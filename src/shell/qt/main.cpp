@@ -2,6 +2,7 @@
 // extras and the user's draw archive, and the event loop until the window is
 // closed.
 #include <QApplication>
+#include <QTimer>
 
 #include <memory>
 
@@ -57,6 +58,8 @@ int main(int argc, char** argv) {
     quintara.keepAlerts(alerts);
     window.show();
     window.centre();
-    quintara.windowCreated();
+    // The start-up steps run in the event loop, so that closing the window
+    // while they wait for the network ends the program.
+    QTimer::singleShot(0, &window, [&quintara] { quintara.windowCreated(); });
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -12,7 +13,14 @@
 namespace quintara::qt {
 
 QtPlatform::QtPlatform(QWidget* window)
-    : window_(window), dispatcher_(QAbstractEventDispatcher::instance()) {}
+    : window_(window), dispatcher_(QAbstractEventDispatcher::instance()) {
+    QCoreApplication::instance()->installEventFilter(&quitWatch_);
+}
+
+bool QtPlatform::QuitWatch::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Quit) quitting_ = true;
+    return QObject::eventFilter(watched, event);
+}
 
 void QtPlatform::showMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning
@@ -39,7 +47,7 @@ bool QtPlatform::waitDispatching(const std::function<bool()>& finished, int limi
     limit.setSingleShot(true);
     limit.start(limitMs);
     while (!finished()) {
-        if (elapsed.elapsed() >= limitMs) return finished();
+        if (quitWatch_.quitting() || elapsed.elapsed() >= limitMs) return finished();
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     return true;

@@ -15,6 +15,7 @@ packages=(
   nlohmann-json3-dev
   libcli11-dev
   libsqlitecpp-dev libsqlite3-dev
+  libpng-dev
   fonts-noto-cjk
   xvfb xauth xdotool imagemagick
   clang libfuzzer-14-dev libclang-rt-14-dev

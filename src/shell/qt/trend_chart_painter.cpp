@@ -200,13 +200,17 @@ private:
         const QColor tint = tinted ? temperatureTint(temperatureOf(omission)) : QColor(Qt::transparent);
         if (!look_.omissions) {
             if (tinted) painter_.fillRect(rect.adjusted(1, 1, 0, 0), tint);
-        } else if (const QImage* number = sprites().omission(omission, tint, rect.width())) {
-            painter_.drawImage(rect.topLeft(), *number);
+        } else if (const QImage* sprite = sprites().omission(omission, tint, rect.width())) {
+            painter_.drawImage(rect.topLeft(), *sprite);
         } else {
+            // A rare long absence, in the size that fits its cell.
             if (tinted) painter_.fillRect(rect.adjusted(1, 1, 0, 0), tint);
+            const QString number = QString::number(omission);
+            painter_.save();
             painter_.setPen(omissionTextColour());
-            painter_.drawText(rect, Qt::AlignCenter, QString::number(omission));
-            painter_.setPen(kText);
+            painter_.setFont(chartFontFitting({number}, rect.width() - 2, 11));
+            painter_.drawText(rect, Qt::AlignCenter, number);
+            painter_.restore();
         }
     }
 

@@ -20,6 +20,7 @@
 namespace quintara::qt {
 namespace {
 
+using namespace Qt::StringLiterals;
 using L = ChartLayout;
 
 // `count` draws newest first, one issue after another from 20190101-001,
@@ -155,19 +156,21 @@ TEST(ChartChoosers, OfferTheSectionsOfTheViewAndTakeAnIssueRangeOnlyWhenItIsOne)
     EXPECT_EQ(changes, 2);
 
     choosers.setRange(ChartRange::issues("20190101-010", "20190101-001"));
-    EXPECT_EQ(choosers.note(), u"期号段有误"_qs);
+    EXPECT_EQ(choosers.note(), u"期号段有误"_s);
     EXPECT_EQ(changes, 2);
+    choosers.showChart(chartOf(drawsOf(20), kAllFiveView));  // a chart made meanwhile
+    EXPECT_EQ(choosers.note(), u"期号段有误"_s);
     choosers.setRange(ChartRange::issues("20190101-001", "20190201-001"));
-    EXPECT_EQ(choosers.note(), u"期号段最多1000期"_qs);
+    EXPECT_EQ(choosers.note(), u"期号段最多1000期"_s);
     choosers.setRange(ChartRange::issues("20190101-001", "20190101-010"));
-    EXPECT_EQ(choosers.note(), u""_qs);
+    EXPECT_EQ(choosers.note(), u""_s);
     EXPECT_EQ(changes, 3);
     EXPECT_EQ(choosers.options().range, ChartRange::issues("20190101-001", "20190101-010"));
 
     choosers.setRange(ChartRange::lastDays(3));
     EXPECT_EQ(choosers.options().range, ChartRange::lastDays(3));
     choosers.showChart(chartOf(drawsOf(20), kAllFiveView));
-    EXPECT_EQ(choosers.note(), u"仅有20期"_qs);  // of 200
+    EXPECT_EQ(choosers.note(), u"仅有20期"_s);  // of 200
 }
 
 TEST(WindowPlacement, BesideTheMainWindowWhereItFitsAndInsideTheScreenAlways) {

@@ -55,14 +55,14 @@ CLI::Validator rangeReader(ChartRange& range) {
 }
 
 // The sections named in a comma-separated list, each one the view has.
-std::optional<SectionSet> sectionsOf(std::string_view list, const ChartView& view, std::string& wrong) {
+std::optional<SectionSet> sectionsNamed(std::string_view list, const ChartView& view, std::string& wrong) {
     SectionSet sections;
     while (!list.empty()) {
         const std::size_t comma = std::min(list.find(','), list.size());
         const std::string_view name = list.substr(0, comma);
         list.remove_prefix(std::min(comma + 1, list.size()));
         const auto section = sectionNamed(name);
-        if (!section || !quintara::sectionsOf(view).has(*section)) {
+        if (!section || !sectionsOf(view).has(*section)) {
             wrong = "--sections: " + std::string(view.name) + " has no section \"" + std::string(name) + "\"";
             return std::nullopt;
         }
@@ -121,8 +121,8 @@ std::optional<Request> RequestOptions::request(std::string& wrong) const {
         return std::nullopt;
     }
     if (!sections_) {
-        request.chart.sections = quintara::sectionsOf(request.chart.view);
-    } else if (const auto sections = sectionsOf(*sections_, request.chart.view, wrong)) {
+        request.chart.sections = sectionsOf(request.chart.view);
+    } else if (const auto sections = sectionsNamed(*sections_, request.chart.view, wrong)) {
         request.chart.sections = *sections;
     } else {
         return std::nullopt;

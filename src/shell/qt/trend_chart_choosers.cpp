@@ -183,23 +183,26 @@ void TrendChartChoosers::rangeChosen() {
     }
 }
 
-// An issue range is taken once both fields hold issues, the first not after
-// the last, and no more of them than a chart shows.
+// What is wrong with the issue range in the fields, if one is chosen: an
+// issue range is taken once both fields hold issues, the first not after the
+// last, and no more of them than a chart shows.
+QString TrendChartChoosers::issueComplaint() const {
+    if (!issuesChosen()) return {};
+    const auto issues = issueCount(toUtf8(from_->text()), toUtf8(to_->text()));
+    if (!issues) return u"期号段有误"_s;
+    if (*issues > kMostChartRows) return u"期号段最多%1期"_s.arg(kMostChartRows);
+    return {};
+}
+
 void TrendChartChoosers::issuesEdited() {
     if (!issuesChosen()) return;
-    const auto issues = issueCount(toUtf8(from_->text()), toUtf8(to_->text()));
-    if (!issues) {
-        note_->setText(u"期号段有误"_s);
-    } else if (*issues > kMostChartRows) {
-        note_->setText(u"期号段最多%1期"_s.arg(kMostChartRows));
-    } else {
-        note_->clear();
-        emit optionsChanged();
-    }
+    note_->setText(issueComplaint());
+    if (note_->text().isEmpty()) emit optionsChanged();
 }
 
 void TrendChartChoosers::showChart(const TrendChart& chart) {
-    note_->setText(toQString(shortfallNote(chart)));
+    const QString complaint = issueComplaint();
+    note_->setText(complaint.isEmpty() ? toQString(shortfallNote(chart)) : complaint);
     if (!issuesChosen() && !chart.rows.empty()) {
         from_->setText(toQString(chart.rows.front().issue));
         to_->setText(toQString(chart.rows.back().issue));

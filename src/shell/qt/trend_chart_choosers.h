@@ -52,6 +52,7 @@ private:
     void rangeChosen();
     void issuesEdited();
     [[nodiscard]] bool issuesChosen() const;
+    [[nodiscard]] QString issueComplaint() const;
 
     // The widgets belong to the choosers, as Qt's children.
     QComboBox* views_;

@@ -1,5 +1,7 @@
-// The trend chart window over 10,000 real draws held: opening it on the
-// newest 500, a repaint while scrolling, and the PNG of all 500 rows.
+// The trend chart window over real draws held (10,000, and the 100,000 the
+// archive lets the history hold): opening it on the newest 1000 with every
+// section of the view, a repaint while scrolling, and the PNG of all 1000
+// rows.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -21,33 +23,43 @@ namespace {
 using namespace quintara;
 using namespace Qt::StringLiterals;
 
-constexpr int kHeld = 10000;
-constexpr int kShown = 500;
+constexpr int kShown = 1000;
 
 struct HeldHistory {
-    HeldHistory() { bench::fillHistory(window.controls().grid(names::kDrawGrid), kHeld); }
+    explicit HeldHistory(int held) { bench::fillHistory(window.controls().grid(names::kDrawGrid), held); }
     qt::MainWindow window{mainWindowLayout()};
     qt::TrendChartOpener opener{window};
 };
 
+// The view of the benchmark's first argument (an index of kChartViews).
+const ChartView& viewOf(const benchmark::State& state) {
+    return kChartViews[static_cast<std::size_t>(state.range(0))];
+}
+
+// The newest 1000 draws in the view, every section it has on.
+void chooseEverything(qt::TrendChartWindow& chart, const ChartView& view) {
+    chart.choosers().setView(view);
+    chart.choosers().setSections(sectionsOf(view));
+    chart.choosers().setRange(ChartRange::lastDraws(kShown));
+}
+
 // Paints what of the chart is in view, as the window does, into a picture.
 void paintViewport(qt::TrendChartWindow& chart) {
-    QScrollArea& area = chart.scrollArea();
-    const QRect inView = area.viewport()->rect().translated(0, area.verticalScrollBar()->value());
+    QWidget& inView = *chart.view().viewport();
     QImage picture(inView.size(), QImage::Format_RGB32);
-    chart.view().render(&picture, QPoint(), QRegion(inView));
+    inView.render(&picture);
     benchmark::DoNotOptimize(picture.bits());
 }
 
-// From the double-click to a chart of 500 rows made and painted: the window
-// is made afresh each time.
-void BM_OpenChartOf500(benchmark::State& state) {
-    HeldHistory held;
+// From the double-click to a chart of 1000 rows made and painted: the window
+// is made afresh each time. Arguments: the view, the draws held.
+void BM_OpenChartOf1000(benchmark::State& state) {
+    HeldHistory held(static_cast<int>(state.range(1)));
     auto& grid = *qobject_cast<QTableView*>(held.window.widget(names::kDrawGrid));
     for (auto _ : state) {
         auto chart = std::make_unique<qt::TrendChartWindow>(held.window.controls().grid(names::kDrawGrid),
                                                             *grid.model());
-        chart->setDrawsShown(kShown);
+        chooseEverything(*chart, viewOf(state));
         chart->open();
         paintViewport(*chart);
         if (chart->view().chart().rows.size() != kShown) state.SkipWithError("rows lost");
@@ -56,34 +68,42 @@ void BM_OpenChartOf500(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_OpenChartOf500)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenChartOf1000)
+    ->ArgsProduct({{0, 3}, {10000, 100000}})
+    ->ArgNames({"view", "held"})
+    ->Unit(benchmark::kMillisecond);
 
-// One step of the scroll bar, and the rows that come into view painted.
+// One step of the scroll bars, down and across, and what comes into view
+// painted. Argument: the view.
 void BM_RepaintWhileScrolling(benchmark::State& state) {
-    HeldHistory held;
+    HeldHistory held(10000);
     held.opener.open();
-    held.opener.chart()->setDrawsShown(kShown);
-    QScrollBar& bar = *held.opener.chart()->scrollArea().verticalScrollBar();
-    int value = 0;
+    qt::TrendChartWindow& chart = *held.opener.chart();
+    chooseEverything(chart, viewOf(state));
+    QScrollBar& down = *chart.view().verticalScrollBar();
+    QScrollBar& across = *chart.view().horizontalScrollBar();
+    int step = 0;
     for (auto _ : state) {
-        value = (value + bar.singleStep() * 3) % std::max(bar.maximum(), 1);
-        bar.setValue(value);
-        paintViewport(*held.opener.chart());
+        ++step;
+        down.setValue(step * down.singleStep() * 3 % std::max(down.maximum(), 1));
+        across.setValue(step * across.singleStep() % std::max(across.maximum(), 1));
+        paintViewport(chart);
     }
 }
-BENCHMARK(BM_RepaintWhileScrolling)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintWhileScrolling)->Arg(0)->Arg(3)->ArgName("view")->Unit(benchmark::kMillisecond);
 
-void BM_ExportPngOf500(benchmark::State& state) {
-    HeldHistory held;
+// Argument: the view.
+void BM_ExportPngOf1000(benchmark::State& state) {
+    HeldHistory held(10000);
     held.opener.open();
-    held.opener.chart()->setDrawsShown(kShown);
+    chooseEverything(*held.opener.chart(), viewOf(state));
     const QString path = QDir::temp().filePath(u"quintara-bench-chart.png"_s);
     for (auto _ : state) {
         if (!held.opener.chart()->writeImage(path)) state.SkipWithError("not written");
     }
     QFile::remove(path);
 }
-BENCHMARK(BM_ExportPngOf500)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportPngOf1000)->Arg(0)->Arg(3)->ArgName("view")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

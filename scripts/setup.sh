@@ -15,6 +15,7 @@ packages=(
   nlohmann-json3-dev
   libcli11-dev
   libsqlitecpp-dev libsqlite3-dev
+  libpng-dev
   fonts-noto-cjk
   xvfb xauth xdotool imagemagick
   sqlite3

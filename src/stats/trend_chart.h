@@ -1,40 +1,73 @@
-// The basic trend chart: one row per draw, oldest at the top, ten digit
-// columns per position holding that digit's omission as of the draw (the
-// drawn digit on its ball), the digits' distribution in the draw, and summary
-// rows over the draws shown. Made from the draw history; painted by the
-// shell, written as CSV here.
+// The trend chart: one row per draw of a range, oldest at the top, under
+// column groups: the digits of the view's positions (each column holding
+// that digit's omission as of the draw, the drawn digit on its ball), the
+// digits' distribution, and the sections switched on (和值, 跨度, 形态, the
+// ratios, 012路, 龙虎); then summary lines over the draws shown. Made from
+// the draw history; painted by the shell, written as CSV here.
 #pragma once
 
-#include <array>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "draws/draw_history.h"
-#include "stats/draw_digits.h"
+#include "stats/chart_range.h"
+#include "stats/chart_view.h"
 
 namespace quintara {
 
 inline constexpr int kPositionCount = kAllFive.last;
-// How many of the newest draws the chart can show; kChartSizes[1] at first.
-inline constexpr std::array<int, 5> kChartSizes{30, 50, 100, 200, 500};
-inline constexpr int kDefaultChartSize = 50;
 // The captions over the two columns that lead every row.
 inline constexpr std::string_view kIssueCaption = "期号";
 inline constexpr std::string_view kCodeCaption = "开奖号码";
+// Under the chart: the omissions of its top rows go on from the draws held
+// before them.
+inline constexpr std::string_view kOmissionFootnote = "遗漏自本段之前的开奖连续计算";
+
+// What the cells of a column hold.
+enum class ColumnKind {
+    // Draws back to the newest one before that shows the column's item, this
+    // one included: 0 where the draw shows it, which has it on a ball.
+    Omission,
+    // How often the column's digit stands in the draw: a ball when it does.
+    Count,
+    // A text of the draw's own: a sum, a ratio, a route.
+    Value,
+};
+
+// A column of cells, one per draw, under the caption of its group.
+struct ChartColumn {
+    // Under the group's caption, and on a drawn cell's ball: the digit, the
+    // sum, 组六; empty for a group's only column that its caption heads.
+    std::string heading;
+    std::string name;  // standing alone, as the CSV heads it: 万位0, 分布0, 组六, 大小比
+};
+
+// The columns under one caption, left to right.
+struct ColumnGroup {
+    std::string caption;  // 万位, 号码分布, 和值, 形态, 大小比
+    ColumnKind kind = ColumnKind::Omission;
+    int position = 0;                     // 1 to 5 for a position's digits, 0 otherwise
+    std::optional<ChartSection> section;  // none for a position's digits and the distribution
+    std::vector<ChartColumn> columns;
+};
 
 struct ChartCell {
-    // Draws from this one back to the newest one before it showing the digit
-    // there, this one included: 0 on the drawn digit's ball.
-    int omission = 0;
-    [[nodiscard]] bool drawn() const { return omission == 0; }
+    int number = 0;    // Omission: the omission; Count: the count
+    std::string text;  // Value: the draw's text
+
+    [[nodiscard]] bool drawn() const { return number == 0; }  // of an Omission cell
 };
 
 struct ChartRow {
     std::string issue;
     std::string code;
-    std::array<std::array<ChartCell, kDigitCount>, kPositionCount> cells;
-    std::array<int, kDigitCount> distribution{};  // how often each digit stands in the draw
+    std::vector<ChartCell> cells;  // one per column, in the order of the groups
+    // The draw held before it is not its predecessor: issues are missing
+    // between them.
+    bool afterHole = false;
 };
 
 // One column over the draws shown, as a row's detail counts them.
@@ -45,50 +78,48 @@ struct ColumnSummary {
     int streak = 0;       // the longest run of draws showing it
 };
 
-struct ChartSummary {
-    std::array<std::array<ColumnSummary, kDigitCount>, kPositionCount> positions;
-    std::array<ColumnSummary, kDigitCount> distribution;  // the digit anywhere in the draw
-};
-
-// A column of cells, one per draw, under the caption of its group.
-struct ChartColumn {
-    std::string heading;  // under the group's caption: the digit
-    std::string name;     // standing alone, as the CSV heads it: 万位0, 分布0
-};
-
-// The columns under one caption, left to right: a position's digits (万位
-// to 个位), or how often each digit stands in the draw (号码分布).
-struct ColumnGroup {
-    std::string caption;
-    std::vector<ChartColumn> columns;
-};
-
 // A line under the draws: its caption and the text of its cell in every
-// column of the groups, left to right.
+// column, left to right (empty in a Value column).
 struct SummaryLine {
     std::string caption;
     std::vector<std::string> cells;
 };
 
-// 出现次数, 平均遗漏 (with two decimals), 最大遗漏 and 最大连出.
-inline constexpr int kSummaryLineCount = 4;
-
-struct TrendChart {
-    std::vector<ColumnGroup> groups;  // after the issue and the code
-    std::vector<ChartRow> rows;       // the draws shown, oldest first
-    ChartSummary summary;
-    std::vector<SummaryLine> summaryLines;  // the summary as the chart shows it
+struct ChartOptions {
+    ChartView view = kAllFiveView;
+    SectionSet sections;  // those the view lacks are left out
+    ChartRange range;
 };
 
-// The chart of the newest `shown` of `newestFirst`, the draws read (at most
-// 10000). The omissions count over all of them, so that the top rows are
-// right too. A character that is no digit has no ball.
-[[nodiscard]] TrendChart makeTrendChart(std::span<const DrawView> newestFirst, int shown);
+struct TrendChart {
+    SectionSet sections;              // the sections shown
+    std::vector<ColumnGroup> groups;  // after the issue and the code
+    std::vector<ChartRow> rows;       // the draws shown, oldest first
+    // Per column; none for a Value column.
+    std::vector<std::optional<ColumnSummary>> summary;
+    // 出现次数, 平均遗漏 (with two decimals), 最大遗漏 and 最大连出.
+    std::vector<SummaryLine> summaryLines;
+    std::string footnote;          // under everything
+    std::int64_t rangeIssues = 0;  // the issues the range covers, held or not
 
-// The chart as a table: a header row, one line per draw (a drawn digit in
-// its own cell, every other cell its omission; a distribution cell empty when
-// the digit does not stand in the draw), then the summary lines. UTF-8,
-// comma-separated, each line ended by CR LF.
+    [[nodiscard]] int columnCount() const;
+};
+
+// The chart of `newestFirst`, the draws held, for the options. The
+// omissions count over every draw held, so that the top rows are right too.
+// A character that is no digit has no ball, and a draw with one has none in
+// the sections.
+[[nodiscard]] TrendChart makeTrendChart(std::span<const DrawView> newestFirst, const ChartOptions& options);
+
+// "仅有N期" when the history holds fewer draws than the chart's range
+// covers; empty when it holds them all.
+[[nodiscard]] std::string shortfallNote(const TrendChart& chart);
+
+// The chart as a table: a header row (期号, 开奖号码, then every column's
+// name), one line per draw (a drawn cell holds its heading, every other
+// Omission cell its omission, a Count cell its count or nothing, a Value cell
+// its text), then the summary lines. UTF-8, comma-separated, each line
+// ended by CR LF.
 [[nodiscard]] std::string trendChartCsv(const TrendChart& chart);
 
 }  // namespace quintara

@@ -1,6 +1,5 @@
 // The shell's QObjects declare themselves to Qt's meta-object system: a
 // qobject_cast finds each, and each tells its own class's name.
-#include <QScrollArea>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -25,10 +24,12 @@ TEST(MetaObjects, EachShellQObjectIsFoundAsItsOwnClass) {
     EXPECT_EQ(qobject_cast<MainWindow*>(static_cast<QObject*>(&window)), &window);
     EXPECT_EQ(qobject_cast<TrendChartOpener*>(static_cast<QObject*>(&opener)), &opener);
     EXPECT_EQ(qobject_cast<TrendChartWindow*>(static_cast<QObject*>(&chart)), &chart);
-    EXPECT_EQ(qobject_cast<TrendChartView*>(chart.scrollArea().widget()), &chart.view());
+    EXPECT_EQ(chart.findChild<TrendChartView*>(), &chart.view());
+    EXPECT_EQ(chart.findChild<TrendChartChoosers*>(), &chart.choosers());
     EXPECT_NE(qobject_cast<GridModel*>(grid->model()), nullptr);
     EXPECT_STREQ(window.metaObject()->className(), "quintara::qt::MainWindow");
     EXPECT_STREQ(chart.view().metaObject()->className(), "quintara::qt::TrendChartView");
+    EXPECT_STREQ(chart.choosers().metaObject()->className(), "quintara::qt::TrendChartChoosers");
 }
 
 }  // namespace

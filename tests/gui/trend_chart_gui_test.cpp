@@ -60,7 +60,7 @@ TEST_F(TrendChartGuiTest, ADoubleClickOnTheGridOpensOneChartOfTheHistory) {
     ASSERT_EQ(chart().rows.size(), 6U);
     EXPECT_EQ(chart().rows.front().issue, "20180211-001");  // the oldest at the top
     EXPECT_EQ(chart().rows.back().code, "91180");
-    const QScrollBar& down = *first->scrollArea().verticalScrollBar();
+    const QScrollBar& down = *first->view().verticalScrollBar();
     EXPECT_EQ(down.value(), down.maximum());  // the newest draws in view
 
     // A row of a per-position list opens the same window again.
@@ -78,10 +78,10 @@ TEST_F(TrendChartGuiTest, ANewDrawAppearsAsTheLastRow) {
     DrawHistory(window.controls().grid(names::kDrawGrid)).insertNewestDraw("20180211-007", "55555");
     EXPECT_TRUE(eventually([this] { return chart().rows.size() == 7; }));
     EXPECT_EQ(chart().rows.back().issue, "20180211-007");
-    EXPECT_TRUE(chart().rows.back().cells[0][5].drawn());
+    EXPECT_TRUE(chart().rows.back().cells[5].drawn());  // 万位5
 
     // The choice of draws shown goes with the next chart too.
-    opener.chart()->setDrawsShown(30);
+    opener.chart()->choosers().setRange(ChartRange::lastDraws(30));
     EXPECT_EQ(chart().rows.size(), 7U);
     DrawHistory history(window.controls().grid(names::kDrawGrid));
     for (int sequence = 8; sequence <= 40; ++sequence) {
@@ -90,9 +90,28 @@ TEST_F(TrendChartGuiTest, ANewDrawAppearsAsTheLastRow) {
     EXPECT_TRUE(eventually([this] { return chart().rows.back().issue == "20180211-040"; }));
     EXPECT_EQ(chart().rows.size(), 30U);
     // Scrolled to the newest row, the chart follows it as draws come.
-    const QScrollBar& down = *opener.chart()->scrollArea().verticalScrollBar();
+    const QScrollBar& down = *opener.chart()->view().verticalScrollBar();
     EXPECT_GT(down.maximum(), 0);
     EXPECT_EQ(down.value(), down.maximum());
+}
+
+TEST_F(TrendChartGuiTest, TheChoosersMakeTheChartAgainAndSayWhatTheHistoryLacks) {
+    doubleClickGrid();
+    TrendChartWindow& charts = *opener.chart();
+    EXPECT_EQ(charts.choosers().note(), u"仅有6期"_s);  // of 50
+    EXPECT_EQ(charts.focusWidget(), &charts.view());  // for Home, End, PgUp and PgDn
+    const ChartView back = *chartViewNamed("后三");
+    charts.choosers().setView(back);
+    charts.choosers().setSections(sectionsOf(back));
+    EXPECT_EQ(chart().groups.front().caption, "百位");
+    EXPECT_EQ(chart().sections, sectionsOf(back));
+    EXPECT_GT(charts.view().horizontalScrollBar()->maximum(), 0);  // wider than the window: it scrolls
+    charts.choosers().setRange(ChartRange::lastDraws(kChartSizes.front()));
+    EXPECT_EQ(charts.choosers().note(), u"仅有6期"_s);
+    charts.choosers().setRange(ChartRange::issues("20180211-002", "20180211-004"));
+    EXPECT_EQ(charts.choosers().note(), u""_s);
+    ASSERT_EQ(chart().rows.size(), 3U);
+    EXPECT_EQ(chart().rows.front().issue, "20180211-002");
 }
 
 TEST_F(TrendChartGuiTest, ThePictureHoldsTheWholeChartAndTheCsvItsTable) {
@@ -101,8 +120,9 @@ TEST_F(TrendChartGuiTest, ThePictureHoldsTheWholeChartAndTheCsvItsTable) {
     const QString picture = folder.filePath(u"chart.png"_s);
     ASSERT_TRUE(opener.chart()->writeImage(picture));
     const QImage image(picture);
-    EXPECT_EQ(image.size(), ChartGeometry::size(6));
-    EXPECT_GT(ChartGeometry::size(50).height(), ChartGeometry::size(6).height());
+    EXPECT_EQ(image.size(), ChartLayout(chart()).size());
+    // The rows, the summary and the footer.
+    EXPECT_EQ(image.height(), ChartLayout::rowTop(6 + 4) + ChartLayout::kCell);
 
     const QString table = folder.filePath(u"chart.csv"_s);
     ASSERT_TRUE(opener.chart()->writeCsv(table));

@@ -20,73 +20,87 @@ std::vector<DrawView> drawsOf(const std::vector<std::string>& texts, std::vector
     return draws;
 }
 
-std::vector<int> omissionsOf(const ChartRow& row, int position) {
-    std::vector<int> omissions;
-    for (const ChartCell& cell : row.cells[static_cast<std::size_t>(position)]) omissions.push_back(cell.omission);
-    return omissions;
+// The 五星 chart without sections of the newest `shown` draws.
+TrendChart chartOf(const std::vector<DrawView>& draws, int shown) {
+    return makeTrendChart(draws, {.range = ChartRange::lastDraws(shown)});
+}
+
+// The numbers of group `group`: a position (0: 万), or the distribution (5).
+std::vector<int> numbersOf(const ChartRow& row, int group) {
+    std::vector<int> numbers;
+    for (int digit = 0; digit < kDigitCount; ++digit) {
+        numbers.push_back(row.cells[static_cast<std::size_t>(group * kDigitCount + digit)].number);
+    }
+    return numbers;
+}
+
+const ChartCell& cellAt(const ChartRow& row, int group, int digit) {
+    return row.cells[static_cast<std::size_t>(group * kDigitCount + digit)];
 }
 
 TEST(TrendChart, RowsRunOldestFirstWithEachDigitsOmissionAsOfTheRow) {
     std::vector<std::string> issues;
     const std::vector<std::string> texts{"12345", "11111", "98765"};  // newest first
-    const TrendChart chart = makeTrendChart(drawsOf(texts, issues), 50);
+    const TrendChart chart = chartOf(drawsOf(texts, issues), 50);
     ASSERT_EQ(chart.rows.size(), 3U);
     EXPECT_EQ(chart.rows[0].code, "98765");
     EXPECT_EQ(chart.rows[0].issue, "20190101-098");
     EXPECT_EQ(chart.rows[2].code, "12345");
     // 万 over the rows 9, 1, 1.
-    EXPECT_EQ(omissionsOf(chart.rows[0], 0), (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1, 1, 0}));
-    EXPECT_EQ(omissionsOf(chart.rows[1], 0), (std::vector<int>{2, 0, 2, 2, 2, 2, 2, 2, 2, 1}));
-    EXPECT_EQ(omissionsOf(chart.rows[2], 0), (std::vector<int>{3, 0, 3, 3, 3, 3, 3, 3, 3, 2}));
+    EXPECT_EQ(numbersOf(chart.rows[0], 0), (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1, 1, 0}));
+    EXPECT_EQ(numbersOf(chart.rows[1], 0), (std::vector<int>{2, 0, 2, 2, 2, 2, 2, 2, 2, 1}));
+    EXPECT_EQ(numbersOf(chart.rows[2], 0), (std::vector<int>{3, 0, 3, 3, 3, 3, 3, 3, 3, 2}));
     // 个 over the rows 5, 1, 5.
-    EXPECT_EQ(omissionsOf(chart.rows[2], 4), (std::vector<int>{3, 1, 3, 3, 3, 0, 3, 3, 3, 3}));
-    EXPECT_TRUE(chart.rows[1].cells[2][1].drawn());
-    EXPECT_EQ(chart.rows[1].distribution, (std::array<int, 10>{0, 5, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(chart.rows[2].distribution, (std::array<int, 10>{0, 1, 1, 1, 1, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(numbersOf(chart.rows[2], 4), (std::vector<int>{3, 1, 3, 3, 3, 0, 3, 3, 3, 3}));
+    EXPECT_TRUE(cellAt(chart.rows[1], 2, 1).drawn());
+    EXPECT_EQ(numbersOf(chart.rows[1], 5), (std::vector<int>{0, 5, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(numbersOf(chart.rows[2], 5), (std::vector<int>{0, 1, 1, 1, 1, 1, 0, 0, 0, 0}));
 }
 
 TEST(TrendChart, TheTopRowsCountOverTheWholeHistoryRead) {
     std::vector<std::string> issues;
     // Newest first: two shown draws without 7 at 万, then 7 three draws before.
     const std::vector<std::string> texts{"11111", "22222", "33333", "44444", "70000"};
-    const TrendChart chart = makeTrendChart(drawsOf(texts, issues), 2);
+    const TrendChart chart = chartOf(drawsOf(texts, issues), 2);
     ASSERT_EQ(chart.rows.size(), 2U);
     EXPECT_EQ(chart.rows[0].code, "22222");
-    EXPECT_EQ(chart.rows[0].cells[0][7].omission, 3);
-    EXPECT_EQ(chart.rows[1].cells[0][7].omission, 4);
+    EXPECT_EQ(cellAt(chart.rows[0], 0, 7).number, 3);
+    EXPECT_EQ(cellAt(chart.rows[1], 0, 7).number, 4);
     // A digit not seen in the history read counts from the oldest draw read.
-    EXPECT_EQ(chart.rows[1].cells[0][9].omission, 5);
+    EXPECT_EQ(cellAt(chart.rows[1], 0, 9).number, 5);
 }
 
 TEST(TrendChart, SummaryRowsCountOnlyTheDrawsShown) {
     std::vector<std::string> issues;
     const std::vector<std::string> texts{"11111", "11111", "22222", "99999", "11111"};
-    const TrendChart chart = makeTrendChart(drawsOf(texts, issues), 4);
-    const ColumnSummary one = chart.summary.positions[0][1];  // shown, newest first: 1 1 2 9
+    const TrendChart chart = chartOf(drawsOf(texts, issues), 4);
+    const ColumnSummary one = *chart.summary[1];  // 万位1 shown, newest first: 1 1 2 9
     EXPECT_EQ(one.appearances, 2);
     EXPECT_EQ(one.streak, 2);
     EXPECT_EQ(one.longest, 2);
     EXPECT_DOUBLE_EQ(one.average, 2.0 / 3);
-    const ColumnSummary zero = chart.summary.positions[3][0];
+    const ColumnSummary zero = *chart.summary[30];  // 十位0
     EXPECT_EQ(zero.appearances, 0);
     EXPECT_EQ(zero.longest, 4);
     EXPECT_DOUBLE_EQ(zero.average, 4.0);
-    EXPECT_EQ(chart.summary.distribution[9].appearances, 1);
+    EXPECT_EQ(chart.summary[59]->appearances, 1);  // 分布9
 }
 
 TEST(TrendChart, ADrawTextWithoutADigitHasNoBallThere) {
     std::vector<std::string> issues;
-    const TrendChart chart = makeTrendChart(drawsOf({"1x3"}, issues), 50);
-    for (const ChartCell& cell : chart.rows[0].cells[1]) EXPECT_FALSE(cell.drawn());
-    for (const ChartCell& cell : chart.rows[0].cells[4]) EXPECT_FALSE(cell.drawn());
-    EXPECT_EQ(chart.rows[0].distribution[1] + chart.rows[0].distribution[3], 2);
+    const TrendChart chart = chartOf(drawsOf({"1x3"}, issues), 50);
+    for (int digit = 0; digit < kDigitCount; ++digit) {
+        EXPECT_FALSE(cellAt(chart.rows[0], 1, digit).drawn());
+        EXPECT_FALSE(cellAt(chart.rows[0], 4, digit).drawn());
+    }
+    EXPECT_EQ(numbersOf(chart.rows[0], 5), (std::vector<int>{0, 1, 0, 1, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(TrendChart, TheCsvHasAHeaderALinePerDrawAndTheFourSummaryLines) {
     std::vector<std::string> issues;
     std::vector<std::string> texts(60, "12345");
     texts[0] = "00000";
-    const TrendChart chart = makeTrendChart(drawsOf(texts, issues), 50);
+    const TrendChart chart = chartOf(drawsOf(texts, issues), 50);
     std::istringstream csv(trendChartCsv(chart));
     std::vector<std::string> lines;
     for (std::string line; std::getline(csv, line);) {
@@ -114,7 +128,7 @@ TEST(TrendChart, NamesItsColumnsAndWritesEachSummaryCell) {
     std::vector<std::string> issues;
     std::vector<std::string> texts(60, "12345");
     texts[0] = "00000";
-    const TrendChart chart = makeTrendChart(drawsOf(texts, issues), 50);
+    const TrendChart chart = chartOf(drawsOf(texts, issues), 50);
     ASSERT_EQ(chart.groups.size(), 6U);
     EXPECT_EQ(chart.groups[0].caption, "万位");
     EXPECT_EQ(chart.groups[4].caption, "个位");

@@ -1,18 +1,21 @@
-// quintara-chart: reads a history feed and writes its trend chart, the
-// newest N draws (50 unless told), as a PNG picture, painted as the trend
-// chart window paints it. Needs no display: Qt's offscreen platform serves.
-// Exit status: 0 written, 1 no draws in the feed, 2 bad arguments or a file
-// that cannot be read or written.
+// quintara-chart: reads a history feed or the draw archive and writes the
+// trend chart of a range of its draws (the newest 50 unless told), for a
+// view and its sections, as a PNG picture painted as the trend chart window
+// paints it, and as a CSV table. Needs no display: Qt's offscreen platform
+// serves.
+// Exit status: 0 written, 1 no draws in the source, 2 bad arguments or a
+// file that cannot be read or written.
 #include <QFile>
 #include <QGuiApplication>
 #include <QSaveFile>
 
 #include <cstdio>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "draws/history_feed.h"
+#include "archive/archive_file.h"
+#include "chart_request.h"
+#include "draw_source.h"
 #include "shell/qt/fonts.h"
 #include "shell/qt/trend_chart_painter.h"
 #include "tool_cli.h"
@@ -22,25 +25,6 @@ namespace {
 using namespace quintara;
 
 constexpr char kTool[] = "quintara-chart";
-
-struct Request {
-    int draws = kDefaultChartSize;
-    std::string feed;
-    std::string chart;
-};
-
-void declareOptions(CLI::App& commandLine, Request& request) {
-    commandLine.add_option("--draws", request.draws, "Charts the newest N draws of the feed.")
-        ->type_name("N")
-        ->transform(tools::wholeNumber(kChartSizes.front(), kChartSizes.back()))
-        ->check(CLI::IsMember(kChartSizes));
-    commandLine.add_option("FEED", request.feed,
-                           "The history feed document to read, or - for standard input.")
-        ->required();
-    commandLine.add_option("-o", request.chart, "The PNG picture to write the chart to.")
-        ->type_name("CHART.png")
-        ->required();
-}
 
 void report(const std::string& message) { std::fprintf(stderr, "%s: %s\n", kTool, message.c_str()); }
 
@@ -57,39 +41,66 @@ void passToolkitErrorsOnly(QtMsgType type, const QMessageLogContext&, const QStr
     if (type == QtCriticalMsg || type == QtFatalMsg) report(message.toStdString());
 }
 
+// Writes the file at `path` ("-": standard output for the CSV) through
+// `write`; the failure's line, or nothing.
+template <typename Write>
+std::optional<std::string> writeFile(const std::string& path, Write write) {
+    if (path == "-") {
+        QFile out;
+        if (out.open(stdout, QIODevice::WriteOnly) && write(out) && out.flush()) return std::nullopt;
+        return "cannot write to standard output: " + out.errorString().toStdString();
+    }
+    QSaveFile file(QString::fromStdString(path));
+    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit()) return std::nullopt;
+    return "cannot write " + path + ": " + file.errorString().toStdString();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     tools::ToolCommandLine commandLine(
         kTool,
-        "Writes the trend chart of a history feed, its newest draws, as a PNG picture, painted "
-        "as the trend chart window paints it; needs no display.");
-    Request request;
-    declareOptions(commandLine, request);
+        "Writes the trend chart of a history feed or of the draw archive, a range of its draws "
+        "for a view and its sections, as a PNG picture painted as the trend chart window paints "
+        "it, and as a CSV table; needs no display. The omissions of the chart's top rows count "
+        "from every draw before them.");
+    const chart_tool::RequestOptions options(commandLine);
     if (const auto status = commandLine.read(argc, argv)) return *status;
+    std::string wrong;
+    const std::optional<chart_tool::Request> request = options.request(wrong);
+    if (!request) return fail(tools::kBadArguments, wrong);
 
     qInstallMessageHandler(passToolkitErrorsOnly);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     qt::installFontSubstitutes();
 
-    QFile feed(QString::fromStdString(request.feed));
-    const bool opened = request.feed == "-" ? feed.open(stdin, QIODevice::ReadOnly)
-                                            : feed.open(QIODevice::ReadOnly);
-    if (!opened) return fail(2, "cannot read " + request.feed + ": " + feed.errorString().toStdString());
-    const QByteArray body = feed.readAll();
-    const std::vector<std::string> entries =
-        parseHistoryFeed(std::string_view(body.constData(), static_cast<std::size_t>(body.size())));
-    if (entries.empty()) return fail(1, "no draws in feed");
+    const chart_tool::SourceDraws source =
+        request->feed
+            ? chart_tool::feedDraws(*request->feed)
+            : chart_tool::archiveDraws(request->archive->empty() ? defaultArchiveFile()
+                                                                 : std::filesystem::path(*request->archive));
+    if (!source.failure.empty()) return fail(2, source.failure);
+    if (source.newestFirst.empty()) {
+        return fail(1, request->feed ? "no draws in feed" : "no draws in the archive");
+    }
 
     std::vector<DrawView> draws;
-    for (std::size_t at = 0; at < entries.size() && at < static_cast<std::size_t>(kDrawReadLimit); ++at) {
-        draws.push_back(DrawHistory::entryView(entries[at]));
+    draws.reserve(source.newestFirst.size());
+    for (const Draw& draw : source.newestFirst) draws.push_back({draw.issue, draw.text});
+    const TrendChart chart = makeTrendChart(draws, request->chart);
+
+    if (!request->picture.empty()) {
+        const auto failure = writeFile(
+            request->picture, [&chart](QIODevice& out) { return qt::writeTrendChartPng(chart, {}, out); });
+        if (failure) return fail(2, *failure);
     }
-    QSaveFile chart(QString::fromStdString(request.chart));
-    if (!chart.open(QIODevice::WriteOnly) ||
-        !qt::writeTrendChartPng(makeTrendChart(draws, request.draws), {}, chart) || !chart.commit()) {
-        return fail(2, "cannot write " + request.chart + ": " + chart.errorString().toStdString());
+    if (!request->csv.empty()) {
+        const std::string csv = trendChartCsv(chart);
+        const auto failure = writeFile(request->csv, [&csv](QIODevice& out) {
+            return out.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size());
+        });
+        if (failure) return fail(2, *failure);
     }
     return 0;
 }

@@ -10,42 +10,51 @@ namespace {
 // Omissions up to this many draws get a picture each; larger ones are rare.
 constexpr int kLargestKept = 999;
 
+std::uint64_t keyOf(const QColor& colour, int width) {
+    return (std::uint64_t{colour.rgba()} << 32) | static_cast<std::uint32_t>(width);
+}
+
 }  // namespace
 
-QImage ChartSprites::blank() const {
-    QImage image(cell_, cell_, QImage::Format_ARGB32_Premultiplied);
+QImage ChartSprites::blank(int width) const {
+    QImage image(width, height_, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
-const QImage& ChartSprites::ball(const QColor& colour, int number) {
-    const std::uint64_t key = (std::uint64_t{colour.rgb()} << 32) | static_cast<std::uint32_t>(number);
-    auto found = balls_.find(key);
-    if (found != balls_.end()) return found->second;
-    QImage image = blank();
+const QImage& ChartSprites::ball(const QColor& colour, const QString& label, int width) {
+    auto& byColour = balls_[label];
+    const std::uint64_t key = keyOf(colour, width);
+    auto found = byColour.find(key);
+    if (found != byColour.end()) return found->second;
+    QImage image = blank(width);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    painter.drawEllipse(QRectF(image.rect()).adjusted(2, 2, -2, -2));
+    const QRectF inside = QRectF(image.rect()).adjusted(2, 2, -2, -2);
+    const qreal radius = inside.height() / 2;
+    painter.drawRoundedRect(inside, radius, radius);
     painter.setPen(Qt::white);
     painter.setFont(chartFont(12));
-    painter.drawText(image.rect(), Qt::AlignCenter, QString::number(number));
+    painter.drawText(image.rect(), Qt::AlignCenter, label);
     painter.end();
-    return balls_.emplace(key, std::move(image)).first->second;
+    return byColour.emplace(key, std::move(image)).first->second;
 }
 
-const QImage* ChartSprites::omission(int number) {
+const QImage* ChartSprites::omission(int number, const QColor& tint, int width) {
     if (number < 0 || number > kLargestKept) return nullptr;
-    auto found = omissions_.find(number);
-    if (found != omissions_.end()) return &found->second;
-    QImage image = blank();
+    auto& byNumber = omissions_[keyOf(tint, width)];
+    auto found = byNumber.find(number);
+    if (found != byNumber.end()) return &found->second;
+    QImage image = blank(width);
     QPainter painter(&image);
+    painter.fillRect(image.rect().adjusted(1, 1, 0, 0), tint);
     painter.setPen(omissionTextColour());
     painter.setFont(chartFont(11));
     painter.drawText(image.rect(), Qt::AlignCenter, QString::number(number));
     painter.end();
-    return &omissions_.emplace(number, std::move(image)).first->second;
+    return &byNumber.emplace(number, std::move(image)).first->second;
 }
 
 }  // namespace quintara::qt

@@ -1,10 +1,13 @@
 // The small pictures that the trend chart repeats in every row, each drawn
-// once and then copied: a digit on a ball of a colour, and an omission
-// number. Copying them is what keeps a repaint while scrolling quick.
+// once and then copied: a label on a ball of a colour (a pill where the
+// column is wider than a cell), and an omission number on a cell's tint.
+// Copying them is what keeps a repaint while scrolling quick.
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QImage>
+#include <QString>
 
 #include <cstdint>
 #include <unordered_map>
@@ -13,19 +16,24 @@ namespace quintara::qt {
 
 class ChartSprites {
 public:
-    // A square of `cell` pixels.
-    explicit ChartSprites(int cell) : cell_(cell) {}
+    // Every sprite is `height` pixels high.
+    explicit ChartSprites(int height) : height_(height) {}
 
-    [[nodiscard]] const QImage& ball(const QColor& colour, int number);
-    // Null for a number too large to keep a picture of: it is drawn as text.
-    [[nodiscard]] const QImage* omission(int number);
+    // A ball `width` pixels wide with the label on it.
+    [[nodiscard]] const QImage& ball(const QColor& colour, const QString& label, int width);
+    // The number in grey over a cell `width` pixels wide, its inside filled
+    // with `tint` (transparent: no fill). Null for a number too large to
+    // keep a picture of: it is drawn as text.
+    [[nodiscard]] const QImage* omission(int number, const QColor& tint, int width);
 
 private:
-    [[nodiscard]] QImage blank() const;
+    [[nodiscard]] QImage blank(int width) const;
 
-    int cell_;
-    std::unordered_map<std::uint64_t, QImage> balls_;  // by colour and number
-    std::unordered_map<int, QImage> omissions_;
+    int height_;
+    // By label, then by colour and width.
+    QHash<QString, std::unordered_map<std::uint64_t, QImage>> balls_;
+    // By tint and width, then by number.
+    std::unordered_map<std::uint64_t, std::unordered_map<int, QImage>> omissions_;
 };
 
 }  // namespace quintara::qt

@@ -1,14 +1,20 @@
-// The look that the trend chart's painter and its sprites share: the grey
-// of the omission numbers and the face of every text on the chart.
+// The look that the trend chart's painter, its sprites and its window share:
+// the grey of the omission numbers, the tints of the digits' temperatures
+// (the window's legend shows them) and the face of every text on the chart.
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <QStringList>
 
+#include "stats/digit_temperature.h"
+
 namespace quintara::qt {
 
 [[nodiscard]] QColor omissionTextColour();
+
+// The fill of a position's digit cell at that temperature.
+[[nodiscard]] QColor temperatureTint(Temperature temperature);
 
 // The chart's face (微软雅黑, which fonts.h maps to a face the desktop has)
 // at `pixels` pixels high.

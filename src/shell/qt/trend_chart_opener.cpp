@@ -23,6 +23,7 @@ void TrendChartOpener::open() {
         auto* grid = qobject_cast<QTableView*>(window_.widget(names::kDrawGrid));
         chart_ = std::make_unique<TrendChartWindow>(window_.controls().grid(names::kDrawGrid),
                                                     *grid->model());
+        chart_->placeBeside(window_);
     }
     chart_->open();
 }

@@ -9,207 +9,322 @@
 
 #include "shell/qt/chart_sprites.h"
 #include "shell/qt/chart_style.h"
+#include "shell/qt/png_band_writer.h"
 #include "shell/qt/text.h"
+#include "stats/digit_temperature.h"
 
 namespace quintara::qt {
 namespace {
 
-using G = ChartGeometry;
+using L = ChartLayout;
 
-// A colour for the balls of each position, 万 to 个, and one for the distribution.
-const std::array<QColor, kPositionCount> kBallColours{
+// A colour for the balls of each position, 万 to 个, of the distribution,
+// and of each section with balls.
+const std::array<QColor, kPositionCount> kPositionBalls{
     QColor(206, 46, 46), QColor(230, 126, 34), QColor(39, 153, 86), QColor(41, 110, 200),
     QColor(142, 68, 173)};
 const QColor kDistributionBall(120, 120, 120);
 const QColor kRepeatedBall(60, 60, 60);  // a digit that stands more than once
+const QColor kSumBall(0, 137, 123);
+const QColor kSpanBall(121, 85, 72);
+const QColor kFormBall(194, 24, 91);
+const QColor kDragonTigerBall(57, 73, 171);
 // Faint bands behind the column groups, every other one tinted.
 const std::array<QColor, 2> kBands{QColor(255, 255, 255), QColor(244, 248, 252)};
 const QColor kGridLine(214, 220, 228);
 const QColor kGroupLine(150, 165, 185);
 const QColor kHeaderFill(226, 234, 244);
 const QColor kSummaryFill(250, 246, 232);
+const QColor kFooterFill(242, 242, 242);
+const QColor kHoleRule(220, 30, 30);
 const QColor kText(40, 40, 40);
 
 // The GUI thread's pictures of balls and numbers; painting happens there only.
 ChartSprites& sprites() {
-    static ChartSprites made(G::kCell);
+    static ChartSprites made(L::kCell);
     return made;
 }
 
-QRect cellRect(int column, int top) { return {G::columnLeft(column), top, G::kCell, G::kCell}; }
-
-QPointF ballCentre(int column, int row) {
-    return QRectF(cellRect(column, G::rowTop(row))).center();
-}
-
-void paintHeader(QPainter& painter, const TrendChart& chart) {
-    painter.fillRect(QRect(0, 0, G::width(), G::kHeaderHeight), kHeaderFill);
-    painter.setPen(kText);
-    painter.setFont(chartFont(13, true));
-    painter.drawText(QRect(0, 0, G::kIssueWidth, G::kHeaderHeight), Qt::AlignCenter,
-                     toQString(kIssueCaption));
-    painter.drawText(QRect(G::kIssueWidth, 0, G::kCodeWidth, G::kHeaderHeight), Qt::AlignCenter,
-                     toQString(kCodeCaption));
-    int column = 0;
-    for (const ColumnGroup& group : chart.groups) {
-        const int columns = static_cast<int>(group.columns.size());
-        painter.setFont(chartFont(13, true));
-        painter.drawText(QRect(G::columnLeft(column), 0, columns * G::kCell, G::kCell), Qt::AlignCenter,
-                         toQString(group.caption));
-        painter.setFont(chartFont(12));
-        for (const ChartColumn& each : group.columns) {
-            painter.drawText(cellRect(column++, G::kCell), Qt::AlignCenter, toQString(each.heading));
-        }
+QColor ballColour(const ColumnGroup& group) {
+    if (group.position > 0) return kPositionBalls[static_cast<std::size_t>(group.position - 1)];
+    if (!group.section) return kDistributionBall;
+    switch (*group.section) {
+        case ChartSection::Sum: return kSumBall;
+        case ChartSection::Span: return kSpanBall;
+        case ChartSection::DragonTiger: return kDragonTigerBall;
+        default: return kFormBall;
     }
 }
 
-void paintBall(QPainter& painter, const QRect& cell, const QColor& colour, int number) {
-    painter.drawImage(cell.topLeft(), sprites().ball(colour, number));
+// The column of the group that shows the row's item, if one does.
+std::optional<int> drawnColumn(const ChartRow& row, const ChartLayout& layout, int group, int columns) {
+    const int first = layout.firstColumnOf(group);
+    for (int column = first; column < first + columns; ++column) {
+        if (row.cells[static_cast<std::size_t>(column)].drawn()) return column;
+    }
+    return std::nullopt;
 }
 
-void paintRow(QPainter& painter, const ChartRow& row, int index, const ChartLook& look) {
-    const int top = G::rowTop(index);
-    painter.setPen(kText);
-    painter.setFont(chartFont(12));
-    painter.drawText(QRect(0, top, G::kIssueWidth, G::kCell), Qt::AlignCenter, toQString(row.issue));
-    painter.setFont(chartFont(13, true));
-    painter.drawText(QRect(G::kIssueWidth, top, G::kCodeWidth, G::kCell), Qt::AlignCenter,
-                     toQString(row.code));
-    painter.setFont(chartFont(11));
-    painter.setPen(omissionTextColour());
-    for (int position = 0; position < kPositionCount; ++position) {
-        for (int digit = 0; digit < kDigitCount; ++digit) {
-            const ChartCell& cell =
-                row.cells[static_cast<std::size_t>(position)][static_cast<std::size_t>(digit)];
-            const QRect rect = cellRect(position * kDigitCount + digit, top);
-            if (cell.drawn()) {
-                paintBall(painter, rect, kBallColours[static_cast<std::size_t>(position)], digit);
-            } else if (!look.omissions) {
-                continue;
-            } else if (const QImage* number = sprites().omission(cell.omission)) {
-                painter.drawImage(rect.topLeft(), *number);
-            } else {
-                painter.drawText(rect, Qt::AlignCenter, QString::number(cell.omission));
+// One painting of what of the chart lies in an area: the rows and columns
+// that reach into it, and one row beside each end for the lines that cross
+// its edge.
+class ChartPainting {
+public:
+    ChartPainting(QPainter& painter, const TrendChart& chart, const ChartLayout& layout,
+                  const ChartLook& look, const QRect& area)
+        : painter_(painter),
+          chart_(chart),
+          layout_(layout),
+          look_(look),
+          area_(area),
+          columns_(layout.columnsIn(area.left(), area.right())) {
+        const auto [first, last] = layout.rowsIn(area.top(), area.bottom());
+        firstRow_ = std::max(first - 1, 0);
+        lastRow_ = std::min(last + 1, layout.rowCount() - 1);
+    }
+
+    void paint() {
+        painter_.fillRect(area_, Qt::white);
+        paintBands();
+        paintGrid();
+        if (look_.lines) paintLines();
+        for (int row = firstRow_; row <= lastRow_; ++row) paintRow(row);
+        paintHoleRules();
+        if (area_.bottom() >= layout_.summaryTop()) paintSummary();
+        if (area_.bottom() >= layout_.footerTop()) {
+            paintChartFooter(painter_, chart_, QRect(0, layout_.footerTop(), layout_.width(), L::kCell));
+        }
+        if (area_.top() < L::kHeaderHeight) paintHeader();
+    }
+
+private:
+    [[nodiscard]] const ColumnGroup& groupOf(int column) const {
+        return chart_.groups[static_cast<std::size_t>(layout_.groupOf(column))];
+    }
+
+    void paintBands() {
+        const int top = L::kHeaderHeight;
+        for (int column = columns_.first; column <= columns_.second; ++column) {
+            const QRect cell = layout_.cellRect(column, top);
+            painter_.fillRect(QRect(cell.left(), top, cell.width(), layout_.footerTop() - top),
+                              kBands[static_cast<std::size_t>(layout_.groupOf(column) % 2)]);
+        }
+    }
+
+    void paintGrid() {
+        const int bottom = layout_.footerTop();
+        painter_.setPen(kGridLine);
+        for (int line = firstRow_; line <= lastRow_ + 1; ++line) {
+            painter_.drawLine(area_.left(), L::rowTop(line), area_.right(), L::rowTop(line));
+        }
+        for (std::size_t line = 1; line <= chart_.summaryLines.size(); ++line) {
+            const int y = layout_.summaryTop() + static_cast<int>(line) * L::kCell;
+            painter_.drawLine(area_.left(), y, area_.right(), y);
+        }
+        for (int column = columns_.first; column <= columns_.second + 1; ++column) {
+            const bool groupStarts =
+                column >= layout_.columnCount() || layout_.firstColumnOf(layout_.groupOf(column)) == column;
+            painter_.setPen(groupStarts ? kGroupLine : kGridLine);
+            painter_.drawLine(layout_.columnLeft(column), L::kHeaderHeight, layout_.columnLeft(column),
+                              bottom);
+        }
+        painter_.setPen(kGridLine);
+        painter_.drawLine(L::kIssueWidth, 0, L::kIssueWidth, bottom);
+    }
+
+    // The segments between the balls of rows, each group of balls in its
+    // colour.
+    void paintLines() {
+        // Smooth slopes; every other line of the chart is straight and
+        // stands on whole pixels.
+        painter_.save();
+        painter_.setRenderHint(QPainter::Antialiasing);
+        const int firstGroup = columns_.first <= columns_.second ? layout_.groupOf(columns_.first) : 0;
+        const int lastGroup = columns_.first <= columns_.second ? layout_.groupOf(columns_.second) : -1;
+        for (int group = firstGroup; group <= lastGroup; ++group) {
+            const ColumnGroup& each = chart_.groups[static_cast<std::size_t>(group)];
+            if (each.kind != ColumnKind::Omission) continue;
+            const int columns = static_cast<int>(each.columns.size());
+            painter_.setPen(QPen(ballColour(each), 1.5));
+            for (int row = std::max(firstRow_, 1); row <= lastRow_; ++row) {
+                const auto from =
+                    drawnColumn(chart_.rows[static_cast<std::size_t>(row - 1)], layout_, group, columns);
+                const auto to =
+                    drawnColumn(chart_.rows[static_cast<std::size_t>(row)], layout_, group, columns);
+                if (!from || !to) continue;
+                painter_.drawLine(QRectF(layout_.cellRect(*from, L::rowTop(row - 1))).center(),
+                                  QRectF(layout_.cellRect(*to, L::rowTop(row))).center());
             }
         }
+        painter_.restore();
     }
-    for (int digit = 0; digit < kDigitCount; ++digit) {
-        const int count = row.distribution[static_cast<std::size_t>(digit)];
-        if (count > 0) {
-            paintBall(painter, cellRect(kPositionCount * kDigitCount + digit, top),
-                      count == 1 ? kDistributionBall : kRepeatedBall, count);
+
+    void paintRow(int index) {
+        const ChartRow& row = chart_.rows[static_cast<std::size_t>(index)];
+        const int top = L::rowTop(index);
+        painter_.setPen(kText);
+        painter_.setFont(chartFont(12));
+        painter_.drawText(QRect(0, top, L::kIssueWidth, L::kCell), Qt::AlignCenter, toQString(row.issue));
+        painter_.setFont(chartFont(13, true));
+        painter_.drawText(QRect(L::kIssueWidth, top, L::kCodeWidth, L::kCell), Qt::AlignCenter,
+                          toQString(row.code));
+        painter_.setFont(chartFont(12));
+        for (int column = columns_.first; column <= columns_.second; ++column) {
+            paintCell(groupOf(column), row.cells[static_cast<std::size_t>(column)], column, top);
         }
     }
-}
 
-// The drawn digit at a position of a row, if it has one.
-std::optional<int> drawnDigit(const ChartRow& row, int position) {
-    const auto& cells = row.cells[static_cast<std::size_t>(position)];
-    const auto found = std::find_if(cells.begin(), cells.end(), [](const ChartCell& c) { return c.drawn(); });
-    if (found == cells.end()) return std::nullopt;
-    return static_cast<int>(found - cells.begin());
-}
-
-// The segments between the balls of rows `first` to `last`, each position
-// in its colour.
-void paintLines(QPainter& painter, const TrendChart& chart, int first, int last) {
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (int position = 0; position < kPositionCount; ++position) {
-        painter.setPen(QPen(kBallColours[static_cast<std::size_t>(position)], 1.5));
-        for (int row = std::max(first, 1); row <= last; ++row) {
-            const auto from = drawnDigit(chart.rows[static_cast<std::size_t>(row - 1)], position);
-            const auto to = drawnDigit(chart.rows[static_cast<std::size_t>(row)], position);
-            if (!from || !to) continue;
-            painter.drawLine(ballCentre(position * kDigitCount + *from, row - 1),
-                             ballCentre(position * kDigitCount + *to, row));
+    void paintCell(const ColumnGroup& group, const ChartCell& cell, int column, int top) {
+        const QRect rect = layout_.cellRect(column, top);
+        switch (group.kind) {
+            case ColumnKind::Omission:
+                if (cell.drawn()) {
+                    painter_.drawImage(rect.topLeft(), sprites().ball(ballColour(group),
+                                                                      layout_.heading(column), rect.width()));
+                } else {
+                    paintOmission(cell.number, rect, look_.temperature && group.position > 0);
+                }
+                break;
+            case ColumnKind::Count:
+                if (cell.number > 0) {
+                    painter_.drawImage(rect.topLeft(),
+                                       sprites().ball(cell.number == 1 ? kDistributionBall : kRepeatedBall,
+                                                      QString::number(cell.number), rect.width()));
+                }
+                break;
+            case ColumnKind::Value: painter_.drawText(rect, Qt::AlignCenter, toQString(cell.text)); break;
         }
     }
-}
 
-void paintSummary(QPainter& painter, const TrendChart& chart) {
-    // A cell's text keeps clear of the grid lines on either side.
-    constexpr int kTextWidth = G::kCell - 2;
-    const int rows = static_cast<int>(chart.rows.size());
-    const int top = G::rowTop(rows);
-    painter.fillRect(QRect(0, top, G::width(), G::height(rows) - top), kSummaryFill);
-    painter.setPen(kText);
-    int lineTop = top;
-    for (const SummaryLine& line : chart.summaryLines) {
-        painter.setFont(chartFont(12, true));
-        painter.drawText(QRect(0, lineTop, G::kIssueWidth + G::kCodeWidth, G::kCell), Qt::AlignCenter,
-                         toQString(line.caption));
-        QStringList cells;
-        for (const std::string& cell : line.cells) cells.append(toQString(cell));
-        // One size for the whole line, the one its widest text fits at.
-        painter.setFont(chartFontFitting(cells, kTextWidth, 11));
-        for (int column = 0; column < cells.size(); ++column) {
-            painter.drawText(cellRect(column, lineTop), Qt::AlignCenter, cells[column]);
+    void paintOmission(int omission, const QRect& rect, bool tinted) {
+        const QColor tint = tinted ? temperatureTint(temperatureOf(omission)) : QColor(Qt::transparent);
+        if (!look_.omissions) {
+            if (tinted) painter_.fillRect(rect.adjusted(1, 1, 0, 0), tint);
+        } else if (const QImage* sprite = sprites().omission(omission, tint, rect.width())) {
+            painter_.drawImage(rect.topLeft(), *sprite);
+        } else {
+            // A rare long absence, in the size that fits its cell.
+            if (tinted) painter_.fillRect(rect.adjusted(1, 1, 0, 0), tint);
+            const QString number = QString::number(omission);
+            painter_.save();
+            painter_.setPen(omissionTextColour());
+            painter_.setFont(chartFontFitting({number}, rect.width() - 2, 11));
+            painter_.drawText(rect, Qt::AlignCenter, number);
+            painter_.restore();
         }
-        lineTop += G::kCell;
     }
-}
 
-// The column bands and the grid lines between the chart's rows `firstRow`
-// and `lastRow`, the summary rows' lines always (the clip keeps what is out
-// of view off the picture).
-void paintBandsAndGrid(QPainter& painter, int rows, int firstRow, int lastRow) {
-    const int bottom = G::height(rows);
-    for (int group = 0; group <= kPositionCount; ++group) {
-        painter.fillRect(QRect(G::columnLeft(group * kDigitCount), G::kHeaderHeight,
-                               kDigitCount * G::kCell, bottom - G::kHeaderHeight),
-                         kBands[static_cast<std::size_t>(group % 2)]);
+    // A rule above each row whose draw follows missing issues.
+    void paintHoleRules() {
+        painter_.setPen(QPen(kHoleRule, 2));
+        for (int row = firstRow_; row <= lastRow_; ++row) {
+            if (!chart_.rows[static_cast<std::size_t>(row)].afterHole) continue;
+            painter_.drawLine(area_.left(), L::rowTop(row), area_.right() + 1, L::rowTop(row));
+        }
     }
-    painter.setPen(kGridLine);
-    for (int row = firstRow; row <= lastRow + 1; ++row) {
-        painter.drawLine(0, G::rowTop(row), G::width(), G::rowTop(row));
+
+    void paintSummary() {
+        // A cell's text keeps clear of the grid lines on either side.
+        constexpr int kTextWidth = L::kCell - 2;
+        int top = layout_.summaryTop();
+        painter_.fillRect(QRect(area_.left(), top, area_.width(), layout_.footerTop() - top), kSummaryFill);
+        painter_.setPen(kText);
+        for (const SummaryLine& line : chart_.summaryLines) {
+            painter_.setFont(chartFont(12, true));
+            painter_.drawText(QRect(0, top, L::kFrozenWidth, L::kCell), Qt::AlignCenter,
+                              toQString(line.caption));
+            QStringList cells;
+            for (const std::string& cell : line.cells) cells.append(toQString(cell));
+            // One size for the whole line, the one its widest text fits at.
+            painter_.setFont(chartFontFitting(cells, kTextWidth, 11));
+            for (int column = columns_.first; column <= columns_.second; ++column) {
+                painter_.drawText(layout_.cellRect(column, top), Qt::AlignCenter, cells[column]);
+            }
+            top += L::kCell;
+        }
     }
-    for (int line = 1; line <= kSummaryLineCount; ++line) {
-        painter.drawLine(0, G::rowTop(rows + line), G::width(), G::rowTop(rows + line));
+
+    void paintHeader() {
+        painter_.fillRect(QRect(area_.left(), 0, area_.width(), L::kHeaderHeight), kHeaderFill);
+        painter_.setPen(kText);
+        painter_.setFont(chartFont(13, true));
+        painter_.drawText(QRect(0, 0, L::kIssueWidth, L::kHeaderHeight), Qt::AlignCenter,
+                          toQString(kIssueCaption));
+        painter_.drawText(QRect(L::kIssueWidth, 0, L::kCodeWidth, L::kHeaderHeight), Qt::AlignCenter,
+                          toQString(kCodeCaption));
+        if (columns_.first > columns_.second) return;
+        for (int group = layout_.groupOf(columns_.first); group <= layout_.groupOf(columns_.second);
+             ++group) {
+            paintGroupHeading(group);
+        }
     }
-    for (int column = 0; column <= G::kDigitColumns; ++column) {
-        const int x = G::columnLeft(column);
-        painter.setPen(column % kDigitCount == 0 ? kGroupLine : kGridLine);
-        painter.drawLine(x, G::kHeaderHeight, x, bottom);
+
+    // A group's caption over its columns' headings; a group of one column
+    // without a heading has its caption over both lines.
+    void paintGroupHeading(int group) {
+        const ColumnGroup& each = chart_.groups[static_cast<std::size_t>(group)];
+        const int first = layout_.firstColumnOf(group);
+        const int end = first + static_cast<int>(each.columns.size());
+        const int left = layout_.columnLeft(first);
+        const int width = layout_.columnLeft(end) - left;
+        const bool captionAlone = each.columns.size() == 1 && each.columns.front().heading.empty();
+        painter_.setFont(chartFont(13, true));
+        painter_.drawText(QRect(left, 0, width, captionAlone ? L::kHeaderHeight : L::kCell), Qt::AlignCenter,
+                          layout_.caption(group));
+        if (captionAlone) return;
+        painter_.setFont(chartFont(12));
+        for (int column = first; column < end; ++column) {
+            painter_.drawText(layout_.cellRect(column, L::kCell), Qt::AlignCenter, layout_.heading(column));
+        }
+        painter_.setPen(kGroupLine);
+        painter_.drawLine(left, 0, left, L::kHeaderHeight);
+        painter_.setPen(kText);
     }
-    painter.setPen(kGridLine);
-    painter.drawLine(G::kIssueWidth, 0, G::kIssueWidth, bottom);
-}
+
+    QPainter& painter_;
+    const TrendChart& chart_;
+    const ChartLayout& layout_;
+    const ChartLook& look_;
+    QRect area_;
+    std::pair<int, int> columns_;  // the first and the last in the area
+    int firstRow_ = 0;
+    int lastRow_ = -1;
+};
 
 }  // namespace
 
-void paintTrendChart(QPainter& painter, const TrendChart& chart, const ChartLook& look,
-                     const QRect& area) {
-    const int rows = static_cast<int>(chart.rows.size());
+void paintTrendChart(QPainter& painter, const TrendChart& chart, const ChartLayout& layout,
+                     const ChartLook& look, const QRect& area) {
     painter.save();
     painter.setClipRect(area);
-    painter.fillRect(area, Qt::white);
-    // Only the rows that reach into the area, and one beside each end for
-    // the lines that cross its edge.
-    const int firstRow = std::max((area.top() - G::kHeaderHeight) / G::kCell - 1, 0);
-    const int lastRow = std::min((area.bottom() - G::kHeaderHeight) / G::kCell + 1, rows - 1);
-    paintBandsAndGrid(painter, rows, firstRow, lastRow);
-    if (look.lines) paintLines(painter, chart, firstRow, lastRow);
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (int row = firstRow; row <= lastRow; ++row) {
-        paintRow(painter, chart.rows[static_cast<std::size_t>(row)], row, look);
-    }
-    if (area.bottom() >= G::rowTop(rows)) paintSummary(painter, chart);
-    if (area.top() < G::kHeaderHeight) paintHeader(painter, chart);
+    ChartPainting(painter, chart, layout, look, area).paint();
     painter.restore();
 }
 
-QImage trendChartImage(const TrendChart& chart, const ChartLook& look) {
-    QImage image(ChartGeometry::size(static_cast<int>(chart.rows.size())), QImage::Format_RGB32);
-    QPainter painter(&image);
-    paintTrendChart(painter, chart, look, image.rect());
-    return image;
+void paintChartFooter(QPainter& painter, const TrendChart& chart, const QRect& band) {
+    constexpr int kIndent = 6;
+    painter.fillRect(band, kFooterFill);
+    painter.setPen(kText);
+    painter.setFont(chartFont(12));
+    painter.drawText(band.adjusted(kIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     toQString(chart.footnote));
 }
 
 bool writeTrendChartPng(const TrendChart& chart, const ChartLook& look, QIODevice& out) {
-    // Qt's PNG quality 80 squeezes less than its default, which on a chart
-    // of 500 rows takes the most of the time for a file not much smaller.
-    constexpr int kPngQuality = 80;
-    return trendChartImage(chart, look).save(&out, "PNG", kPngQuality);
+    // Painted and written a band of rows at a time, into the same picture.
+    constexpr int kBandHeight = 64 * L::kCell;
+    const ChartLayout layout(chart);
+    PngBandWriter png(out, layout.size());
+    QImage band(layout.width(), std::min(kBandHeight, layout.height()), QImage::Format_RGB32);
+    for (int top = 0; top < layout.height(); top += band.height()) {
+        const int rows = std::min(band.height(), layout.height() - top);
+        QPainter painter(&band);
+        painter.translate(0, -top);
+        paintTrendChart(painter, chart, layout, look, QRect(0, top, layout.width(), rows));
+        painter.end();
+        if (!png.write(band, rows)) return false;
+    }
+    return png.finish();
 }
 
 }  // namespace quintara::qt

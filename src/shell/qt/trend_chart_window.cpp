@@ -1,23 +1,22 @@
 #include "shell/qt/trend_chart_window.h"
 
 #include <QAbstractItemModel>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QMessageBox>
-#include <QPaintEvent>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QScrollBar>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QVBoxLayout>
+
+#include <limits>
 
 #include "draws/draw_history.h"
 #include "shell/qt/save_folders.h"
 #include "shell/qt/text.h"
+#include "shell/qt/window_placement.h"
 
 namespace quintara::qt {
 namespace {
@@ -26,6 +25,8 @@ using namespace Qt::StringLiterals;
 
 // The window's title, which also leads the name of a file it saves.
 constexpr QStringView kTitle = u"走势图";
+// The window's height until it is placed beside the main window.
+constexpr int kOpeningHeight = 760;
 
 // The caption of an export's button, and of its file dialog and box.
 QString captionOf(TrendChartWindow::Export what) {
@@ -34,26 +35,6 @@ QString captionOf(TrendChartWindow::Export what) {
 
 }  // namespace
 
-TrendChartView::TrendChartView(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void TrendChartView::setChart(TrendChart chart) {
-    chart_ = std::move(chart);
-    setFixedSize(ChartGeometry::size(static_cast<int>(chart_.rows.size())));
-    update();
-}
-
-void TrendChartView::setLook(const ChartLook& look) {
-    look_ = look;
-    update();
-}
-
-void TrendChartView::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    paintTrendChart(painter, chart_, look_, event->rect());
-}
-
 TrendChartWindow::TrendChartWindow(Grid& history, QAbstractItemModel& historyModel)
     : QWidget(nullptr, Qt::Window), history_(history) {
     setObjectName(u"走势图窗口"_s);
@@ -61,39 +42,32 @@ TrendChartWindow::TrendChartWindow(Grid& history, QAbstractItemModel& historyMod
 
     // Every widget and layout made here belongs to the window, as Qt's children.
     auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(u"显示期数"_s));
-    sizes_ = new QComboBox;
-    for (const int size : kChartSizes) sizes_->addItem(QString::number(size) + u'期', size);
-    sizes_->setCurrentIndex(sizes_->findData(kDefaultChartSize));
-    bar->addWidget(sizes_);
-    omissions_ = new QCheckBox(u"显示遗漏"_s);
-    omissions_->setChecked(true);
-    lines_ = new QCheckBox(u"显示折线"_s);
-    lines_->setChecked(true);
-    bar->addWidget(omissions_);
-    bar->addWidget(lines_);
-    bar->addStretch();
+    choosers_ = new TrendChartChoosers;
+    bar->addWidget(choosers_, 1);
     auto* saveImage = new QPushButton(captionOf(Export::Image));
     auto* saveCsv = new QPushButton(captionOf(Export::Csv));
-    bar->addWidget(saveImage);
-    bar->addWidget(saveCsv);
+    bar->addWidget(saveImage, 0, Qt::AlignTop);
+    bar->addWidget(saveCsv, 0, Qt::AlignTop);
 
-    scroll_ = new QScrollArea;
-    view_ = new TrendChartView(scroll_);
-    scroll_->setWidget(view_);
-    scroll_->setBackgroundRole(QPalette::Base);
+    view_ = new TrendChartView;
+    view_->setLook(choosers_->look());
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
-    layout->addWidget(scroll_);
-    resize(ChartGeometry::width() + 40, 760);
+    layout->addWidget(view_);
+    resize(wantedWidth(), kOpeningHeight);
 
-    connect(sizes_, &QComboBox::currentIndexChanged, this, [this] {
+    // Once chosen, the keys go to the chart again.
+    connect(choosers_, &TrendChartChoosers::optionsChanged, this, [this] {
+        if (!isVisible()) return;
         refresh();
-        scrollToNewest();
+        view_->scrollToNewest();
+        view_->setFocus();
     });
-    connect(omissions_, &QCheckBox::toggled, this, [this] { view_->setLook(look()); });
-    connect(lines_, &QCheckBox::toggled, this, [this] { view_->setLook(look()); });
+    connect(choosers_, &TrendChartChoosers::lookChanged, this, [this] {
+        view_->setLook(choosers_->look());
+        view_->setFocus();
+    });
     connect(saveImage, &QPushButton::clicked, this, [this] { save(Export::Image); });
     connect(saveCsv, &QPushButton::clicked, this, [this] { save(Export::Csv); });
 
@@ -119,40 +93,47 @@ void TrendChartWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+int TrendChartWindow::wantedWidth() const {
+    const ChartOptions bare{.view = kAllFiveView};
+    const QMargins margins = layout()->contentsMargins();
+    return ChartLayout(makeTrendChart({}, bare)).width() + view_->chromeWidth() + margins.left() +
+           margins.right();
+}
+
+void TrendChartWindow::placeBeside(const QWidget& main) {
+    const QScreen* screen = main.screen();
+    if (screen == nullptr) return;
+    // This window's frame is taken to be as wide as the main window's.
+    const QRect mainFrame = main.frameGeometry();
+    const QMargins frame(main.geometry().left() - mainFrame.left(), main.geometry().top() - mainFrame.top(),
+                         mainFrame.right() - main.geometry().right(),
+                         mainFrame.bottom() - main.geometry().bottom());
+    const QSize wanted = QSize(wantedWidth(), screen->availableGeometry().height()).grownBy(frame);
+    setGeometry(qt::placeBeside(mainFrame, wanted, screen->availableGeometry()).marginsRemoved(frame));
+}
+
 void TrendChartWindow::open() {
     const bool opening = !isVisible();
     show();
     raise();
     activateWindow();
-    // Shown first, so that the scroll area knows its size: the chart opens
-    // on its newest draws.
+    // Shown first, so that the view knows its size: the chart opens on its
+    // newest draws.
     if (opening) {
         refresh();
-        scrollToNewest();
+        view_->scrollToNewest();
+        view_->setFocus();
     }
-}
-
-void TrendChartWindow::scrollToNewest() {
-    QScrollBar& down = *scroll_->verticalScrollBar();
-    down.setValue(down.maximum());
-}
-
-int TrendChartWindow::drawsShown() const { return sizes_->currentData().toInt(); }
-
-void TrendChartWindow::setDrawsShown(int draws) { sizes_->setCurrentIndex(sizes_->findData(draws)); }
-
-ChartLook TrendChartWindow::look() const {
-    return {.omissions = omissions_->isChecked(), .lines = lines_->isChecked()};
 }
 
 void TrendChartWindow::refresh() {
     // The newest row stands at the bottom: a chart scrolled down to it stays
     // there as new draws come.
-    const QScrollBar& down = *scroll_->verticalScrollBar();
-    const bool newestInView = down.value() == down.maximum();
-    const std::vector<DrawView> draws = DrawHistory(history_).draws();
-    view_->setChart(makeTrendChart(draws, drawsShown()));
-    if (newestInView) scrollToNewest();
+    const bool newestInView = view_->newestInView();
+    const std::vector<DrawView> draws = DrawHistory(history_).draws(std::numeric_limits<int>::max());
+    view_->setChart(makeTrendChart(draws, choosers_->options()));
+    choosers_->showChart(view_->chart());
+    if (newestInView) view_->scrollToNewest();
 }
 
 bool TrendChartWindow::writeImage(const QString& path) const {

@@ -1,41 +1,20 @@
 // The trend chart window (走势图): a top-level window beside the main
-// window that shows the chart of the newest draws and follows the history.
+// window that shows the chart of a range of draws, chosen over it, and
+// follows the history.
 #pragma once
 
-#include <QPointer>
-#include <QScrollArea>
 #include <QTimer>
 #include <QWidget>
 
 #include <string>
 
 #include "controls/grid.h"
-#include "shell/qt/trend_chart_painter.h"
+#include "shell/qt/trend_chart_choosers.h"
+#include "shell/qt/trend_chart_view.h"
 
 class QAbstractItemModel;
-class QCheckBox;
-class QComboBox;
 
 namespace quintara::qt {
-
-// The chart itself: it paints only the rows in view.
-class TrendChartView : public QWidget {
-    Q_OBJECT
-
-public:
-    explicit TrendChartView(QWidget* parent);
-    void setChart(TrendChart chart);
-    void setLook(const ChartLook& look);
-    [[nodiscard]] const TrendChart& chart() const { return chart_; }
-    [[nodiscard]] const ChartLook& look() const { return look_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    TrendChart chart_;
-    ChartLook look_;
-};
 
 class TrendChartWindow : public QWidget {
     Q_OBJECT
@@ -45,6 +24,9 @@ public:
     // model, whose changes the chart follows; both outlive the window.
     TrendChartWindow(Grid& history, QAbstractItemModel& historyModel);
 
+    // Puts the window beside `main`, inside the screen's available area, as
+    // wide as the 五星 chart without sections where the screen allows.
+    void placeBeside(const QWidget& main);
     // Shows the window on the newest draws, or brings it to the front when
     // it is shown already.
     void open();
@@ -63,26 +45,22 @@ public:
 
     [[nodiscard]] const TrendChartView& view() const { return *view_; }
     [[nodiscard]] TrendChartView& view() { return *view_; }
-    [[nodiscard]] QScrollArea& scrollArea() { return *scroll_; }
-    void setDrawsShown(int draws);
+    [[nodiscard]] TrendChartChoosers& choosers() { return *choosers_; }
 
 protected:
     // Esc closes the window.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // As wide as the 五星 chart without sections and what the window has
+    // around it.
+    [[nodiscard]] int wantedWidth() const;
     void save(Export what);
-    void scrollToNewest();
     [[nodiscard]] QString defaultFileName(const QString& suffix) const;
-    [[nodiscard]] int drawsShown() const;
-    [[nodiscard]] ChartLook look() const;
 
     Grid& history_;
     // The widgets belong to the window, as Qt's children.
-    QComboBox* sizes_;
-    QCheckBox* omissions_;
-    QCheckBox* lines_;
-    QScrollArea* scroll_;
+    TrendChartChoosers* choosers_;
     TrendChartView* view_;
     QTimer historyChanged_;  // one refresh for a burst of changes
 };

@@ -1,0 +1,43 @@
+#include "stats/chart_figures.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace quintara {
+
+int digitSum(std::span<const int> digits) { return std::accumulate(digits.begin(), digits.end(), 0); }
+
+int digitSpan(std::span<const int> digits) {
+    if (digits.empty()) return 0;
+    const auto [smallest, largest] = std::ranges::minmax(digits);
+    return largest - smallest;
+}
+
+int formColumn(std::span<const int> digits) {
+    std::array<bool, 10> seen{};
+    int different = 0;
+    for (const int digit : digits) {
+        if (!seen[static_cast<std::size_t>(digit)]) ++different;
+        seen[static_cast<std::size_t>(digit)] = true;
+    }
+    if (digits.size() == 2) return different == 1 ? 0 : 1;
+    return static_cast<int>(digits.size()) - different;  // 0 组六, 1 组三, 2 豹子
+}
+
+std::string ratioText(std::span<const int> digits, bool (*counted)(int)) {
+    const auto count = std::ranges::count_if(digits, counted);
+    return std::to_string(count) + ":" + std::to_string(static_cast<std::ptrdiff_t>(digits.size()) - count);
+}
+
+std::string routeText(std::span<const int> digits) {
+    std::string route;
+    for (const int digit : digits) route += static_cast<char>('0' + digit % 3);
+    return route;
+}
+
+int dragonTigerColumn(int wan, int ge) {
+    if (wan > ge) return 0;
+    return wan < ge ? 1 : 2;
+}
+
+}  // namespace quintara

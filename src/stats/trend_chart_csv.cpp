@@ -1,0 +1,67 @@
+// The trend chart as a CSV table.
+#include "stats/trend_chart.h"
+#include "text/numbers.h"
+
+namespace quintara {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+void appendCell(std::string& line, std::string_view text) { line.append(",").append(text); }
+
+void appendNumberCell(std::string& line, int value) {
+    line += ',';
+    appendDecimal(line, value);
+}
+
+void appendRow(std::string& csv, const TrendChart& chart, const ChartRow& row) {
+    csv.append(row.issue).append(",").append(row.code);
+    std::size_t column = 0;
+    for (const ColumnGroup& group : chart.groups) {
+        for (const ChartColumn& each : group.columns) {
+            const ChartCell& cell = row.cells[column++];
+            switch (group.kind) {
+                case ColumnKind::Omission:
+                    if (cell.drawn()) {
+                        appendCell(csv, each.heading);
+                    } else {
+                        appendNumberCell(csv, cell.number);
+                    }
+                    break;
+                case ColumnKind::Count:
+                    if (cell.number == 0) {
+                        appendCell(csv, "");
+                    } else {
+                        appendNumberCell(csv, cell.number);
+                    }
+                    break;
+                case ColumnKind::Value: appendCell(csv, cell.text); break;
+            }
+        }
+    }
+    csv += kLineEnd;
+}
+
+}  // namespace
+
+std::string trendChartCsv(const TrendChart& chart) {
+    std::string csv(kIssueCaption);
+    appendCell(csv, kCodeCaption);
+    for (const ColumnGroup& group : chart.groups) {
+        for (const ChartColumn& column : group.columns) appendCell(csv, column.name);
+    }
+    csv += kLineEnd;
+
+    for (const ChartRow& row : chart.rows) appendRow(csv, chart, row);
+
+    // A summary line's caption stands over the issue and the code.
+    for (const SummaryLine& line : chart.summaryLines) {
+        csv.append(line.caption);
+        appendCell(csv, "");
+        for (const std::string& cell : line.cells) appendCell(csv, cell);
+        csv += kLineEnd;
+    }
+    return csv;
+}
+
+}  // namespace quintara

@@ -1,0 +1,133 @@
+#include "chart_request.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace quintara::chart_tool {
+namespace {
+
+std::vector<std::string> viewNames() {
+    std::vector<std::string> names;
+    for (const ChartView& view : kChartViews) names.emplace_back(view.name);
+    return names;
+}
+
+// N (1 to the most rows a chart shows), today, 3d, 7d or FROM:TO.
+std::optional<ChartRange> rangeOf(std::string_view text) {
+    if (text == "today") return ChartRange::lastDays(1);
+    if (text == "3d") return ChartRange::lastDays(3);
+    if (text == "7d") return ChartRange::lastDays(7);
+    const std::size_t colon = text.find(':');
+    if (colon != std::string_view::npos) {
+        return ChartRange::issues(std::string(text.substr(0, colon)), std::string(text.substr(colon + 1)));
+    }
+    int count = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    if (error != std::errc{} || end != text.data() + text.size() || count < 1 || count > kMostChartRows) {
+        return std::nullopt;
+    }
+    return ChartRange::lastDraws(count);
+}
+
+// The transform of --range: the text read into `range`, or what is wrong with it.
+CLI::Validator rangeReader(ChartRange& range) {
+    return CLI::Validator(
+        [&range](std::string& text) -> std::string {
+            const auto read = rangeOf(text);
+            if (!read) {
+                return "wants N (1 to " + std::to_string(kMostChartRows) +
+                       "), today, 3d, 7d or FROM:TO, not \"" + text + "\"";
+            }
+            if (read->kind == ChartRange::Kind::Issues) {
+                const auto issues = issueCount(read->from, read->to);
+                if (!issues) {
+                    return "FROM:TO wants two issues, the first not after the last, not \"" + text + "\"";
+                }
+                if (*issues > kMostChartRows) {
+                    return "\"" + text + "\" spans " + std::to_string(*issues) + " issues, more than " +
+                           std::to_string(kMostChartRows);
+                }
+            }
+            range = *read;
+            return {};
+        },
+        "");
+}
+
+// The sections named in a comma-separated list, each one the view has.
+std::optional<SectionSet> sectionsNamed(std::string_view list, const ChartView& view, std::string& wrong) {
+    SectionSet sections;
+    while (!list.empty()) {
+        const std::size_t comma = std::min(list.find(','), list.size());
+        const std::string_view name = list.substr(0, comma);
+        list.remove_prefix(std::min(comma + 1, list.size()));
+        const auto section = sectionNamed(name);
+        if (!section || !sectionsOf(view).has(*section)) {
+            wrong = "--sections: " + std::string(view.name) + " has no section \"" + std::string(name) + "\"";
+            return std::nullopt;
+        }
+        sections.add(*section);
+    }
+    return sections;
+}
+
+}  // namespace
+
+RequestOptions::RequestOptions(CLI::App& commandLine) {
+    commandLine.add_option("--view", view_, "The positions charted.")
+        ->type_name("NAME")
+        ->check(CLI::IsMember(viewNames()));
+    commandLine
+        .add_option_function<std::string>(
+            "--sections", [this](const std::string& list) { sections_ = list; },
+            "The sections beside the positions, comma-separated: 和值, 跨度, 形态 (three or two "
+            "positions), 大小比, 奇偶比, 质合比, 012路, 龙虎 (五星); all the view has unless given.")
+        ->type_name("LIST");
+    const auto range = [this](CLI::App& line, const std::string& name, const std::string& help) {
+        return line.add_option(name, help)->transform(rangeReader(range_));
+    };
+    range(commandLine, "--range",
+          "The draws charted: the newest N, today (the newest draw's day), 3d, 7d (its day and the "
+          "days before), or the issues FROM:TO (20190101-001:20190101-120).")
+        ->type_name("N|today|3d|7d|FROM:TO")
+        ->default_str(std::to_string(kDefaultChartSize));
+    range(commandLine, "--draws", "The same as --range N.")->type_name("N");
+    commandLine.add_option("FEED", feed_, "The history feed document to read, or - for standard input.");
+    archiveOption_ =
+        commandLine
+            .add_option("--archive", archive_,
+                        "Reads the draw archive at PATH, or the program's own, instead of a FEED.")
+            ->type_name("[PATH]")
+            ->expected(0, 1)
+            ->excludes("FEED");
+    commandLine.add_option("-o", picture_, "The PNG picture to write the chart to.")->type_name("CHART.png");
+    commandLine.add_option("--csv", csv_, "The CSV table to write the chart to, or - for standard output.")
+        ->type_name("FILE");
+}
+
+std::optional<Request> RequestOptions::request(std::string& wrong) const {
+    Request request{
+        .chart = {.view = *chartViewNamed(view_), .range = range_}, .picture = picture_, .csv = csv_};
+    if (picture_.empty() && csv_.empty()) {
+        wrong = "-o or --csv is required";
+        return std::nullopt;
+    }
+    if (archiveOption_->count() > 0) {
+        request.archive = archive_;
+    } else if (!feed_.empty()) {
+        request.feed = feed_;
+    } else {
+        wrong = "FEED or --archive is required";
+        return std::nullopt;
+    }
+    if (!sections_) {
+        request.chart.sections = sectionsOf(request.chart.view);
+    } else if (const auto sections = sectionsNamed(*sections_, request.chart.view, wrong)) {
+        request.chart.sections = *sections;
+    } else {
+        return std::nullopt;
+    }
+    return request;
+}
+
+}  // namespace quintara::chart_tool

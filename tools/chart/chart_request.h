@@ -1,0 +1,42 @@
+// The command line of quintara-chart:
+//   quintara-chart [--view NAME] [--sections LIST] [--range N|today|3d|7d|FROM:TO]
+//                  [-o CHART.png] [--csv FILE] (FEED | --archive [PATH])
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "stats/trend_chart.h"
+#include "tool_cli.h"
+
+namespace quintara::chart_tool {
+
+struct Request {
+    ChartOptions chart;
+    std::optional<std::string> feed;     // a path, or "-" for standard input
+    std::optional<std::string> archive;  // a path; empty for the program's own archive
+    std::string picture;                 // the PNG to write, if any
+    std::string csv;                     // the CSV to write, if any; "-" for standard output
+};
+
+// Declares the tool's options, read into the command line's own variables.
+class RequestOptions {
+public:
+    explicit RequestOptions(CLI::App& commandLine);
+
+    // The request read, or the line that says what is wrong with it (after
+    // "quintara-chart: ").
+    [[nodiscard]] std::optional<Request> request(std::string& wrong) const;
+
+private:
+    std::string view_ = std::string(kAllFiveView.name);
+    std::optional<std::string> sections_;  // none: every section of the view
+    ChartRange range_;
+    std::string feed_;
+    std::string archive_;
+    CLI::Option* archiveOption_ = nullptr;
+    std::string picture_;
+    std::string csv_;
+};
+
+}  // namespace quintara::chart_tool

@@ -39,7 +39,9 @@ public:
     // are recorded.
     void fullReload();
     // One poll: true when a newer draw was added at row 1, with the draws
-    // before it that the feed holds when it does not follow the newest one.
+    // before it that the feed holds when it does not follow the newest one;
+    // when the feed holds nothing after the newest one, the draw waits for
+    // it up to two more polls.
     bool latestDrawUpdate();
     // Shows the newest draw's issue and five digits in the large labels.
     void showNewestDraw();
@@ -80,6 +82,8 @@ private:
     std::optional<ArchivePlace> archive_;
     DrawKeeping keeping_;
     bool running_ = false;
+    // Polls in a row that found a gap the feed held nothing of.
+    int pollsGapWaited_ = 0;
 };
 
 }  // namespace quintara

@@ -38,8 +38,8 @@ run=(xvfb-run -a -s "-screen 0 1024x768x24"
      bash tests/soak/soak.sh "$build/quintara" "$build/quintara-provider" "$build/quintara-archive"
      "$port" "$build" "$minutes")
 
-if [[ ${SOAK_NETWORK:-own} == own ]] && command -v ip >/dev/null &&
-   unshare --net --map-root-user true 2>/dev/null; then
+# The namespace's loopback starts down: bringing it up is the probe.
+if [[ ${SOAK_NETWORK:-own} == own ]] && unshare --net --map-root-user ip link set lo up 2>/dev/null; then
   say "running in a network namespace of its own"
   exec unshare --net --map-root-user bash -c 'ip link set lo up && exec "$@"' soak "${run[@]}"
 fi

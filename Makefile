@@ -1,7 +1,7 @@
 # The commands of this project; each installs what is missing first.
 BUILD := build
 
-.PHONY: run test test-asan test-tsan fuzz
+.PHONY: run test test-asan test-tsan fuzz soak
 
 run:
 	bash scripts/setup.sh
@@ -29,3 +29,12 @@ test-tsan:
 fuzz:
 	bash scripts/setup.sh
 	bash scripts/fuzz.sh
+
+# The real program for SOAK_MINUTES minutes (30 unless set) against the
+# bundled provider misbehaving, its memory, descriptors and draws checked; a
+# summary in build/soak-summary.txt (scripts/soak.sh, tests/soak/soak.sh).
+soak:
+	bash scripts/setup.sh
+	cmake -S . -B $(BUILD)
+	cmake --build $(BUILD) -j2 --target quintara quintara-provider quintara-archive
+	bash scripts/soak.sh $(BUILD)

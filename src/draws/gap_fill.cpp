@@ -17,6 +17,7 @@ GapFill fillGap(std::string_view newestHeld, std::string_view found,
     GapFill fill;
     const auto held = issueOrdinal(newestHeld);
     const auto foundAlone = [&] {
+        fill.feedHeldNone = true;
         fill.entries.emplace_back(found);
         fill.missing = issuesBetween(newestHeld, DrawHistory::entryView(found).issue).value_or(0);
         return fill;

@@ -20,6 +20,10 @@ struct GapFill {
     std::vector<std::string> entries;
     // Issue numbers still missing between the newest held draw and them.
     std::int64_t missing = 0;
+    // The feed held no draw after the newest held one (it could not be
+    // fetched, or it is behind the source that found the draw): the entries
+    // are the found draw alone.
+    bool feedHeldNone = false;
 };
 
 // What goes on top of the history whose newest issue is `newestHeld`, given

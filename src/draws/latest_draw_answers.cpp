@@ -32,6 +32,17 @@ std::string_view stretchFrom(std::string_view body, std::string_view start, std:
     return body.substr(from, to - from);
 }
 
+// The digits of the issue a lottery API answer names: after its first
+// "\"issue\"", up to the ',' or '}' that ends the value; none when it names
+// no issue.
+std::optional<std::string> namedIssue(std::string_view body) {
+    constexpr std::string_view kKey = "\"issue\"";
+    const std::size_t key = body.find(kKey);
+    if (key == std::string_view::npos) return std::nullopt;
+    const std::string_view value = body.substr(key + kKey.size());
+    return keepDigits(value.substr(0, value.find_first_of(",}")));
+}
+
 // The records of the newly-open list, as the pattern
 // expect="(.*?)" opencode="(.*?)" opentime= finds them when "." stops at a
 // line feed.
@@ -63,6 +74,11 @@ std::string entryFromLotteryApi(std::string_view body, std::string_view nextIssu
     const std::string code = keepDigits(stretchFrom(body, ":", "sw"));
     const std::string issue = "20" + std::string(nextIssue);
     if (code == std::string_view(issue).substr(0, std::min<std::size_t>(5, issue.size()))) {
+        return {};
+    }
+    // A source that answers with another draw than the one asked for names
+    // that draw's issue: its code is not the asked issue's.
+    if (const auto named = namedIssue(body); named && rightmost(*named, nextIssue.size()) != nextIssue) {
         return {};
     }
     std::string entry = entryOf(issue, code);

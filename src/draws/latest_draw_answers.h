@@ -10,7 +10,9 @@
 namespace quintara {
 
 // The lottery API, asked for `nextIssue` (9 digits): the code stands between
-// the first ":" and the first "sw" of an answer that mentions "gw".
+// the first ":" and the first "sw" of an answer that mentions "gw". An answer
+// that names an issue ("issue":"…") whose digits do not end in `nextIssue`
+// is another draw's, and gives none.
 [[nodiscard]] std::string entryFromLotteryApi(std::string_view body, std::string_view nextIssue);
 
 // The newly-open list: of its records expect="…" opencode="…" opentime=, the

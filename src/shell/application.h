@@ -43,7 +43,9 @@ public:
     // are recorded.
     void fullReload();
     // One poll: true when a newer draw was added at row 1, with the draws
-    // before it that the feed holds when it does not follow the newest one.
+    // before it that the feed holds when it does not follow the newest one;
+    // when the feed holds nothing after the newest one, the draw waits for
+    // it up to two more polls.
     bool latestDrawUpdate();
     // Shows the newest draw's issue and five digits in the large labels.
     void showNewestDraw();
@@ -116,6 +118,8 @@ private:
     bool running_ = false;
     SourcesState sources_;
     std::array<bool, kCountWindowBoxCount> chosenWhileRunning_{};
+    // Polls in a row that found a gap the feed held nothing of.
+    int pollsGapWaited_ = 0;
 };
 
 }  // namespace quintara

@@ -8,6 +8,10 @@
 namespace quintara {
 namespace {
 
+// The further polls a gap waits for a feed that held nothing after the newest
+// held draw, before the found draw goes in without the draws between.
+constexpr int kPollsAGapWaits = 2;
+
 DrawOrigin originOf(LatestDrawSource source) {
     switch (source) {
         case LatestDrawSource::LotteryApi: return DrawOrigin::Api;
@@ -33,15 +37,23 @@ bool Application::latestDrawUpdate() {
         entries.push_back(entry);
     } else {
         // Draws are missing between the newest held one and this one: the
-        // feed may hold them. One fetch, whatever it gives (a failed one
-        // leaves the list empty): every gap ends with a newer newest draw, so
-        // the same gap is never fetched for twice.
+        // feed may hold them. A feed that holds nothing after the newest held
+        // draw (a fetch that failed, or a feed behind the source) leaves the
+        // gap open: the poll takes nothing and the next ones fetch the feed
+        // again, since a draw taken without the ones between would leave
+        // them out of the history for good. After kPollsAGapWaits such polls
+        // the draw goes in without them.
         std::vector<std::string> feed;
         providers_.fetchHistoryFeed(feed);
         GapFill fill = fillGap(newest, entry, feed);
+        if (fill.feedHeldNone && pollsGapWaited_ < kPollsAGapWaits) {
+            ++pollsGapWaited_;
+            return false;
+        }
         entries = std::move(fill.entries);
         if (fill.missing > 0) status += "，缺少" + std::to_string(fill.missing) + "期";
     }
+    pollsGapWaited_ = 0;
     // No issue stands twice in the grid: what it holds already is no update.
     entries = history_.withoutHeld(std::move(entries));
     if (entries.empty()) return false;

@@ -96,12 +96,14 @@ TEST(GapFill, WithoutTheFeedTheFoundDrawIsTakenAndTheSkippedOnesAreMissing) {
     const GapFill unreachable = fillGap("20181101-050", "20181101-06112345", {});
     EXPECT_EQ(unreachable.entries, (Entries{"20181101-06112345"}));
     EXPECT_EQ(unreachable.missing, 10);
+    EXPECT_TRUE(unreachable.feedHeldNone);
 
     // A feed that knows nothing after the newest held draw does not close it either.
     const Entries stale{"20181101-05011111", "20181101-04900000"};
     const GapFill notThere = fillGap("20181101-050", "20181101-06112345", stale);
     EXPECT_EQ(notThere.entries, (Entries{"20181101-06112345"}));
     EXPECT_EQ(notThere.missing, 10);
+    EXPECT_TRUE(notThere.feedHeldNone);
 }
 
 TEST(GapFill, AFeedThatStartsAfterAHoleGivesItsDrawsAndCountsTheHole) {
@@ -110,6 +112,7 @@ TEST(GapFill, AFeedThatStartsAfterAHoleGivesItsDrawsAndCountsTheHole) {
     const GapFill fill = fillGap("20181101-050", "20181101-05655555", recent);
     EXPECT_EQ(fill.entries, recent);
     EXPECT_EQ(fill.missing, 4);
+    EXPECT_FALSE(fill.feedHeldNone);  // it has told what it knows: no waiting for more
 }
 
 TEST(GapFill, TheFeedsMalformedAndTwiceListedDrawsAreTakenOnce) {

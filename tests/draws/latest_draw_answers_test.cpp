@@ -37,6 +37,19 @@ TEST(LotteryApi, TakesTheCodeBetweenTheFirstColonAndSw) {
     EXPECT_EQ(entryFromLotteryApi(body, "261208042"), "20261208-04231415");
 }
 
+TEST(LotteryApi, AnAnswerThatNamesAnotherIssueIsThatDrawsAndGivesNone) {
+    const std::string code = R"({"code":"1,2,3,4,5","sw":"4","gw":"5","issue":)";
+    // A source that answers with its newest draw, whatever issue is asked:
+    // its code is not the asked issue's.
+    for (const char* other : {R"("261208049"})", R"("20261208041"})", R"(""})", R"("2612080421"})"}) {
+        EXPECT_EQ(entryFromLotteryApi(code + other, "261208042"), "") << other;
+    }
+    // The asked issue, with the year's two digits or four.
+    for (const char* asked : {R"("261208042"})", R"( "20261208042", "t": 1})"}) {
+        EXPECT_EQ(entryFromLotteryApi(code + asked, "261208042"), "20261208-04212345") << asked;
+    }
+}
+
 TEST(LotteryApi, RejectsShortAnswersAnswersWithoutGwAndTheIssueEcho) {
     EXPECT_EQ(entryFromLotteryApi(R"({"gw":"1:31415sw"})", "261208042"), "");
     EXPECT_EQ(entryFromLotteryApi(R"({"status":"ok","code":"31415","sw":"padding long"})",

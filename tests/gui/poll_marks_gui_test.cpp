@@ -58,8 +58,13 @@ private:
 };
 
 TEST_F(PollMarksGuiTest, TheDrawAfterAHoleNoSourceClosesIsMarkedAndTheStatusShownWhole) {
-    // The feed holds 001 to 006: none of 007 to 012.
+    // The feed holds 001 to 006: none of 007 to 012. Two polls wait for the
+    // feed to catch up; the third takes the draw with the hole below it.
     setList("20180211013");
+    for (int waited = 1; waited <= 2; ++waited) {
+        application.updateTick();
+        ASSERT_EQ(cell(0, 1, Qt::DisplayRole).toString(), u"20180211-006"_s) << "poll " << waited;
+    }
     application.updateTick();
     ASSERT_EQ(cell(0, 1, Qt::DisplayRole).toString(), u"20180211-013"_s);
     EXPECT_EQ(cell(0, 1, kMissingBeforeRole).toLongLong(), 6);

@@ -35,12 +35,15 @@ TEST(ProviderOptions, DefaultsServeTheProgramsDefaultAddress) {
     EXPECT_TRUE(options.down.empty());
     EXPECT_EQ(options.listLength, 10U);
     EXPECT_TRUE(options.replayFolder.empty());
+    EXPECT_EQ(options.chaosSeed, std::nullopt);
+    EXPECT_TRUE(options.publishedFile.empty());
 }
 
 TEST(ProviderOptions, EveryOptionTakesItsValue) {
     const Reading reading =
         read({"--port", "0", "--seed", "4294967295", "--days", "366", "--interval", "5", "--down",
-              "api,flash,version", "--list-length", "120", "--replay", "/tmp/days"});
+              "api,flash,version", "--list-length", "120", "--replay", "/tmp/days", "--chaos", "0",
+              "--published", "/tmp/published.csv"});
     EXPECT_EQ(reading.outcome.status, std::nullopt);
     const ProviderOptions& options = reading.options;
     EXPECT_EQ(options.port, 0);
@@ -50,6 +53,8 @@ TEST(ProviderOptions, EveryOptionTakesItsValue) {
     EXPECT_EQ(options.down, (std::set<Source>{Source::Api, Source::Flash, Source::Version}));
     EXPECT_EQ(options.listLength, 120U);
     EXPECT_EQ(options.replayFolder, "/tmp/days");
+    EXPECT_EQ(options.chaosSeed, 0U);
+    EXPECT_EQ(options.publishedFile, "/tmp/published.csv");
     EXPECT_EQ(read({"--down", "list,feed"}).options.down, (std::set<Source>{Source::List, Source::Feed}));
 }
 
@@ -78,6 +83,9 @@ TEST(ProviderOptions, BadArgumentsAreNamedOnOneLine) {
         {"--list-length", "0"},
         {"--list-length", "121"},
         {"--replay"},
+        {"--chaos", "-1"},
+        {"--chaos", "4294967296"},
+        {"--published"},
         {"--verbose"},
         {"18350"},
     };
@@ -97,7 +105,7 @@ TEST(ProviderOptions, HelpExplainsEveryOption) {
     EXPECT_EQ(reading.outcome.status, 0);
     EXPECT_EQ(reading.outcome.err, "");
     for (const char* option : {"--port N", "--seed N", "--days N", "--interval SECONDS", "--down LIST",
-                               "--list-length N", "--replay DIR"}) {
+                               "--list-length N", "--replay DIR", "--chaos SEED", "--published FILE"}) {
         EXPECT_NE(reading.outcome.out.find(option), std::string::npos) << option;
     }
 }

@@ -6,8 +6,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <ctime>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -67,14 +69,15 @@ struct Answer {
 class RunningProvider {
 public:
     explicit RunningProvider(const std::set<Source>& down = {},
-                             std::size_t listLength = kNewlyOpenCount)
+                             std::size_t listLength = kNewlyOpenCount,
+                             std::optional<std::uint32_t> chaosSeed = std::nullopt)
         : server_(
               book_, down,
               [this](const std::string& line) {
                   const std::scoped_lock lock(logMutex_);
                   log_.push_back(line);
               },
-              listLength) {}
+              listLength, chaosSeed) {}
 
     [[nodiscard]] Answer get(const std::string& target) {
         const httplib::Result result = client_.Get(target.c_str());
@@ -84,6 +87,7 @@ public:
 
     // "127.0.0.1:port", where the program's providers are to be pointed.
     [[nodiscard]] std::string host() const { return "127.0.0.1:" + std::to_string(port_); }
+    [[nodiscard]] int port() const { return port_; }
 
     [[nodiscard]] std::vector<std::string> log() {
         const std::scoped_lock lock(logMutex_);

@@ -122,12 +122,16 @@ TEST_F(GapFillingOnProviderTest, ADrawAfterSequence120FollowsOnWithoutTheFeed) {
     expectNoHole();
 }
 
-TEST_F(GapFillingOnProviderTest, AGapTheFeedCannotCloseTakesTheDrawOnceAndSaysWhatIsMissing) {
+TEST_F(GapFillingOnProviderTest, AGapTheFeedCannotCloseWaitsTwoPollsThenTakesTheDrawOnce) {
     advanceDraws(50);
     reload();
     // From now on the feed is out of reach.
     start({testing::closedLoopbackHost(), provider.host(), provider.host(), provider.host()});
     advanceDraws(20);
+    for (int waited = 1; waited <= 2; ++waited) {
+        poll();
+        EXPECT_EQ(issues()[0], "20250612-050") << "poll " << waited << " waits for the feed";
+    }
     poll();
     EXPECT_EQ(issues()[0], "20250612-061");
     EXPECT_EQ(issues()[1], "20250612-050");
@@ -139,6 +143,24 @@ TEST_F(GapFillingOnProviderTest, AGapTheFeedCannotCloseTakesTheDrawOnceAndSaysWh
     EXPECT_EQ(status(), "提示：奖号于" + CurrentTimeText(platform) + "成功更新");
     const std::vector<std::string> held = issues();
     EXPECT_EQ(std::set(held.begin(), held.end()).size(), held.size());
+}
+
+TEST_F(GapFillingOnProviderTest, AFeedThatFailsOnceLosesNoDrawOfTheGap) {
+    advanceDraws(50);
+    reload();
+    const std::size_t held = issues().size();
+    start({testing::closedLoopbackHost(), provider.host(), provider.host(), provider.host()});
+    advanceDraws(20);
+    poll();
+    EXPECT_EQ(issues().size(), held);
+
+    // The feed is back at the next poll, and with it the draws between.
+    start(ProviderHosts::allAt(provider.host()));
+    poll();
+    EXPECT_EQ(issues().size(), held + 20);
+    EXPECT_EQ(issues().front(), "20250612-070");
+    EXPECT_EQ(status(), "提示：奖号于" + CurrentTimeText(platform) + "成功更新");
+    expectNoHole();
 }
 
 // A host whose feed and list the test writes.

@@ -25,7 +25,7 @@ DrawBook::DrawBook(int historyDays, std::chrono::seconds interval, DigitSource d
     while (codes_.size() < historyCount_) codes_.push_back(digits_());
 }
 
-BookView DrawBook::look(std::size_t count) {
+BookView DrawBook::look(std::size_t count, std::size_t back) {
     const auto now = clock_();
     const std::scoped_lock lock(mutex_);
     const auto elapsed = std::max(now - start_, std::chrono::system_clock::duration::zero());
@@ -33,11 +33,13 @@ BookView DrawBook::look(std::size_t count) {
     while (codes_.size() < due) codes_.push_back(digits_());
 
     BookView view;
-    const std::size_t first = codes_.size() - std::min(count, codes_.size());
-    view.latest.reserve(codes_.size() - first);
-    for (std::size_t index = first; index < codes_.size(); ++index)
-        view.latest.push_back(drawAt(index));
+    // Never back past the first draw: the book shows at least that one.
+    const std::size_t end = codes_.size() - std::min(back, codes_.size() - 1);
+    const std::size_t first = end - std::min(count, end);
+    view.latest.reserve(end - first);
+    for (std::size_t index = first; index < end; ++index) view.latest.push_back(drawAt(index));
     view.untilNextDraw = std::chrono::ceil<std::chrono::seconds>(interval_ - elapsed % interval_);
+    view.drawn = codes_.size();
     return view;
 }
 

@@ -30,6 +30,7 @@ using DigitSource = std::function<std::string()>;
 struct BookView {
     std::vector<Draw> latest;              // the newest draws asked for, oldest first
     std::chrono::seconds untilNextDraw{};  // 1 to the interval
+    std::size_t drawn = 0;                 // draws made so far, the history's included
 };
 
 // The local calendar date of a moment.
@@ -43,8 +44,9 @@ public:
     // today's date: the issue the program asks for after the history.
     DrawBook(int historyDays, std::chrono::seconds interval, DigitSource digits, Clock clock);
 
-    // Makes the draws that are due by now, then shows the newest `count`.
-    [[nodiscard]] BookView look(std::size_t count);
+    // Makes the draws that are due by now, then shows the newest `count`, or
+    // the `count` that were the newest `back` draws ago (a stale answer).
+    [[nodiscard]] BookView look(std::size_t count, std::size_t back = 0);
 
 private:
     [[nodiscard]] Draw drawAt(std::size_t index) const;

@@ -8,6 +8,7 @@
 #include "digit_sources.h"
 #include "options.h"
 #include "provider_server.h"
+#include "published_draws.h"
 #include "tool_cli.h"
 
 namespace {
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
 
     DrawBook book(options.days, options.interval, std::move(digits),
                   [] { return std::chrono::system_clock::now(); });
-    ProviderServer server(book, options.down, logLine, options.listLength);
+    ProviderServer server(book, options.down, logLine, options.listLength, options.chaosSeed);
     const auto port = server.start(options.port);
     if (!port) {
         std::fprintf(stderr, "quintara-provider: cannot listen on 127.0.0.1:%d\n", options.port);
@@ -61,5 +62,10 @@ int main(int argc, char** argv) {
     int signal = 0;
     sigwait(&signals, &signal);
     std::fprintf(stderr, "quintara-provider: stopping\n");
+    if (!options.publishedFile.empty() &&
+        !writePublished(options.publishedFile, book.look(SIZE_MAX).latest)) {
+        std::fprintf(stderr, "quintara-provider: cannot write %s\n", options.publishedFile.c_str());
+        return 1;
+    }
     return 0;
 }

@@ -61,6 +61,22 @@ void declareOptions(CLI::App& commandLine, ProviderOptions& options) {
                            "Draws the digits of real past draws instead, in order, from the day files "
                            "YYYYMMDD.txt in DIR (lines \"NNN DDDDD\" or \"NNN -\").")
         ->type_name("DIR");
+    commandLine
+        .add_option_function<std::uint32_t>(
+            "--chaos", [&options](std::uint32_t seed) { options.chaosSeed = seed; },
+            "The draw sources misbehave now and then, on a schedule SEED fixes: each request to "
+            "the lottery API, the list or the flash data is, one time in 25 each, silent (no "
+            "answer for 40 s), slow (trickled out over 1 to 4 s), malformed (broken JSON or XML, "
+            "or binary bytes), wrong (a draw of 1 to 20 draws before; the lottery API's for "
+            "another issue) or closed (part of the answer, then the connection closes); each "
+            "request to the feed one time in 100 each; and the lottery API is down (503) for a "
+            "stretch of 20 to 40 draws in every 100. The log names each misdeed after the status.")
+        ->type_name("SEED")
+        ->transform(wholeNumber(0, UINT32_MAX));
+    commandLine.add_option("--published", options.publishedFile,
+                           "On stopping, writes every draw published to FILE, oldest first, as "
+                           "the CSV of quintara-archive: \"issue,digits\", then \"20250612-001,12345\".")
+        ->type_name("FILE");
 }
 
 }  // namespace quintara::provider

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <set>
 
 #include "draw_answers.h"
@@ -23,6 +24,8 @@ struct ProviderOptions {
     std::set<Source> down;               // these answer 503
     std::size_t listLength = kNewlyOpenCount;  // draws in the newly-open list
     std::filesystem::path replayFolder;  // empty: random digits from the seed
+    std::optional<std::uint32_t> chaosSeed;  // the draw sources misbehave on its schedule
+    std::filesystem::path publishedFile;     // empty: the draws published are not written
 };
 
 // Declares the provider's options on its command line; reading the command

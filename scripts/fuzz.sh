@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (clang's libFuzzer, with AddressSanitizer and
-# UndefinedBehaviorSanitizer) into build-fuzz/ and runs each for
+# UndefinedBehaviorSanitizer) in the address build, build-asan/, which
+# `make test-asan` shares (scripts/sanitized_build.sh), and runs each for
 # FUZZ_SECONDS seconds (60 unless set), starting from its seeds in
 # tests/fuzz/corpus/. Prints every target's executions and coverage. An
 # input that breaks a target is saved under fuzz/findings/ and the command
@@ -8,15 +9,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
-build=build-fuzz
 findings=fuzz/findings
 
-mkdir -p "$build"
-cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ \
-      -DQUINTARA_FUZZ=ON -DQUINTARA_SANITIZE=address,undefined \
-      -DQUINTARA_TESTS=OFF -DQUINTARA_BENCHMARKS=OFF >"$build/configure.log" \
-  || { cat "$build/configure.log"; exit 1; }
-cmake --build "$build" -j2 --target fuzz_targets
+source scripts/sanitized_build.sh
+sanitized_build address fuzz_targets
 
 mkdir -p "$findings"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=1}

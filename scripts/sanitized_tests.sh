@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the program and its tests with sanitizers and runs them:
+# Builds the program and its tests with sanitizers (scripts/sanitized_build.sh)
+# and runs them:
 #   address  AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/):
 #            the whole unit, network and offscreen GUI suite
 #   thread   ThreadSanitizer (build-tsan/): only the test programs labelled
@@ -13,18 +14,8 @@ root=$PWD
 kind=${1:?usage: sanitized_tests.sh address|thread}
 
 case $kind in
-  address)
-    build=build-asan
-    sanitize=address,undefined
-    targets=(all)
-    tests=(-LE '^e2e$')
-    ;;
-  thread)
-    build=build-tsan
-    sanitize=thread
-    targets=(tests_threaded)
-    tests=(-L '^threaded$')
-    ;;
+  address) targets=(all) tests=(-LE '^e2e$') ;;
+  thread)  targets=(tests_threaded) tests=(-L '^threaded$') ;;
   *) echo "usage: sanitized_tests.sh address|thread" >&2; exit 2 ;;
 esac
 
@@ -33,8 +24,8 @@ export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after
 export LSAN_OPTIONS=suppressions=$root/tests/sanitizers/leaks.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export TSAN_OPTIONS=suppressions=$root/tests/sanitizers/races.supp:halt_on_error=1:second_deadlock_stack=1
-cmake -S . -B "$build" -DQUINTARA_SANITIZE="$sanitize" -DQUINTARA_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" -j2 --target "${targets[@]}"
+source scripts/sanitized_build.sh
+sanitized_build "$kind" "${targets[@]}"
 
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --no-tests=error "${tests[@]}"

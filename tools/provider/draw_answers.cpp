@@ -1,18 +1,20 @@
 #include "draw_answers.h"
 
 #include <algorithm>
-#include <ranges>
+#include <iterator>
 
 #include "draw_texts.h"
 
 namespace quintara::provider {
 namespace {
 
-// One XML document of draw records, one record per line, in the order given.
-template <std::ranges::input_range Draws>
-std::string drawDocument(Draws&& draws, YearDigits year) {
+// One XML document of draw records, one record per line, from `first` to
+// `last`.
+template <std::input_iterator Iterator>
+std::string drawDocument(Iterator first, Iterator last, YearDigits year) {
     std::string text = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<xml>\n";
-    for (const Draw& draw : draws) {
+    for (; first != last; ++first) {
+        const Draw& draw = *first;
         text += "<row expect=\"" + issueText(draw, year) + "\" opencode=\"" + codeText(draw) +
                 "\" opentime=\"" + openTimeText(draw) + "\"/>\n";
     }
@@ -24,7 +26,7 @@ std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\
 }  // namespace
 
 std::string historyFeed(std::span<const Draw> draws) {
-    return drawDocument(draws, YearDigits::Two);
+    return drawDocument(draws.begin(), draws.end(), YearDigits::Two);
 }
 
 std::string lotteryApiAnswer(std::span<const Draw> recent, std::string_view issue) {
@@ -37,7 +39,7 @@ std::string lotteryApiAnswer(std::span<const Draw> recent, std::string_view issu
 }
 
 std::string newlyOpenList(std::span<const Draw> draws) {
-    return drawDocument(draws | std::views::reverse, YearDigits::Four);
+    return drawDocument(draws.rbegin(), draws.rend(), YearDigits::Four);
 }
 
 std::string flashData(const Draw& current, std::chrono::seconds untilNextDraw) {

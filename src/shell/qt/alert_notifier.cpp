@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "shell/qt/text.h"
+#include "shell/qt/window_placement.h"
 
 namespace quintara::qt {
 namespace {
@@ -54,9 +56,11 @@ void AlertNotifier::showNotice(const QString& text) {
     layout->addWidget(body);
     notice->setFixedWidth(kNoticeWidth);
     notice->adjustSize();
-    // Beside the main window's right edge, at its top.
-    const QRect frame = mainWindow_.frameGeometry();
-    notice->move(frame.right() + 8, frame.top());
+    // Beside the main window, inside the screen: a main window at the
+    // screen's right edge has the notice on its left.
+    notice->move(placeBeside(mainWindow_.frameGeometry(), notice->size(),
+                             mainWindow_.screen()->availableGeometry())
+                     .topLeft());
     notice->show();
     QTimer::singleShot(kNoticeMs, notice, &QWidget::close);
     notice_ = notice;

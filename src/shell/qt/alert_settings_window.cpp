@@ -1,6 +1,7 @@
 #include "shell/qt/alert_settings_window.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -57,6 +58,13 @@ void appendRow(QTableWidget& into, const QStringList& cells) {
 QString listCell(const AlertRule& rule) {
     if (!rule.watchesRows()) return u"—"_s;
     return rule.list ? toQString(listTitle(*rule.list)) : u"全部列表"_s;
+}
+
+// When an alert fired, as a person reads it (2026-12-09 17:54:45, the time
+// of day where it fired); the record's own text where that cannot be read.
+QString shownTime(const QString& recorded) {
+    const QDateTime time = QDateTime::fromString(recorded, Qt::ISODate);
+    return time.isValid() ? time.toString(u"yyyy-MM-dd HH:mm:ss"_s) : recorded;
 }
 
 QString itemCell(const AlertRule& rule) {
@@ -216,9 +224,11 @@ void AlertSettingsWindow::showLog() {
         for (const std::string& record : archive->alertLog()) {
             const QJsonObject alert =
                 QJsonDocument::fromJson(QByteArray::fromStdString(record)).object();
-            appendRow(*log_, {alert.value(u"time"_s).toString(), alert.value(u"issue"_s).toString(),
-                              alert.value(u"text"_s).toString()});
+            appendRow(*log_, {shownTime(alert.value(u"time"_s).toString()),
+                              alert.value(u"issue"_s).toString(), alert.value(u"text"_s).toString()});
         }
+        log_->resizeColumnToContents(0);
+        log_->resizeColumnToContents(1);
     } catch (const ArchiveError&) {
         // An archive that cannot be read shows no log; the program says why
         // when it records.

@@ -18,19 +18,36 @@ mkdir -p "$findings"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export QT_QPA_PLATFORM=offscreen
-printf '%-16s %12s %8s %8s  %s\n' target executions cov ft result
-status=0
-for target in "$build"/tests/fuzz/fuzz_*; do
-  [[ -x $target && -f $target ]] || continue
-  name=${target##*/fuzz_}
+# Two targets at a time, one a core, as the builds take two cores.
+run_target() {
+  local target=$1 name=${1##*/fuzz_}
   # New inputs go to the first folder, outside the repository; the seeds
   # stay as they are.
-  work=$build/corpus/$name
-  log=$build/fuzz_$name.log
+  local work=$build/corpus/$name
+  local ended=0
   mkdir -p "$work"
+  "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$findings/$name-" "$work" "tests/fuzz/corpus/$name" >"$build/fuzz_$name.log" 2>&1 \
+    || ended=$?
+  echo "$ended" >"$build/fuzz_$name.status"
+}
+targets=()
+for target in "$build"/tests/fuzz/fuzz_*; do
+  [[ -x $target && -f $target ]] && targets+=("$target")
+done
+for target in "${targets[@]}"; do
+  (( $(jobs -rp | wc -l) < 2 )) || wait -n
+  run_target "$target" &
+done
+wait
+
+printf '%-16s %12s %8s %8s  %s\n' target executions cov ft result
+status=0
+for target in "${targets[@]}"; do
+  name=${target##*/fuzz_}
+  log=$build/fuzz_$name.log
   result=ok
-  if ! "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-         -artifact_prefix="$findings/$name-" "$work" "tests/fuzz/corpus/$name" >"$log" 2>&1; then
+  if [[ $(cat "$build/fuzz_$name.status") != 0 ]]; then
     result="FINDING (see $log)"
     status=1
   fi

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "alerts/alert_watch.h"
-#include "draws/draw_history.h"
+#include "shell/draw_history.h"
 #include "real_history.h"
 
 namespace {

@@ -25,7 +25,7 @@
 #include "archive/draw_archive.h"
 #include "archive/file_import.h"
 #include "draws/day_file.h"
-#include "draws/issue_sequence.h"
+#include "draws/issue.h"
 #include "real_history.h"
 
 namespace {
@@ -154,14 +154,14 @@ void BM_RecordOnePolledDraw(benchmark::State& state) {
     std::vector<Draw> held;
     for (int newer = 100000 - 1; newer >= 0; --newer) {
         const bench::BenchDraw draw = bench::benchDraw(newer);
-        held.push_back({issueOf(draw.date, draw.sequence), std::string(draw.text)});
+        held.push_back({draw.date + "-" + bench::sequenceText(draw.sequence), std::string(draw.text)});
     }
     std::vector<DrawView> views;
     for (const Draw& draw : held) views.push_back({draw.issue, draw.text});
     archive.record(views, DrawOrigin::Feed, 0);
     std::string issue = held.back().issue;
     for (auto _ : state) {
-        issue = successorOf(issue);
+        issue = Issue::parse(issue)->successor().text();
         const DrawView polled{issue, "12345"};
         if (archive.record({&polled, 1}, DrawOrigin::Api, std::time(nullptr)).added != 1) {
             state.SkipWithError("the draw was not added");

@@ -13,7 +13,7 @@
 
 #include "archive/draw_archive.h"
 #include "controls/memory_controls.h"
-#include "draws/issue_sequence.h"
+#include "support/issues.h"
 #include "qt_main.h"
 #include "real_history.h"
 #include "shell/application.h"
@@ -125,7 +125,7 @@ void BM_PollRecordsOneDraw(benchmark::State& state) {
     const DrawHistory history(window->grid(names::kDrawGrid));
     for (auto _ : state) {
         state.PauseTiming();
-        providers.newer = successorOf(history.newestIssue()) + "12345";
+        providers.newer = testing::successorOf(history.newestIssue()) + "12345";
         state.ResumeTiming();
         window->control<MemoryTimer>(names::kUpdateTimer).tick();
     }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "draws/draw_history.h"
+#include "shell/draw_history.h"
 
 namespace {
 
@@ -14,17 +14,16 @@ using quintara::Grid;
 
 constexpr int kDraws = 100000;
 
-// Draw entries as a reload hands them over: issue number, then the digits.
-std::vector<std::string> makeDraws() {
-    std::vector<std::string> entries;
-    entries.reserve(kDraws);
+// Draws as a reload hands them over.
+std::vector<quintara::Draw> makeDraws() {
+    std::vector<quintara::Draw> draws;
+    draws.reserve(kDraws);
     for (int k = 0; k < kDraws; ++k) {
         const std::string sequence = std::to_string(1000 + k % 120 + 1).substr(1);
         const std::string digits = std::to_string(100000 + (k * 7919) % 100000).substr(1);
-        entries.push_back("2018" + std::to_string(1000 + k / 120 % 12 + 1).substr(2) + "15-" +
-                          sequence + digits);
+        draws.push_back({"2018" + std::to_string(1000 + k / 120 % 12 + 1).substr(2) + "15-" + sequence, digits});
     }
-    return entries;
+    return draws;
 }
 
 void BM_AppendAfterClear(benchmark::State& state) {

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "controls/grid.h"
-#include "draws/draw_history.h"
+#include "shell/draw_history.h"
 #include "real_draws.h"
 
 namespace quintara::bench {

@@ -15,7 +15,7 @@
 
 #include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
-#include "draws/draw_history.h"
+#include "shell/draw_history.h"
 #include "qt_main.h"
 #include "real_history.h"
 #include "shell/main_window_layout.h"

@@ -28,3 +28,7 @@ endif()
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/fixed_settings.h.in
                ${PROJECT_BINARY_DIR}/generated/shell/fixed_settings.h @ONLY)
+# The provider hosts belong to the sources: the watcher has them without the
+# window's shell.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/fixed_provider_hosts.h.in
+               ${PROJECT_BINARY_DIR}/generated/sources/fixed_provider_hosts.h @ONLY)

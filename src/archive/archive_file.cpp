@@ -18,9 +18,8 @@ namespace {
     throw ArchiveError(path.string() + ": " + std::strerror(error));
 }
 
-// Makes the folder and any missing folder above it, each 0700.
 void makeFolder(const std::filesystem::path& folder) {
-    if (folder.empty() || std::filesystem::is_directory(folder)) return;
+    if (std::error_code error; folder.empty() || std::filesystem::is_directory(folder, error)) return;
     makeFolder(folder.parent_path());
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) fail(folder, errno);
 }
@@ -39,11 +38,21 @@ std::filesystem::path defaultArchiveFile() {
     return folder / "quintara" / "draws.sqlite";
 }
 
+ArchivePlace ArchivePlace::standard() { return {.file = defaultArchiveFile(), .makeFolder = true}; }
+
+void makeArchiveFolder(const std::filesystem::path& file) { makeFolder(file.parent_path()); }
+
 void prepareArchiveFile(const std::filesystem::path& file) {
-    makeFolder(file.parent_path());
-    const int descriptor = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
-    if (descriptor < 0) fail(file, errno);
-    ::close(descriptor);
+    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    if (std::error_code error; !std::filesystem::is_directory(folder, error)) {
+        throw ArchiveError(file.string() + ": there is no folder " + folder.string());
+    }
+    const int descriptor = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (descriptor >= 0) {
+        ::close(descriptor);
+    } else if (errno != EEXIST) {
+        fail(file, errno);
+    }
 }
 
 }  // namespace quintara

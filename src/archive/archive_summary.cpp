@@ -1,32 +1,31 @@
 #include "archive/archive_summary.h"
 
-#include <charconv>
-#include <string_view>
+#include <chrono>
+#include <optional>
 
-#include "draws/issue_sequence.h"
+#include "draws/issue.h"
 
 namespace quintara {
 namespace {
 
 // Calls `day(date, sequences)` for each day that holds a draw, oldest first,
-// with the sequence numbers held that day in order.
+// with the sequence numbers held that day in order. The archive holds issue
+// numbers only.
 template <typename Day>
 void forEachDay(const std::vector<Draw>& oldestFirst, Day day) {
-    std::string_view date;
+    std::optional<std::chrono::sys_days> date;
     std::vector<int> sequences;
     for (const Draw& draw : oldestFirst) {
-        const std::string_view issue(draw.issue);
-        const std::string_view drawDate = issue.substr(0, 8);
-        if (drawDate != date && !sequences.empty()) {
-            day(date, sequences);
+        const std::optional<Issue> issue = Issue::parse(draw.issue);
+        if (!issue) continue;
+        if (issue->date() != date && !sequences.empty()) {
+            day(*date, sequences);
             sequences.clear();
         }
-        date = drawDate;
-        int sequence = 0;
-        std::from_chars(issue.data() + 9, issue.data() + issue.size(), sequence);
-        sequences.push_back(sequence);
+        date = issue->date();
+        sequences.push_back(issue->sequence());
     }
-    if (!sequences.empty()) day(date, sequences);
+    if (!sequences.empty()) day(*date, sequences);
 }
 
 }  // namespace
@@ -40,7 +39,7 @@ ArchiveSummary summarize(const DrawArchive& archive) {
         summary.first = draws.front().issue;
         summary.last = draws.back().issue;
     }
-    forEachDay(draws, [&summary](std::string_view, const std::vector<int>& sequences) {
+    forEachDay(draws, [&summary](std::chrono::sys_days, const std::vector<int>& sequences) {
         ++summary.days;
         summary.missing += sequences.back() - static_cast<int>(sequences.size());
     });
@@ -49,10 +48,10 @@ ArchiveSummary summarize(const DrawArchive& archive) {
 
 std::vector<std::string> missingIssues(const DrawArchive& archive) {
     std::vector<std::string> missing;
-    forEachDay(archive.oldestFirst(), [&missing](std::string_view date, const std::vector<int>& sequences) {
+    forEachDay(archive.oldestFirst(), [&missing](std::chrono::sys_days date, const std::vector<int>& sequences) {
         int expected = 1;
         for (const int held : sequences) {
-            for (; expected < held; ++expected) missing.push_back(issueOf(date, expected));
+            for (; expected < held; ++expected) missing.push_back(Issue(date, expected).text());
             expected = held + 1;
         }
     });

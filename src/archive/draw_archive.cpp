@@ -24,9 +24,10 @@ auto guarded(const std::filesystem::path& file, Work work) -> decltype(work()) {
     }
 }
 
-SQLite::Database openDatabase(const std::filesystem::path& file, DrawArchive::Access access,
-                              std::chrono::milliseconds busyTimeout) {
+SQLite::Database openDatabase(const ArchivePlace& place, DrawArchive::Access access) {
+    const std::filesystem::path& file = place.file;
     if (access == DrawArchive::Access::ReadWrite) {
+        if (place.makeFolder) makeArchiveFolder(file);
         prepareArchiveFile(file);
     } else if (std::error_code error; !std::filesystem::exists(file, error)) {
         // SQLite would say no more than "unable to open database file".
@@ -35,7 +36,7 @@ SQLite::Database openDatabase(const std::filesystem::path& file, DrawArchive::Ac
     return guarded(file, [&] {
         return SQLite::Database(file, access == DrawArchive::Access::ReadWrite ? SQLite::OPEN_READWRITE
                                                                                : SQLite::OPEN_READONLY,
-                                static_cast<int>(busyTimeout.count()));
+                                static_cast<int>(place.busyTimeout.count()));
     });
 }
 
@@ -47,25 +48,29 @@ Draw drawOf(const SQLite::Statement& row) {
 
 DrawArchive::DrawArchive(const std::filesystem::path& file, Access access,
                          std::chrono::milliseconds busyTimeout)
-    : file_(file), database_(openDatabase(file, access, busyTimeout)) {
+    : DrawArchive(ArchivePlace{.file = file, .busyTimeout = busyTimeout}, access) {}
+
+DrawArchive::DrawArchive(const ArchivePlace& place) : DrawArchive(place, Access::ReadWrite) {}
+
+DrawArchive::DrawArchive(const ArchivePlace& place, Access access)
+    : file_(place.file), database_(openDatabase(place, access)) {
     guarded(file_, [&] {
-        // Reading the header first: a file that is no database, or of a
-        // newer version, is left untouched.
-        const int version = schemaVersionOf(database_);
-        if (version > kArchiveSchemaVersion) {
-            throw ArchiveError(file_.string() + ": the archive is of version " + std::to_string(version) +
-                               ", newer than this program's (" + std::to_string(kArchiveSchemaVersion) +
-                               ")");
+        // Reading the header and the tables first: a file that is no
+        // database, another program's or of a newer version is left
+        // untouched, byte for byte.
+        if (const std::string foreign = foreignnessOf(database_); !foreign.empty()) {
+            throw ArchiveError(file_.string() + ": " + foreign);
         }
         if (access == Access::ReadOnly) {
-            if (version == 0) throw ArchiveError(file_.string() + ": no draws were ever recorded in it");
+            if (schemaVersionOf(database_) == 0) {
+                throw ArchiveError(file_.string() + ": no draws were ever recorded in it");
+            }
             return;
         }
-        // One writer beside readers, each commit durable once the log is
-        // checkpointed; a power cut loses at most the last commits, never
-        // the file.
+        // One writer beside readers. Every commit is synced to the disk
+        // before it counts: a draw once recorded outlives a power cut.
         database_.exec("PRAGMA journal_mode = WAL");
-        database_.exec("PRAGMA synchronous = NORMAL");
+        database_.exec("PRAGMA synchronous = FULL");
         migrateForward(database_);
     });
 }
@@ -129,6 +134,22 @@ std::vector<Draw> DrawArchive::newest(int limit) const {
         while (query.executeStep()) draws.push_back(drawOf(query));
         return draws;
     });
+}
+
+std::vector<Draw> DrawArchive::newerThan(std::string_view issue, int limit) const {
+    return guarded(file_, [&] {
+        std::vector<Draw> draws;
+        SQLite::Statement query(database_,
+                                "SELECT issue, digits FROM draws WHERE issue > ? ORDER BY issue DESC LIMIT ?");
+        query.bind(1, std::string(issue));
+        query.bind(2, limit);
+        while (query.executeStep()) draws.push_back(drawOf(query));
+        return draws;
+    });
+}
+
+std::int64_t DrawArchive::othersVersion() const {
+    return guarded(file_, [&] { return database_.execAndGet("PRAGMA data_version").getInt64(); });
 }
 
 std::vector<Draw> DrawArchive::oldestFirst(const std::optional<std::string>& from,
@@ -204,21 +225,26 @@ void DrawArchive::saveAlertRules(std::string_view json) {
     });
 }
 
-void DrawArchive::logAlerts(std::span<const std::string> records, std::int64_t firedAt) {
-    if (records.empty()) return;
-    guarded(file_, [&] {
+std::vector<bool> DrawArchive::logAlerts(std::span<const AlertLogEntry> alerts, std::int64_t firedAt) {
+    if (alerts.empty()) return {};
+    return guarded(file_, [&] {
+        std::vector<bool> added;
         SQLite::Transaction transaction(database_, SQLite::TransactionBehavior::IMMEDIATE);
-        SQLite::Statement log(database_, "INSERT INTO alert_log (fired_at, record) VALUES (?, ?)");
-        for (const std::string& record : records) {
+        SQLite::Statement log(database_,
+                              "INSERT OR IGNORE INTO alert_log (fired_at, record, key) VALUES (?, ?, ?)");
+        for (const AlertLogEntry& alert : alerts) {
             log.bind(1, firedAt);
-            log.bind(2, record);
-            log.exec();
+            log.bind(2, alert.record);
+            log.bind(3, alert.key);
+            added.push_back(log.exec() == 1);
             log.reset();
         }
-        SQLite::Statement trim(database_, "DELETE FROM alert_log WHERE id <= (SELECT max(id) FROM alert_log) - ?");
+        SQLite::Statement trim(database_,
+                               "DELETE FROM alert_log WHERE id NOT IN (SELECT id FROM alert_log ORDER BY id DESC LIMIT ?)");
         trim.bind(1, kAlertLogLength);
         trim.exec();
         transaction.commit();
+        return added;
     });
 }
 

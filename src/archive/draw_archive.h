@@ -14,13 +14,11 @@
 #include <string_view>
 #include <vector>
 
+#include "archive/archive_file.h"
 #include "archive/draw_origin.h"
-#include "draws/draw_history.h"
+#include "draws/draw.h"
 
 namespace quintara {
-
-// How long a write waits for another program's write before it fails.
-inline constexpr std::chrono::milliseconds kArchiveBusyTimeout{5000};
 
 // Draws of one origin, as a recording hands them over.
 struct OriginDraws {
@@ -47,18 +45,29 @@ struct ArchiveConflict {
     std::int64_t recordedAt = 0;  // when the other digits arrived, seconds since 1970 (UTC)
 };
 
+// A fired alert as the log takes it: its key (what makes it the same alert
+// when two programs fire it) and its JSON record.
+struct AlertLogEntry {
+    std::string key;
+    std::string record;
+};
+
 class DrawArchive {
 public:
     enum class Access { ReadWrite, ReadOnly };
 
-    // Opens the archive in `file`; with ReadWrite a missing or empty file
-    // becomes a new archive and an older one is brought up to this version.
-    // Throws ArchiveError, having written nothing, when the file is no SQLite
-    // database, is of a newer version than this program's, or cannot be
-    // opened; with ReadOnly also when there is no file or no archive in it
-    // yet. A write waits up to `busyTimeout` for another program's.
+    // Opens the archive in `file`; with ReadWrite a missing or empty file in
+    // an existing folder becomes a new archive, and an older one is brought
+    // up to this version and marked as the archive's. Throws ArchiveError,
+    // having written nothing, when the file is no SQLite database, is another
+    // program's (foreignnessOf), is of a newer version than this program's,
+    // or cannot be opened; with ReadOnly also when there is no file or no
+    // archive in it yet. A write waits up to `busyTimeout` for another
+    // program's.
     explicit DrawArchive(const std::filesystem::path& file, Access access = Access::ReadWrite,
                          std::chrono::milliseconds busyTimeout = kArchiveBusyTimeout);
+    // The archive of the place; its folder made first when the place says so.
+    explicit DrawArchive(const ArchivePlace& place);
 
     [[nodiscard]] const std::filesystem::path& file() const { return file_; }
 
@@ -74,6 +83,12 @@ public:
 
     // The newest draws held, newest first, at most `limit`.
     [[nodiscard]] std::vector<Draw> newest(int limit) const;
+    // The draws after issue `issue`, newest first, at most `limit`.
+    [[nodiscard]] std::vector<Draw> newerThan(std::string_view issue, int limit) const;
+    // A number that changes whenever another connection to the file commits
+    // (SQLite's data_version): what another program recorded is there to
+    // read once it differs from the one read before.
+    [[nodiscard]] std::int64_t othersVersion() const;
     // The draws from issue `from` to issue `to`, both included (none: no
     // bound on that side), oldest first.
     [[nodiscard]] std::vector<Draw> oldestFirst(const std::optional<std::string>& from = std::nullopt,
@@ -89,15 +104,19 @@ public:
     // The alert rules as their JSON text; none when none were saved.
     [[nodiscard]] std::optional<std::string> alertRules() const;
     void saveAlertRules(std::string_view json);
-    // Adds fired alerts (their JSON records) to the log, which keeps the
-    // newest kAlertLogLength.
-    void logAlerts(std::span<const std::string> records, std::int64_t firedAt);
+    // Adds fired alerts to the log, which keeps the newest kAlertLogLength,
+    // in one transaction. An alert whose key the log holds already (another
+    // program fired it first) is not added again. Gives, for each alert,
+    // whether it was added.
+    std::vector<bool> logAlerts(std::span<const AlertLogEntry> alerts, std::int64_t firedAt);
     // The logged records, newest first, at most `limit`.
     [[nodiscard]] std::vector<std::string> alertLog(int limit = kAlertLogLength) const;
 
     static constexpr int kAlertLogLength = 1000;
 
 private:
+    DrawArchive(const ArchivePlace& place, Access access);
+
     std::filesystem::path file_;
     mutable SQLite::Database database_;
 };

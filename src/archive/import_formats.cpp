@@ -6,7 +6,7 @@
 
 #include "draws/day_file.h"
 #include "draws/history_feed.h"
-#include "draws/issue_sequence.h"
+#include "draws/issue.h"
 #include "text/numbers.h"
 
 namespace quintara {
@@ -32,7 +32,7 @@ std::string readFeedLine(std::string_view line, std::vector<Draw>& draws) {
                quotedExcerpt(line);
     }
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-        Draw draw = DrawHistory::splitEntry(*entry);
+        Draw draw = splitEntry(*entry);
         if (std::string problem = drawProblem(draw.issue, draw.text); !problem.empty()) return problem;
         draws.push_back(std::move(draw));
     }
@@ -57,7 +57,8 @@ std::string readCsvLine(std::string_view line, std::vector<Draw>& draws) {
     }
     const std::string_view issueText = fieldText(line.substr(0, comma));
     const std::string_view digits = fieldText(line.substr(comma + 1));
-    const std::string issue = issueNumberIn(issueText).value_or(std::string(issueText));
+    const std::optional<Issue> read = Issue::read(issueText);
+    const std::string issue = read ? read->text() : std::string(issueText);
     if (std::string problem = drawProblem(issue, digits); !problem.empty()) return problem;
     draws.push_back({issue, std::string(digits)});
     return {};

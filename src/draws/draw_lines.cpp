@@ -1,6 +1,6 @@
 #include "draws/draw_lines.h"
 
-#include "draws/issue_sequence.h"
+#include "draws/issue.h"
 #include "text/numbers.h"
 
 namespace quintara {

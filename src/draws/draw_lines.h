@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "draws/draw_history.h"
+#include "draws/draw.h"
 
 namespace quintara {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "draws/issue_sequence.h"
+#include "draws/issue.h"
 #include "text/marked_fields.h"
 #include "text/numbers.h"
 

@@ -1,9 +1,9 @@
 #include "draws/latest_draw_answers.h"
 
 #include <optional>
+#include <utility>
 
-#include "draws/draw_history.h"
-#include "draws/next_issue.h"
+#include "draws/draw.h"
 #include "text/keep_digits.h"
 #include "text/marked_fields.h"
 #include "text/numbers.h"
@@ -48,16 +48,26 @@ std::optional<std::string> namedIssue(std::string_view body) {
 // line feed.
 constexpr FieldMarkers kListMarkers{"expect=\"", "\" opencode=\"", "\" opentime=", "\n"};
 
-// Calls `visit(key, entry)` for each record of the newly-open list that reads
-// as a draw: an 11-digit issue (its key the rightmost 8 digits) and a code of
-// five digits.
+// True when `issue` can be taken after the newest held draw.
+bool isAfter(const Issue& issue, const std::optional<Issue>& newestHeld) {
+    return !newestHeld || issue > *newestHeld;
+}
+
+// The draw entry of an 11-digit issue and a code, when both are well formed.
+std::optional<std::pair<Issue, std::string>> drawOf(std::string_view issueDigits, std::string_view code) {
+    if (issueDigits.size() != kLongIssueDigits || !allDigits(issueDigits)) return std::nullopt;
+    const std::optional<Issue> issue = Issue::read(issueDigits);
+    std::string entry = entryOf(issueDigits, code);
+    if (!issue || entry.size() != kDrawEntryLength) return std::nullopt;
+    return std::pair{*issue, std::move(entry)};
+}
+
+// Calls `visit(issue, entry)` for each record of the newly-open list that
+// reads as a draw: an 11-digit issue of a real date and a code of five digits.
 template <typename Visit>
 void forEachListDraw(std::string_view body, Visit visit) {
     forEachMarkedFields(body, kListMarkers, [&visit](std::string_view issue, std::string_view code) {
-        if (issue.size() != kLongIssueDigits || !allDigits(issue)) return;
-        std::string entry = entryOf(issue, keepDigits(code));
-        if (entry.size() != kDrawEntryLength) return;
-        visit(leadingInteger(rightmost(issue, 8)), std::move(entry));
+        if (auto draw = drawOf(issue, keepDigits(code))) visit(draw->first, std::move(draw->second));
     });
 }
 
@@ -68,7 +78,8 @@ std::string flashDigits(std::string_view body) {
 
 }  // namespace
 
-std::string entryFromLotteryApi(std::string_view body, std::string_view nextIssue) {
+std::string entryFromLotteryApi(std::string_view body, std::string_view nextIssue,
+                                const std::optional<Issue>& newestHeld) {
     constexpr std::size_t kShortestAnswer = 36;
     if (body.size() <= kShortestAnswer || body.find("gw") == std::string_view::npos) return {};
     const std::string code = keepDigits(stretchFrom(body, ":", "sw"));
@@ -81,30 +92,28 @@ std::string entryFromLotteryApi(std::string_view body, std::string_view nextIssu
     if (const auto named = namedIssue(body); named && rightmost(*named, nextIssue.size()) != nextIssue) {
         return {};
     }
-    std::string entry = entryOf(issue, code);
-    return entry.size() == kDrawEntryLength ? entry : std::string();
+    const auto draw = drawOf(issue, code);
+    return draw && isAfter(draw->first, newestHeld) ? draw->second : std::string();
 }
 
-std::string entryFromNewlyOpenList(std::string_view body, std::int64_t newestKey) {
-    std::optional<std::int64_t> oldestKey;
+std::string entryFromNewlyOpenList(std::string_view body, const std::optional<Issue>& newestHeld) {
+    std::optional<Issue> oldestNewer;
     std::string oldest;
-    forEachListDraw(body, [&](std::int64_t key, std::string entry) {
-        if (key <= newestKey || (oldestKey && key >= *oldestKey)) return;
-        oldestKey = key;
+    forEachListDraw(body, [&](const Issue& issue, std::string entry) {
+        if (!isAfter(issue, newestHeld) || (oldestNewer && issue >= *oldestNewer)) return;
+        oldestNewer = issue;
         oldest = std::move(entry);
     });
     return oldest;
 }
 
-std::string entryFromFlashData(std::string_view body, std::int64_t newestKey) {
+std::string entryFromFlashData(std::string_view body, const std::optional<Issue>& newestHeld) {
     const std::string digits = flashDigits(body);
     // Five code digits and an 11-digit issue that do not overlap.
     if (digits.size() < kDrawTextLength + kLongIssueDigits) return {};
     const std::string_view code = std::string_view(digits).substr(0, kDrawTextLength);
-    const std::string_view issue = rightmost(digits, kLongIssueDigits);
-    if (leadingInteger(rightmost(issue, 8)) <= newestKey) return {};
-    std::string entry = entryOf(issue, code);
-    return entry.size() == kDrawEntryLength ? entry : std::string();
+    const auto draw = drawOf(rightmost(digits, kLongIssueDigits), code);
+    return draw && isAfter(draw->first, newestHeld) ? draw->second : std::string();
 }
 
 bool isLotteryApiAnswer(std::string_view body) {
@@ -113,7 +122,7 @@ bool isLotteryApiAnswer(std::string_view body) {
 
 bool isNewlyOpenListAnswer(std::string_view body) {
     bool read = false;
-    forEachListDraw(body, [&read](std::int64_t, const std::string&) { read = true; });
+    forEachListDraw(body, [&read](const Issue&, const std::string&) { read = true; });
     return read;
 }
 

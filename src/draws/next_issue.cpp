@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "draws/issue_sequence.h"
+#include "draws/issue.h"
 #include "text/keep_digits.h"
 #include "text/numbers.h"
 
@@ -18,7 +18,7 @@ std::string padded(int value, int width) {
 
 }  // namespace
 
-NextIssue nextIssueAfter(std::string_view newestIssue, const LocalTime& now) {
+std::string nextIssueAsked(std::string_view newestIssue, const LocalTime& now) {
     const std::string digits = keepDigits(newestIssue);
     const int following = static_cast<int>(leadingInteger(rightmost(digits, 3))) + 1;
     const std::string sequence = following == kDrawsPerDay + 1 ? "001" : padded(following, 3);
@@ -30,10 +30,9 @@ NextIssue nextIssueAfter(std::string_view newestIssue, const LocalTime& now) {
     if (sequence == padded(kDrawsPerDay, 3) && now.hour == 0) date -= days(1);
     const year_month_day asked(date);
 
-    return {leadingInteger(rightmost(digits, 8)),
-            padded(static_cast<int>(asked.year()) % 100, 2) +
-                padded(static_cast<int>(static_cast<unsigned>(asked.month())), 2) +
-                padded(static_cast<int>(static_cast<unsigned>(asked.day())), 2) + sequence};
+    return padded(static_cast<int>(asked.year()) % 100, 2) +
+           padded(static_cast<int>(static_cast<unsigned>(asked.month())), 2) +
+           padded(static_cast<int>(static_cast<unsigned>(asked.day())), 2) + sequence;
 }
 
 }  // namespace quintara

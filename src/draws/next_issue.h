@@ -1,8 +1,7 @@
-// What the latest-draw sources are asked for: the draw that follows the
-// newest one held.
+// What the lottery API is asked for: the draw that follows the newest one
+// held.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,15 +9,11 @@
 
 namespace quintara {
 
-struct NextIssue {
-    // The rightmost 8 digits of the newest issue as a number (0 for none):
-    // a draw is newer when its own key is greater.
-    std::int64_t newestKey = 0;
-    // Two-digit year, month, day and the 3-digit sequence: 9 digits.
-    std::string issue;
-};
-
-// `newestIssue` as the history holds it ("20181101-120"), or empty.
-[[nodiscard]] NextIssue nextIssueAfter(std::string_view newestIssue, const LocalTime& now);
+// The issue after `newestIssue` ("20181101-120", or empty for an empty
+// history) as the lottery API takes it: two-digit year, month, day and the
+// 3-digit sequence, 9 digits. The next sequence is the newest one's plus 1,
+// 001 after 120, on today's date; the 120th asked for during hour 0 is
+// yesterday's.
+[[nodiscard]] std::string nextIssueAsked(std::string_view newestIssue, const LocalTime& now);
 
 }  // namespace quintara

@@ -1,49 +1,33 @@
 #include <string>
 
-#include "archive/archive_error.h"
 #include "shell/application.h"
 #include "shell/main_window_names.h"
 #include "stats/row_tool_tip.h"
 
 namespace quintara {
 
-void Application::keepAlerts(AlertKeeping& alerts, std::optional<std::vector<AlertRule>> rules) {
-    alerts_ = &alerts;
-    alertRulesGiven_ = rules.has_value();
-    if (rules) alerts_->useRules(std::move(*rules));
+void Application::keepAlerts(AlertSink& sink, std::optional<std::vector<AlertRule>> rules) {
+    alertSink_ = &sink;
+    if (rules) follower_.holdRules(std::move(*rules));
 }
 
-void Application::takeArchivedAlertRules() {
-    DrawArchive* archive = keeping_.archive();
-    if (alerts_ == nullptr || alertRulesGiven_ || archive == nullptr) return;
-    try {
-        const std::optional<std::string> json = archive->alertRules();
-        if (!json) return;
-        // Rules are checked before they are kept: what the archive holds was
-        // good when it was saved.
-        AlertRulesReading reading = readAlertRules(*json);
-        if (reading.good()) alerts_->useRules(std::move(reading.rules));
-    } catch (const ArchiveError&) {
-        // Without readable rules there is nothing to watch; the draws' own
-        // recording says when the archive fails.
+std::optional<std::string> Application::changeAlertRules(std::vector<AlertRule> rules) {
+    std::optional<std::string> failure = follower_.changeRules(std::move(rules));
+    if (!history_.isEmpty() && !running_) {
+        // Evaluated first: the rows that alert are those the new rules meet.
+        const std::vector<AlertRecord> fired = follower_.evaluateAlerts();
+        refreshWhenAutomatic();
+        tell(fired);
     }
+    return failure;
 }
 
-void Application::changeAlertRules(std::vector<AlertRule> rules) {
-    if (alerts_ == nullptr) return;
-    if (DrawArchive* archive = keeping_.archive()) {
-        try {
-            archive->saveAlertRules(alertRulesJson(rules));
-        } catch (const ArchiveError&) {
-            // The rules hold for this session all the same.
-        }
-    }
-    alerts_->useRules(std::move(rules));
-    if (!history_.isEmpty() && !running_) historyChanged();
+void Application::tell(const std::vector<AlertRecord>& alerts) {
+    if (alertSink_ != nullptr && !alerts.empty()) alertSink_->alertsFired(alerts);
 }
 
 void Application::markAlertingRows(const Statistics& written) {
-    const AlertWatch* watch = alerts_ != nullptr ? alerts_->watch() : nullptr;
+    const AlertWatch* watch = follower_.alertWatch();
     if (watch == nullptr) return;
     for (const StatisticsList list : kStatisticsLists) {
         if (!written[list]) continue;
@@ -62,7 +46,7 @@ void Application::markAlertingRows(const Statistics& written) {
 }
 
 std::vector<AlertRule> Application::alertRules() const {
-    const AlertWatch* watch = alerts_ != nullptr ? alerts_->watch() : nullptr;
+    const AlertWatch* watch = follower_.alertWatch();
     return watch != nullptr ? watch->rules() : std::vector<AlertRule>{};
 }
 

@@ -1,24 +1,36 @@
 #include "shell/application.h"
 
+#include <algorithm>
+#include <chrono>
 #include <string>
 #include <utility>
 
-#include "shell/main_window_names.h"
-#include "shell/clock_text.h"
+#include "platform/clock_text.h"
 #include "shell/fixed_settings.h"
+#include "shell/main_window_names.h"
 #include "shell/statistics_refresh.h"
 
 namespace quintara {
+namespace {
+
+// The GUI thread waits for another program's write no longer than this: a
+// busy archive is written at the next tick, its draws held meanwhile.
+constexpr std::chrono::milliseconds kLongestArchiveWait{100};
+
+std::optional<ArchivePlace> heldBriefly(std::optional<ArchivePlace> place) {
+    if (place) place->busyTimeout = std::min(place->busyTimeout, kLongestArchiveWait);
+    return place;
+}
+
+}  // namespace
 
 Application::Application(const Window& window, Platform& platform, DrawProviders& providers,
                          StartupExtras& extras, std::optional<ArchivePlace> archive)
     : window_(window),
       platform_(platform),
-      providers_(providers),
       extras_(extras),
       history_(window.grid(names::kDrawGrid)),
-      archive_(std::move(archive)),
-      keeping_(platform) {
+      follower_(platform, providers, heldBriefly(std::move(archive))) {
     window_.button(names::kUpdateButton).onClick([this] { fullReload(); });
     window_.button(names::kRefreshButton).onClick([this] { markAlertingRows(RefreshStatistics(window_)); });
     window_.timer(names::kClockTimer).onTick([this] { clockTick(); });
@@ -49,6 +61,24 @@ void Application::windowCreated() {
     startFromArchive();
 }
 
+void Application::startFromArchive() {
+    takeCountWindows();
+    const HistoryChange change = follower_.start();
+    if (!follower_.archiveError().empty()) {
+        // At start, as for any file that cannot be the archive: the program
+        // goes on without keeping its draws.
+        platform_.showMessage("本地开奖库无法打开：" + follower_.archiveError(), "警告：",
+                              MessageIcon::Exclamation);
+    }
+    if (!change.changed()) return;
+    showHistory(change);
+    showNewestDraw();
+    historyChanged(change);
+    // The first poll asks for the draw after the newest one kept; a gap to
+    // the providers' newest draw is filled as after any poll.
+    window_.timer(names::kUpdateTimer).setInterval(kPollingInterval);
+}
+
 void Application::clockTick() {
     auto& clock = window_.transparentLabel(names::kClockLabel);
     clock.setCaption("现在时间： " + CurrentTimeText(platform_));
@@ -70,7 +100,6 @@ Application::Running::~Running() {
 void Application::updateTick() {
     if (running_) return;
     const Running running(*this, true);
-    if (alerts_ != nullptr) alerts_->pollingTick(momentOf(platform_.localTime()), keeping_.archive());
     if (!latestDrawUpdate()) return;
     Timer& update = window_.timer(names::kUpdateTimer);
     update.setInterval(0);
@@ -78,24 +107,74 @@ void Application::updateTick() {
     update.setInterval(kPollingInterval);
 }
 
-void Application::setStatus(std::string_view text) {
-    window_.statusBar(names::kStatusBar).setPartText(0, text);
+bool Application::latestDrawUpdate() {
+    const HistoryChange change = follower_.poll();
+    if (!change.changed()) {
+        // Alerts of silence or of rules another program saved, and the
+        // sources' and the archive's state, all the same.
+        if (change.rulesTaken) refreshWhenAutomatic();
+        tell(change.alerts);
+        showKeepingState();
+        return false;
+    }
+    showHistory(change);
+    showNewestDraw();
+    std::string status = "提示：奖号于" + CurrentTimeText(platform_) + "成功更新";
+    if (change.missing > 0) status += "，缺少" + std::to_string(change.missing) + "期";
+    setStatus(status);
+    historyChanged(change);
+    return true;
+}
+
+void Application::fullReload() {
+    if (running_) return;
+    const Running running(*this, false);
+    window_.button(names::kUpdateButton).setEnabled(true);
+    setStatus(" 正在更新数据，请稍后......");
+
+    const std::optional<HistoryChange> change = follower_.reload();
+    if (!change) {
+        // The history and the timer stay as they are; the user learns that
+        // nothing more is going on.
+        setStatus("提示：数据更新失败，请稍后重试");
+        return;
+    }
+    showHistory(*change);
+    window_.timer(names::kUpdateTimer).setInterval(kPollingInterval);
+    setStatus("");
+    if (!history_.newestIssue().empty()) showNewestDraw();
+    historyChanged(*change);
+}
+
+bool Application::saveHeld() {
+    const bool saved = follower_.saveHeld();
+    showKeepingState();
+    return saved;
+}
+
+void Application::showHistory(const HistoryChange& change) {
+    const std::vector<Draw>& draws = follower_.history().draws();
+    if (change.kind == HistoryChange::Kind::OnTop) {
+        history_.insertNewestDraws(std::span(draws).first(change.added));
+    } else if (change.kind == HistoryChange::Kind::Replaced) {
+        history_.replaceWith(draws);
+    }
 }
 
 void Application::refreshWhenAutomatic() {
     if (window_.checkBox(names::kAutoRefreshBox).checked()) markAlertingRows(RefreshStatistics(window_));
 }
 
-void Application::historyChanged() {
-    const bool automatic = window_.checkBox(names::kAutoRefreshBox).checked();
-    if (alerts_ == nullptr || alerts_->watch() == nullptr) {
-        refreshWhenAutomatic();
-        return;
+void Application::historyChanged(const HistoryChange& change) {
+    if (window_.checkBox(names::kAutoRefreshBox).checked()) {
+        // The core's statistics of the history the grid shows: what the six
+        // steps would write, computed once for the lists and the alerts.
+        const Statistics& statistics = follower_.statistics();
+        writeLists(window_, statistics);
+        markAlertingRows(statistics);
     }
-    const Statistics statistics = automatic ? RefreshStatistics(window_) : computeWindowStatistics(window_);
-    alerts_->historyChanged(statistics, history_.newestIssue(), momentOf(platform_.localTime()),
-                            keeping_.archive());
-    if (automatic) markAlertingRows(statistics);
+    tell(change.alerts);
+    showKeepingState();
 }
 
 }  // namespace quintara

@@ -1,18 +1,20 @@
 // The main window's behaviour: the handlers of its events (window created,
-// two button clicks, three timer ticks) and the routines they run.
+// two button clicks, three timer ticks) and the routines they run. The core
+// that follows draws does the work; this controller shows what it did in
+// the window's controls.
 #pragma once
 
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "platform/platform.h"
 #include "controls/window.h"
-#include "draws/draw_history.h"
-#include "shell/alert_keeping.h"
-#include "shell/draw_keeping.h"
-#include "shell/sources_state.h"
+#include "follow/draw_follower.h"
+#include "platform/platform.h"
+#include "shell/alert_sink.h"
+#include "shell/draw_history.h"
 #include "shell/startup_extras.h"
 #include "sources/draw_providers.h"
 #include "stats/statistics_lists.h"
@@ -21,8 +23,6 @@ namespace quintara {
 
 inline constexpr int kPollingInterval = 8000;    // ms between latest-draw updates
 inline constexpr int kOnlineCountInterval = 60000;
-// The most draws the history takes from the archive.
-inline constexpr int kKeptHistoryLimit = 100000;
 
 class Application {
 public:
@@ -43,9 +43,8 @@ public:
     // are recorded.
     void fullReload();
     // One poll: true when a newer draw was added at row 1, with the draws
-    // before it that the feed holds when it does not follow the newest one;
-    // when the feed holds nothing after the newest one, the draw waits for
-    // it up to two more polls.
+    // before it that the feed holds when it does not follow the newest one,
+    // or draws another program recorded into the archive.
     bool latestDrawUpdate();
     // Shows the newest draw's issue and five digits in the large labels.
     void showNewestDraw();
@@ -53,15 +52,20 @@ public:
     // while an update or a reload runs, once it has ended.
     void countWindowChosen(CountWindowBox box);
 
-    // Holds alert rules against the lists from now on: `rules` when given,
-    // else the archive's once it is open (called before the created event).
-    void keepAlerts(AlertKeeping& alerts, std::optional<std::vector<AlertRule>> rules = std::nullopt);
-    // New rules, kept in the archive and held against the history at once.
-    void changeAlertRules(std::vector<AlertRule> rules);
-    // The rules held now; none before alerts are kept or rules are had.
+    // Alerts go to `sink` from now on; `rules`, when given, are held for
+    // this run instead of the archive's (called before the created event).
+    void keepAlerts(AlertSink& sink, std::optional<std::vector<AlertRule>> rules = std::nullopt);
+    // New rules, kept in the archive and held against the history at once;
+    // gives why they could not be kept in the archive, if they could not
+    // (they hold for this run all the same).
+    std::optional<std::string> changeAlertRules(std::vector<AlertRule> rules);
+    // The rules held now; none before rules are had.
     [[nodiscard]] std::vector<AlertRule> alertRules() const;
     // The archive that is open; null when none is.
-    [[nodiscard]] DrawArchive* archive() { return keeping_.archive(); }
+    [[nodiscard]] DrawArchive* archive() { return follower_.archive(); }
+    // At the end (the window closed, or the program told to end): the draws
+    // held unsaved are written once more; true when none is left.
+    bool saveHeld();
 
 private:
     // Marks the start-up, an update or a reload as running for its lifetime.
@@ -81,45 +85,41 @@ private:
         bool holdUpdateButton_;
     };
 
-    // The last step of the created event: opens the archive and, when it
-    // holds draws, starts the history with the newest of them, shows them as
-    // an update would, and starts polling.
+    // The last step of the created event: starts the history from the
+    // archive, shows it as an update would, and starts polling.
     void startFromArchive();
+    // The grid after a change of the core's history.
+    void showHistory(const HistoryChange& change);
+    // The status text, with the mark of draws held unsaved before it.
     void setStatus(std::string_view text);
+    // The status part's mark and tool tip, as the sources and the archive are.
+    void showKeepingState();
     void refreshWhenAutomatic();
-    // After the history changed: the lists refreshed when automatic, and
-    // the alert rules held against them.
-    void historyChanged();
-    // The rules the archive keeps, for alerts that were given none.
-    void takeArchivedAlertRules();
+    // After the history changed: the lists refreshed when automatic, the
+    // rows that alert marked, and the alerts told.
+    void historyChanged(const HistoryChange& change);
     // Draws the rows of the lists just written whose item meets an alert
     // rule in red, their tool tip naming the rules.
     void markAlertingRows(const Statistics& written);
-    // The history after a reload that fetched `entries`.
-    void takeFeed(const std::vector<std::string>& entries);
-    // Records the entries that a poll put on top of the history: the one it
-    // found with its source's origin, the others (from the feed) as the feed's.
-    void recordPolled(const std::vector<std::string>& entries, const NewerDraw& newer);
-    // Keeps how the sources answered a poll, and shows it in the status
-    // part's tool tip.
-    void noteSources(const NewerDraw& poll);
+    void tell(const std::vector<AlertRecord>& alerts);
+    // The count windows the boxes choose, handed to the core.
+    void takeCountWindows();
     // Writes the lists of the boxes chosen while an update or reload ran.
     void applyDeferredChoices();
 
     const Window& window_;
     Platform& platform_;
-    DrawProviders& providers_;
     StartupExtras& extras_;
     DrawHistory history_;
-    std::optional<ArchivePlace> archive_;
-    DrawKeeping keeping_;
-    AlertKeeping* alerts_ = nullptr;
-    bool alertRulesGiven_ = false;
+    DrawFollower follower_;
+    AlertSink* alertSink_ = nullptr;
     bool running_ = false;
-    SourcesState sources_;
     std::array<bool, kCountWindowBoxCount> chosenWhileRunning_{};
-    // Polls in a row that found a gap the feed held nothing of.
-    int pollsGapWaited_ = 0;
+    // The status text as written, without the mark.
+    std::string status_;
+    // The reason of a write failure said in the status part, so that it is
+    // said once.
+    std::string failureSaid_;
 };
 
 }  // namespace quintara

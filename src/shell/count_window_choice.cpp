@@ -11,6 +11,7 @@
 namespace quintara {
 
 void Application::countWindowChosen(CountWindowBox box) {
+    takeCountWindows();
     if (running_) {
         chosenWhileRunning_[indexOf(box)] = true;
         return;
@@ -24,5 +25,7 @@ void Application::applyDeferredChoices() {
         markAlertingRows(RefreshCountedList(window_, box));
     }
 }
+
+void Application::takeCountWindows() { follower_.chooseCountWindows(countWindowSelections(window_)); }
 
 }  // namespace quintara

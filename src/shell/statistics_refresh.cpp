@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "draws/draw_history.h"
+#include "shell/draw_history.h"
 #include "shell/main_window_names.h"
 #include "stats/list_writer.h"
 
@@ -13,14 +13,6 @@ namespace quintara {
 namespace {
 
 using Step = void (*)(const StatisticsInput&, Statistics&);
-
-CountWindowSelections countWindowSelections(const Window& window) {
-    CountWindowSelections selections;
-    for (std::size_t box = 0; box < kCountWindowBoxCount; ++box) {
-        selections.items[box] = window.comboBox(kCountWindowBoxNames[box]).selectedIndex();
-    }
-    return selections;
-}
 
 constexpr std::initializer_list<Step> kAllSteps{
     computeOmissionLists,  computeFrequencyLists,    computePairFrequencyList, computeSumTailOmission,
@@ -35,25 +27,28 @@ Statistics computeWith(const Window& window, std::initializer_list<Step> steps) 
     return statistics;
 }
 
-// Writes the lists that have rows into the views of the same names.
-void write(const Window& window, const Statistics& statistics) {
-    writeStatistics(statistics, [&window](StatisticsList list) -> ListView& {
-        return window.listView(nameOf(list));
-    });
-}
-
 // Computes and writes: what each refresh below does.
 Statistics refreshWith(const Window& window, std::initializer_list<Step> steps) {
     Statistics statistics = computeWith(window, steps);
-    write(window, statistics);
+    writeLists(window, statistics);
     return statistics;
 }
 
 }  // namespace
 
+CountWindowSelections countWindowSelections(const Window& window) {
+    CountWindowSelections selections;
+    for (const CountWindowBox box : kCountWindowBoxes) selections[box] = window.comboBox(nameOf(box)).selectedIndex();
+    return selections;
+}
+
 Statistics RefreshStatistics(const Window& window) { return refreshWith(window, kAllSteps); }
 
-Statistics computeWindowStatistics(const Window& window) { return computeWith(window, kAllSteps); }
+void writeLists(const Window& window, const Statistics& statistics) {
+    writeStatistics(statistics, [&window](StatisticsList list) -> ListView& {
+        return window.listView(nameOf(list));
+    });
+}
 
 void RefreshOmissionLists(const Window& window) { refreshWith(window, {computeOmissionLists}); }
 
@@ -68,7 +63,7 @@ Statistics RefreshCountedList(const Window& window, CountWindowBox box) {
         window, {box == CountWindowBox::Pair ? computePairFrequencyList : computeFrequencyLists});
     Statistics counted;
     counted[list] = std::move(computed[list]);
-    write(window, counted);
+    writeLists(window, counted);
     return counted;
 }
 

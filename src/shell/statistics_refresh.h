@@ -11,8 +11,10 @@ namespace quintara {
 // The six steps below, always all of them, in their fixed order; gives what
 // it wrote.
 Statistics RefreshStatistics(const Window& window);
-// What RefreshStatistics would write, leaving the lists as they are.
-[[nodiscard]] Statistics computeWindowStatistics(const Window& window);
+// Writes the lists that have rows into the views of the same names.
+void writeLists(const Window& window, const Statistics& statistics);
+// The count windows the window's boxes choose.
+[[nodiscard]] CountWindowSelections countWindowSelections(const Window& window);
 
 // Digit omission per position and over the back three positions.
 void RefreshOmissionLists(const Window& window);

@@ -51,8 +51,9 @@ public:
     // no draw.
     virtual bool fetchHistoryFeed(std::vector<std::string>& entries) = 0;
 
-    // A draw entry of 17 characters newer than `newestIssue` and the source
-    // that gave it, or the empty entry when no source has one.
+    // A draw entry of 17 characters after `newestIssue` (a later issue, date
+    // first; any draw when it is empty) and the source that gave it, or the
+    // empty entry when no source has one.
     [[nodiscard]] virtual NewerDraw findNewerDraw(std::string_view newestIssue) = 0;
 };
 

@@ -43,7 +43,8 @@ bool NetworkProviders::fetchHistoryFeed(std::vector<std::string>& entries) {
 }
 
 NewerDraw NetworkProviders::findNewerDraw(std::string_view newestIssue) {
-    const NextIssue next = nextIssueAfter(newestIssue, platform_.localTime());
+    const std::string nextIssue = nextIssueAsked(newestIssue, platform_.localTime());
+    const std::optional<Issue> newestHeld = Issue::parse(newestIssue);
     NewerDraw poll;
     // Notes how the source answered; true when it gave the newer draw.
     const auto heard = [&poll](LatestDrawSource source, const HttpGetResult& answer,
@@ -55,18 +56,18 @@ NewerDraw NetworkProviders::findNewerDraw(std::string_view newestIssue) {
         return true;
     };
     const HttpGetResult api = fetchWhileDispatching(
-        platform_, addressOf(hosts_.api, kLotteryApiPath) + next.issue + "&t=", kLotteryApiPolicy);
-    if (heard(LatestDrawSource::LotteryApi, api, entryFromLotteryApi(api.body, next.issue),
+        platform_, addressOf(hosts_.api, kLotteryApiPath) + nextIssue + "&t=", kLotteryApiPolicy);
+    if (heard(LatestDrawSource::LotteryApi, api, entryFromLotteryApi(api.body, nextIssue, newestHeld),
               isLotteryApiAnswer(api.body))) {
         return poll;
     }
     const HttpGetResult list = fetchInBackground(platform_, hosts_.list, kNewlyOpenListPath);
-    if (heard(LatestDrawSource::NewlyOpenList, list, entryFromNewlyOpenList(list.body, next.newestKey),
+    if (heard(LatestDrawSource::NewlyOpenList, list, entryFromNewlyOpenList(list.body, newestHeld),
               isNewlyOpenListAnswer(list.body))) {
         return poll;
     }
     const HttpGetResult flash = fetchInBackground(platform_, hosts_.flash, kFlashDataPath);
-    heard(LatestDrawSource::FlashData, flash, entryFromFlashData(flash.body, next.newestKey),
+    heard(LatestDrawSource::FlashData, flash, entryFromFlashData(flash.body, newestHeld),
           isFlashDataAnswer(flash.body));
     return poll;
 }

@@ -1,56 +1,55 @@
 #include "stats/chart_range.h"
 
 #include <algorithm>
+#include <chrono>
 #include <optional>
 
-#include "draws/issue_sequence.h"
+#include "draws/issue.h"
 
 namespace quintara {
 namespace {
 
-// The day of an issue's ordinal, counted as issueOrdinal counts them.
-std::int64_t dayOf(std::int64_t ordinal) {
-    return (ordinal >= 0 ? ordinal : ordinal - (kDrawsPerDay - 1)) / kDrawsPerDay;
-}
-
-// The draws from the newest while `inRange(ordinal)` holds; a draw whose
-// issue is no issue number ends them.
+// The draws from `from` on, newest first, while `inRange(issue)` holds; a
+// draw whose issue is no issue number ends them.
 template <typename InRange>
 std::size_t endOfRun(std::span<const DrawView> newestFirst, std::size_t from, InRange inRange) {
     std::size_t end = from;
     while (end < newestFirst.size()) {
-        const auto ordinal = issueOrdinal(newestFirst[end].issue);
-        if (!ordinal || !inRange(*ordinal)) break;
+        const auto issue = Issue::parse(newestFirst[end].issue);
+        if (!issue || !inRange(*issue)) break;
         ++end;
     }
     return end;
 }
 
+// How many issues days of 120 draws have from `first` to `last`, both
+// included: as many as a range between them can cover.
+std::int64_t issuesOfFullDays(const Issue& first, const Issue& last) {
+    return (last.date() - first.date()).count() * kDrawsPerDay + last.sequence() - first.sequence() + 1;
+}
+
 RangeRows daysRows(std::span<const DrawView> newestFirst, int days) {
-    const auto newest = newestFirst.empty() ? std::nullopt : issueOrdinal(newestFirst.front().issue);
+    const auto newest = newestFirst.empty() ? std::nullopt : Issue::parse(newestFirst.front().issue);
     if (!newest) return {};
-    const std::int64_t firstDay = dayOf(*newest) - (days - 1);
+    const std::chrono::sys_days firstDay = newest->date() - std::chrono::days(days - 1);
     return {.newest = 0,
-            .end = endOfRun(newestFirst, 0,
-                            [firstDay](std::int64_t ordinal) { return dayOf(ordinal) >= firstDay; }),
-            .issues = *newest - firstDay * kDrawsPerDay + 1};
+            .end = endOfRun(newestFirst, 0, [firstDay](const Issue& issue) { return issue.date() >= firstDay; }),
+            .issues = issuesOfFullDays(Issue(firstDay, 1), *newest)};
 }
 
 RangeRows issueRows(std::span<const DrawView> newestFirst, const std::string& from, const std::string& to) {
-    const auto issues = issueCount(from, to);
-    if (!issues) return {};
-    const std::int64_t first = *issueOrdinal(from);
-    const std::int64_t last = *issueOrdinal(to);
+    const auto first = Issue::parse(from);
+    const auto last = Issue::parse(to);
+    if (!first || !last || *last < *first) return {};
     // Past the draws newer than the range, then along those in it.
     std::size_t newest = 0;
     while (newest < newestFirst.size()) {
-        const auto ordinal = issueOrdinal(newestFirst[newest].issue);
-        if (ordinal && *ordinal <= last) break;
+        const auto issue = Issue::parse(newestFirst[newest].issue);
+        if (issue && *issue <= *last) break;
         ++newest;
     }
-    const std::size_t end =
-        endOfRun(newestFirst, newest, [first](std::int64_t ordinal) { return ordinal >= first; });
-    return {.newest = newest, .end = end, .issues = *issues};
+    const std::size_t end = endOfRun(newestFirst, newest, [&first](const Issue& issue) { return issue >= *first; });
+    return {.newest = newest, .end = end, .issues = issuesOfFullDays(*first, *last)};
 }
 
 }  // namespace
@@ -66,10 +65,10 @@ std::string rangeLabel(const ChartRange& range) {
 }
 
 std::optional<std::int64_t> issueCount(std::string_view from, std::string_view to) {
-    const auto first = issueOrdinal(from);
-    const auto last = issueOrdinal(to);
+    const auto first = Issue::parse(from);
+    const auto last = Issue::parse(to);
     if (!first || !last || *last < *first) return std::nullopt;
-    return *last - *first + 1;
+    return issuesOfFullDays(*first, *last);
 }
 
 RangeRows rangeRows(std::span<const DrawView> newestFirst, const ChartRange& range) {

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "draws/draw_history.h"
+#include "draws/draw.h"
 
 namespace quintara {
 
@@ -40,8 +40,9 @@ struct ChartRange {
 // How the window names a range: "50期", "今日", "近3天", "期号段".
 [[nodiscard]] std::string rangeLabel(const ChartRange& range);
 
-// How many issues lie from `from` to `to`, both included; none when either
-// is no issue number or `to` comes before `from`.
+// How many issues days of 120 draws have from `from` to `to`, both
+// included: the most a range between them can cover; none when either is no
+// issue number or `to` comes before `from`.
 [[nodiscard]] std::optional<std::int64_t> issueCount(std::string_view from, std::string_view to);
 
 // Where a range's draws stand among the draws held, newest first: from

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstddef>
 
-#include "draws/draw_history.h"
+#include "draws/draw.h"
 
 namespace quintara {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "draws/gap_fill.h"
+#include "draws/issue.h"
 #include "stats/chart_columns.h"
 #include "stats/item_history.h"
 #include "text/numbers.h"
@@ -102,7 +102,7 @@ public:
             ChartRow& row = rows.emplace_back(rowOf(digits, step));
             row.issue = newestFirst[age].issue;
             row.code = newestFirst[age].text;
-            row.afterHole = age + 1 < newestFirst.size() && !followsOn(newestFirst[age + 1].issue, row.issue);
+            row.afterHole = age + 1 < newestFirst.size() && issuesMissingBetween(newestFirst[age + 1].issue, row.issue) > 0;
         }
     }
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "draws/draw_history.h"
+#include "draws/draw.h"
 #include "stats/chart_range.h"
 #include "stats/chart_view.h"
 

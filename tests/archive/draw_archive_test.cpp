@@ -35,7 +35,7 @@ mode_t modeOf(const std::filesystem::path& path) {
 class DrawArchiveTest : public ::testing::Test {
 protected:
     testing::ScratchFolder folder;
-    std::filesystem::path file = folder.path() / "quintara" / "draws.sqlite";
+    std::filesystem::path file = folder.path() / "draws.sqlite";
 };
 
 TEST_F(DrawArchiveTest, KeepsEachIssueOnceAndNeverOverwritesItsDigits) {
@@ -62,22 +62,25 @@ TEST_F(DrawArchiveTest, KeepsEachIssueOnceAndNeverOverwritesItsDigits) {
 }
 
 TEST_F(DrawArchiveTest, LastsAcrossOpeningsInAPrivateFolderAndFile) {
-    DrawArchive(file).record(viewsOf({{"20190101-001", "67890"}}), DrawOrigin::Import, 1);
-    EXPECT_EQ(modeOf(file.parent_path()), 0700U);
-    EXPECT_EQ(modeOf(file), 0600U);
-    const DrawArchive reading(file, DrawArchive::Access::ReadOnly);
+    // Only the default place's folder is made; a folder that is named must be there.
+    const std::filesystem::path standard = folder.path() / "quintara" / "draws.sqlite";
+    EXPECT_THROW(DrawArchive{standard}, ArchiveError);
+    EXPECT_FALSE(std::filesystem::exists(standard.parent_path()));
+    DrawArchive(ArchivePlace{.file = standard, .makeFolder = true})
+        .record(viewsOf({{"20190101-001", "67890"}}), DrawOrigin::Import, 1);
+    EXPECT_EQ(modeOf(standard.parent_path()), 0700U);
+    EXPECT_EQ(modeOf(standard), 0600U);
+    const DrawArchive reading(standard, DrawArchive::Access::ReadOnly);
     EXPECT_EQ(reading.drawCount(), 1);
     EXPECT_TRUE(reading.integrityProblems().empty());
 }
 
 TEST_F(DrawArchiveTest, AnEmptyFileIsANewArchive) {
-    std::filesystem::create_directories(file.parent_path());
     putFile(file.string(), "");
     EXPECT_EQ(DrawArchive(file).drawCount(), 0);
 }
 
 TEST_F(DrawArchiveTest, RefusesAndLeavesAloneWhatItCannotKeep) {
-    std::filesystem::create_directories(file.parent_path());
     const std::string garbage(8192, '\x5a');
     putFile(file.string(), garbage);
     EXPECT_THROW(DrawArchive{file}, ArchiveError);
@@ -100,7 +103,7 @@ TEST_F(DrawArchiveTest, RefusesAndLeavesAloneWhatItCannotKeep) {
     EXPECT_EQ(fileBytes(file.string()), newer);
 
     // A folder that cannot be made: under a file.
-    EXPECT_THROW(DrawArchive(folder.path() / "quintara" / "draws.sqlite" / "x.sqlite"), ArchiveError);
+    EXPECT_THROW(DrawArchive(ArchivePlace{.file = file / "x" / "x.sqlite", .makeFolder = true}), ArchiveError);
 }
 
 TEST_F(DrawArchiveTest, SummarizesDaysAndTheSequencesMissingUpToEachDaysLastDraw) {
@@ -127,16 +130,19 @@ TEST_F(DrawArchiveTest, KeepsTheAlertRulesAndTheNewestThousandAlerts) {
         EXPECT_EQ(archive.alertRules(), std::nullopt);
         archive.saveAlertRules(R"([{"when":"silence","minutes":5}])");
         archive.saveAlertRules(R"([])");
-        std::vector<std::string> records;
-        for (int alert = 0; alert < 1005; ++alert) records.push_back(std::to_string(alert));
-        archive.logAlerts(records, 7);
+        std::vector<AlertLogEntry> alerts;
+        for (int alert = 0; alert < 1005; ++alert) alerts.push_back({"key " + std::to_string(alert), std::to_string(alert)});
+        EXPECT_EQ(archive.logAlerts(alerts, 7), std::vector<bool>(1005, true));
+        // Fired again, by this program or another: logged once.
+        EXPECT_EQ(archive.logAlerts(std::vector<AlertLogEntry>{{"key 1004", "again"}, {"key 1005", "1005"}}, 8),
+                  (std::vector<bool>{false, true}));
     }
     const DrawArchive reading(file, DrawArchive::Access::ReadOnly);
     EXPECT_EQ(reading.alertRules(), "[]");
     const std::vector<std::string> log = reading.alertLog();
     ASSERT_EQ(log.size(), 1000U);
-    EXPECT_EQ(log.front(), "1004");
-    EXPECT_EQ(log.back(), "5");
+    EXPECT_EQ(log.front(), "1005");
+    EXPECT_EQ(log.back(), "6");
 }
 
 TEST_F(DrawArchiveTest, AnArchiveOfTheFirstVersionGainsTheAlertTablesKeepingItsDraws) {

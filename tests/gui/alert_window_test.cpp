@@ -24,7 +24,7 @@ using namespace Qt::StringLiterals;
 class AlertWindowTest : public ProvidedWindowTest {
 protected:
     AlertWindowTest() {
-        application.keepAlerts(alerts, std::vector<AlertRule>{});
+        application.keepAlerts(notifier, std::vector<AlertRule>{});
         QTest::mouseClick(find<QPushButton>(names::kUpdateButton), Qt::LeftButton);
     }
 
@@ -42,7 +42,6 @@ protected:
     }
 
     AlertNotifier notifier{window, nullptr};
-    AlertKeeping alerts{notifier};
     AlertSettingsWindow settings{application};
 };
 

@@ -101,7 +101,8 @@ TEST_F(ChartTool, ReadsTheDrawArchiveInsteadOfAFeed) {
     std::vector<DrawView> views;
     for (const Draw& draw : draws) views.push_back({draw.issue, draw.text});
     // The program's own archive, where the test's data folder puts it.
-    DrawArchive(folder.path() / "quintara" / "draws.sqlite").record(views, DrawOrigin::Feed, 0);
+    DrawArchive(ArchivePlace{.file = folder.path() / "quintara" / "draws.sqlite", .makeFolder = true})
+        .record(views, DrawOrigin::Feed, 0);
     const std::string other = folder.file("other.sqlite");
     DrawArchive(other).record(std::span(views).first(2), DrawOrigin::Import, 0);
 

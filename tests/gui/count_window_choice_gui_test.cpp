@@ -9,11 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <string>
 #include <thread>
 
-#include "draws/draw_history.h"
+#include "shell/draw_history.h"
 #include "gui/provided_window.h"
 #include "shell/main_window_names.h"
 
@@ -23,8 +24,16 @@ namespace {
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
-// The window over 16 draws, its lists written over them: the feed's six and
-// ten newer 00000, so that 统计10期 counts only the newer ones. Its
+// The first six draws of 11 February 2018 and ten newer 00000, so that
+// 统计10期 counts only the newer ones.
+constexpr std::array<quintara::testing::FeedDraw, 16> kSixteenDraws{{
+    {"180211001", "23780"}, {"180211002", "48550"}, {"180211003", "49773"}, {"180211004", "37574"},
+    {"180211005", "04443"}, {"180211006", "91180"}, {"180211007", "00000"}, {"180211008", "00000"},
+    {"180211009", "00000"}, {"180211010", "00000"}, {"180211011", "00000"}, {"180211012", "00000"},
+    {"180211013", "00000"}, {"180211014", "00000"}, {"180211015", "00000"}, {"180211016", "00000"},
+}};
+
+// The window over those 16 draws, its lists written over them. Its
 // newly-open list gives the draw after the feed's newest, after a pause.
 class CountWindowChoiceGuiTest : public ProvidedWindowTest {
 protected:
@@ -37,12 +46,8 @@ protected:
                                  "<row expect=\"20180211017\" opencode=\"1,1,1,1,1\" opentime=\"x\"/>\n",
                                  "text/xml");
                          });
-          }) {
+          }, kSixteenDraws) {
         QTest::mouseClick(find<QPushButton>(names::kUpdateButton), Qt::LeftButton);
-        for (int sequence = 7; sequence <= 16; ++sequence) {
-            history.insertNewestDraw("20180211-0" + std::to_string(sequence), "00000");
-        }
-        refresh();
     }
 
     void refresh() { QTest::mouseClick(find<QPushButton>(names::kRefreshButton), Qt::LeftButton); }

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "shell/main_window_names.h"
-#include "draws/draw_history.h"
+#include "shell/draw_history.h"
 #include "gui/eventually.h"
 #include "gui/provided_window.h"
 #include "shell/qt/text.h"

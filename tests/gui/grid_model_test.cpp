@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "shell/main_window_names.h"
-#include "draws/draw_history.h"
+#include "shell/draw_history.h"
 #include "shell/main_window_layout.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/text.h"
@@ -45,10 +45,10 @@ private:
     QtMessageHandler previous_ = nullptr;
 };
 
-std::vector<std::string> entries(int first, int count) {
-    std::vector<std::string> made;
+std::vector<Draw> draws(int first, int count) {
+    std::vector<Draw> made;
     for (int sequence = first + count - 1; sequence >= first; --sequence) {
-        made.push_back("20181101-" + std::to_string(1000 + sequence).substr(1) + "12345");
+        made.push_back({"20181101-" + std::to_string(1000 + sequence).substr(1), "12345"});
     }
     return made;
 }
@@ -63,11 +63,11 @@ TEST(GridModel, KeepsQtsRulesOfAnItemModelThroughEveryChangeOfTheHistory) {
 
     DrawHistory history(window.controls().grid(names::kDrawGrid));
     history.setUp();
-    history.replaceWith(entries(1, 50));
+    history.replaceWith(draws(1, 50));
     history.insertNewestDraw("20181101-051", "99999");
-    history.insertNewestDraws(entries(52, 20));
+    history.insertNewestDraws(draws(52, 20));
     history.appendDraw(72, "20181031-120", "00000");
-    history.replaceWith(entries(1, 3));
+    history.replaceWith(draws(1, 3));
     history.clear();
     history.insertNewestDraw("20181101-001", "11111");
 

@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "shell/main_window_names.h"
-#include "draws/draw_history.h"
+#include "shell/draw_history.h"
 #include "gui/provided_window.h"
 #include "shell/qt/qt_controls.h"
 #include "shell/qt/text.h"

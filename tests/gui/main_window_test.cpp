@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/main_window_names.h"
-#include "draws/draw_history.h"
+#include "shell/draw_history.h"
 #include "shell/main_window_layout.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/text.h"
@@ -172,7 +172,7 @@ TEST(MainWindowLifetime, AShownWindowWithDrawsCanBeDestroyed) {
     auto window = std::make_unique<MainWindow>(mainWindowLayout());
     DrawHistory history(window->controls().grid(names::kDrawGrid));
     history.setUp();
-    history.replaceWith({"20181101-12012345", "20181101-11967890"});
+    history.replaceWith(std::vector<Draw>{{"20181101-120", "12345"}, {"20181101-119", "67890"}});
     window->show();
     QCoreApplication::processEvents();
     auto* view = window->findChild<QTableView*>(toQString(names::kDrawGrid));

@@ -1,6 +1,7 @@
 // The real main window, created and shown, with network providers on a
-// loopback server that serves the six first draws of 11 February 2018 as its
-// history feed, and whatever further routes a test adds.
+// loopback server that serves a history feed (the six first draws of 11
+// February 2018 unless the test gives others), and whatever further routes a
+// test adds.
 #pragma once
 
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <span>
 #include <string>
 
 #include "draws/history_feed.h"
@@ -26,14 +28,13 @@ class ProvidedWindowTest : public ::testing::Test {
 protected:
     using Routes = std::function<void(httplib::Server&)>;
 
-    explicit ProvidedWindowTest(const Routes& moreRoutes = {})
-        : server{[&moreRoutes](httplib::Server& routes) {
+    explicit ProvidedWindowTest(const Routes& moreRoutes = {},
+                                std::span<const quintara::testing::FeedDraw> feed =
+                                    quintara::testing::kFirstDrawsOf20180211)
+        : server{[&moreRoutes, document = quintara::testing::feedDocument(feed)](httplib::Server& routes) {
               routes.Get(std::string(kHistoryFeedPath),
-                         [](const httplib::Request&, httplib::Response& response) {
-                             response.set_content(
-                                 quintara::testing::feedDocument(
-                                     quintara::testing::kFirstDrawsOf20180211),
-                                 "text/xml");
+                         [document](const httplib::Request&, httplib::Response& response) {
+                             response.set_content(document, "text/xml");
                          });
               if (moreRoutes) moreRoutes(routes);
           }} {

@@ -20,7 +20,7 @@
 #include <sstream>
 
 #include "shell/main_window_names.h"
-#include "draws/draw_history.h"
+#include "shell/draw_history.h"
 #include "gui/eventually.h"
 #include "gui/provided_window.h"
 #include "shell/qt/save_folders.h"

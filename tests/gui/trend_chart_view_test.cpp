@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "draws/issue_sequence.h"
+#include "support/issues.h"
 #include "shell/qt/trend_chart_choosers.h"
 #include "shell/qt/trend_chart_view.h"
 #include "shell/qt/window_placement.h"
@@ -21,6 +21,7 @@ namespace quintara::qt {
 namespace {
 
 using namespace Qt::StringLiterals;
+using quintara::testing::successorOf;
 using L = ChartLayout;
 
 // `count` draws newest first, one issue after another from 20190101-001,

@@ -37,11 +37,17 @@ std::size_t recordsOf(const std::string& list) {
     return records;
 }
 
-// What the program asks for after the newest draw of the feed.
-NextIssue nextAfterFeed(RunningProvider& provider) {
+// The newest issue of the feed, and what the program asks the lottery API
+// for after it.
+struct FeedNewest {
+    std::optional<Issue> issue;
+    std::string next;
+};
+
+FeedNewest newestOfFeed(RunningProvider& provider) {
     const auto entries = parseHistoryFeed(provider.get(kFeed).body);
-    return nextIssueAfter(entries.empty() ? "" : entries.front().substr(0, 12),
-                          localTimeAt(provider.clock.now()));
+    const std::string newest = entries.empty() ? "" : entries.front().substr(0, 12);
+    return {Issue::parse(newest), nextIssueAsked(newest, localTimeAt(provider.clock.now()))};
 }
 
 TEST(ProviderDrawSources, FeedHoldsTheWholeHistoryOldestFirst) {
@@ -63,16 +69,16 @@ TEST(ProviderDrawSources, FeedHoldsTheWholeHistoryOldestFirst) {
 
 TEST(ProviderDrawSources, LotteryApiAnswersTheNextIssueOnceDrawn) {
     RunningProvider provider;
-    const NextIssue next = nextAfterFeed(provider);
-    ASSERT_EQ(next.issue, "250612001");
+    const FeedNewest newest = newestOfFeed(provider);
+    ASSERT_EQ(newest.next, "250612001");
 
-    const Answer waiting = provider.get(apiTarget(next.issue));
+    const Answer waiting = provider.get(apiTarget(newest.next));
     EXPECT_EQ(waiting.status, 200);
-    EXPECT_EQ(entryFromLotteryApi(waiting.body, next.issue), "");
+    EXPECT_EQ(entryFromLotteryApi(waiting.body, newest.next, newest.issue), "");
 
     provider.clock.advance(kInterval);
     const std::string entry =
-        entryFromLotteryApi(provider.get(apiTarget(next.issue)).body, next.issue);
+        entryFromLotteryApi(provider.get(apiTarget(newest.next)).body, newest.next, newest.issue);
     EXPECT_EQ(entry.substr(0, 12), "20250612-001");
     EXPECT_EQ(entry, newestEntry(provider));
 }
@@ -80,29 +86,29 @@ TEST(ProviderDrawSources, LotteryApiAnswersTheNextIssueOnceDrawn) {
 TEST(ProviderDrawSources, LotteryApiKnowsOnlyTheLastDaysDraws) {
     RunningProvider provider;
     provider.clock.advance(120 * kInterval);
-    EXPECT_NE(entryFromLotteryApi(provider.get(apiTarget("250612001")).body, "250612001"), "");
+    EXPECT_NE(entryFromLotteryApi(provider.get(apiTarget("250612001")).body, "250612001", std::nullopt), "");
 
     // The 121st new draw opens the provider's next day; today's first draw is
     // then more than a day old and no longer answered.
     provider.clock.advance(kInterval);
     EXPECT_EQ(newestEntry(provider).substr(0, 12), "20250613-001");
-    EXPECT_EQ(entryFromLotteryApi(provider.get(apiTarget("250612001")).body, "250612001"), "");
-    EXPECT_EQ(entryFromLotteryApi(provider.get(apiTarget("250613001")).body, "250613001"),
+    EXPECT_EQ(entryFromLotteryApi(provider.get(apiTarget("250612001")).body, "250612001", std::nullopt), "");
+    EXPECT_EQ(entryFromLotteryApi(provider.get(apiTarget("250613001")).body, "250613001", std::nullopt),
               newestEntry(provider));
 }
 
 TEST(ProviderDrawSources, NewlyOpenListShowsTheLatestDrawsNewestFirst) {
     RunningProvider provider;
-    const NextIssue next = nextAfterFeed(provider);
-    EXPECT_EQ(entryFromNewlyOpenList(provider.get(kList).body, next.newestKey), "");
+    const FeedNewest newest = newestOfFeed(provider);
+    EXPECT_EQ(entryFromNewlyOpenList(provider.get(kList).body, newest.issue), "");
 
     provider.clock.advance(3 * kInterval);
     const Answer list = provider.get(kList);
     EXPECT_EQ(list.status, 200);
     const BookView view = provider.book().look(3);
     // The program takes the oldest of the draws newer than its newest.
-    EXPECT_EQ(entryFromNewlyOpenList(list.body, next.newestKey), entryOf(view.latest.front()));
-    EXPECT_EQ(entryFromNewlyOpenList(list.body, 50612003), "");  // the key of 20250612-003
+    EXPECT_EQ(entryFromNewlyOpenList(list.body, newest.issue), entryOf(view.latest.front()));
+    EXPECT_EQ(entryFromNewlyOpenList(list.body, Issue::parse("20250612-003")), "");
 
     EXPECT_EQ(recordsOf(list.body), 10U);
     EXPECT_LT(list.body.find("expect=\"20250612003\""), list.body.find("expect=\"20250612002\""));
@@ -119,13 +125,13 @@ TEST(ProviderDrawSources, AShorterNewlyOpenListShowsOnlyTheNewest) {
 
 TEST(ProviderDrawSources, FlashDataShowsTheCurrentDrawAndTheTimeToTheNext) {
     RunningProvider provider;
-    const NextIssue next = nextAfterFeed(provider);
-    EXPECT_EQ(entryFromFlashData(provider.get(kFlash).body, next.newestKey), "");
+    const FeedNewest newest = newestOfFeed(provider);
+    EXPECT_EQ(entryFromFlashData(provider.get(kFlash).body, newest.issue), "");
 
     provider.clock.advance(kInterval + std::chrono::seconds{20});
     const Answer flash = provider.get(kFlash);
     EXPECT_EQ(flash.status, 200);
-    EXPECT_EQ(entryFromFlashData(flash.body, next.newestKey), newestEntry(provider));
+    EXPECT_EQ(entryFromFlashData(flash.body, newest.issue), newestEntry(provider));
     EXPECT_NE(flash.body.find("\"leftTime\":40"), std::string::npos) << flash.body;
 }
 

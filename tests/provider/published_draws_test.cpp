@@ -5,13 +5,14 @@
 
 #include "archive/import_formats.h"
 #include "digit_sources.h"
-#include "draws/issue_sequence.h"
+#include "support/issues.h"
 #include "support/scratch_folder.h"
 #include "support/tool_process.h"
 
 namespace quintara::provider {
 namespace {
 
+using quintara::testing::successorOf;
 using quintara::testing::fileBytes;
 using quintara::testing::runTool;
 using quintara::testing::ScratchFolder;

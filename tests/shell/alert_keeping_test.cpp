@@ -37,7 +37,7 @@ protected:
         application.reset();
         window = makeMemoryWindow(mainWindowLayout());
         application = std::make_unique<Application>(*window, platform, providers, extras, ArchivePlace{file});
-        application->keepAlerts(alerts, std::move(rules));
+        application->keepAlerts(heard, std::move(rules));
         application->windowCreated();
     }
     void reload() { window->control<MemoryButton>(names::kUpdateButton).click(); }
@@ -52,7 +52,6 @@ protected:
     testing::PreparedProviders providers;
     testing::IdleStartupExtras extras;
     HeardAlerts heard;
-    AlertKeeping alerts{heard};
     std::unique_ptr<Window> window;
     std::unique_ptr<Application> application;
 };
@@ -82,6 +81,11 @@ TEST_F(AlertKeepingTest, ChangedRulesFireAtOnceAndAreTheNextStartsRules) {
 
     heard.texts.clear();
     start(std::nullopt);  // the archive's rules, held against the draws it starts with
+    EXPECT_EQ(application->alertRules().size(), 1U);
+    // The alert of the same draw was logged and told before the restart.
+    EXPECT_TRUE(heard.texts.empty());
+    poll("20180211-00312343");  // 个位 3 shows
+    poll("20180211-00412345");  // and is absent again: a new alert
     EXPECT_EQ(heard.texts, std::vector<std::string>{"个位 3 已遗漏 1 期（最大遗漏 1 期，遗漏概率 90.00%）"});
 }
 

@@ -11,29 +11,48 @@
 #include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "draws/history_feed.h"
-#include "draws/issue_sequence.h"
+#include "support/issues.h"
 #include "provider/running_provider.h"
 #include "shell/application.h"
-#include "shell/clock_text.h"
+#include "platform/clock_text.h"
 #include "shell/main_window_layout.h"
 #include "sources/network_providers.h"
 #include "support/fake_platform.h"
 #include "support/fake_startup_extras.h"
 #include "support/latest_draw_host.h"
+#include "support/scratch_folder.h"
+#include "archive/draw_archive.h"
 
 namespace quintara {
 namespace {
 
+using testing::successorOf;
 using provider::Source;
 using provider::testing::kInterval;
 using provider::testing::RunningProvider;
 
+// The network providers of hosts that the test may move.
+class MovingProviders : public DrawProviders {
+public:
+    explicit MovingProviders(Platform& platform) : platform_(platform) {}
+
+    bool fetchHistoryFeed(std::vector<std::string>& entries) override { return at_->fetchHistoryFeed(entries); }
+    NewerDraw findNewerDraw(std::string_view newestIssue) override { return at_->findNewerDraw(newestIssue); }
+    void moveTo(const ProviderHosts& hosts) { at_ = std::make_unique<NetworkProviders>(hosts, platform_); }
+
+private:
+    Platform& platform_;
+    std::unique_ptr<NetworkProviders> at_;
+};
+
 class GapFillingTest : public ::testing::Test {
 protected:
     // The program's window and cycle, its providers all at `hosts`.
-    void start(const ProviderHosts& hosts) {
-        providers = std::make_unique<NetworkProviders>(hosts, platform);
-        application = std::make_unique<Application>(*window, platform, *providers, extras);
+    void start(const ProviderHosts& hosts, std::optional<ArchivePlace> archive = std::nullopt) {
+        application.reset();
+        window = makeMemoryWindow(mainWindowLayout());
+        providers.moveTo(hosts);
+        application = std::make_unique<Application>(*window, platform, providers, extras, std::move(archive));
         application->windowCreated();
     }
 
@@ -59,7 +78,7 @@ protected:
     std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
     testing::FakePlatform platform;
     testing::IdleStartupExtras extras;
-    std::unique_ptr<NetworkProviders> providers;
+    MovingProviders providers{platform};
     std::unique_ptr<Application> application;
 };
 
@@ -126,7 +145,7 @@ TEST_F(GapFillingOnProviderTest, AGapTheFeedCannotCloseWaitsTwoPollsThenTakesThe
     advanceDraws(50);
     reload();
     // From now on the feed is out of reach.
-    start({testing::closedLoopbackHost(), provider.host(), provider.host(), provider.host()});
+    providers.moveTo({testing::closedLoopbackHost(), provider.host(), provider.host(), provider.host()});
     advanceDraws(20);
     for (int waited = 1; waited <= 2; ++waited) {
         poll();
@@ -149,13 +168,13 @@ TEST_F(GapFillingOnProviderTest, AFeedThatFailsOnceLosesNoDrawOfTheGap) {
     advanceDraws(50);
     reload();
     const std::size_t held = issues().size();
-    start({testing::closedLoopbackHost(), provider.host(), provider.host(), provider.host()});
+    providers.moveTo({testing::closedLoopbackHost(), provider.host(), provider.host(), provider.host()});
     advanceDraws(20);
     poll();
     EXPECT_EQ(issues().size(), held);
 
     // The feed is back at the next poll, and with it the draws between.
-    start(ProviderHosts::allAt(provider.host()));
+    providers.moveTo(ProviderHosts::allAt(provider.host()));
     poll();
     EXPECT_EQ(issues().size(), held + 20);
     EXPECT_EQ(issues().front(), "20250612-070");
@@ -171,20 +190,23 @@ protected:
         start(ProviderHosts::allAt(host.host()));
     }
 
-    void hold(const std::vector<std::string>& entries) {
-        DrawHistory(window->grid(names::kDrawGrid)).replaceWith(entries);
-        window->timer(names::kUpdateTimer).setInterval(kPollingInterval);
+    // The program started again from an archive that holds the draws.
+    void hold(const std::vector<DrawView>& draws) {
+        const std::filesystem::path file = folder.path() / "draws.sqlite";
+        DrawArchive(file).record(draws, DrawOrigin::Import, 0);
+        start(ProviderHosts::allAt(host.host()), ArchivePlace{file});
     }
     [[nodiscard]] long feedFetches() {
         const std::vector<std::string> requests = host.requests();
         return std::count(requests.begin(), requests.end(), std::string(kHistoryFeedPath));
     }
 
+    testing::ScratchFolder folder;
     testing::LatestDrawHost host;
 };
 
 TEST_F(GapFillingOnScriptedHostTest, ABreakOfDaysIsTakenAfterOneFetchThatShowsIt) {
-    hold({"20260208-12011111", "20260208-11922222"});
+    hold({{"20260208-120", "11111"}, {"20260208-119", "22222"}});
     host.set(kHistoryFeedPath,
              "<row expect=\"260215001\" opencode=\"1,2,3,4,5\" opentime=\"x\"/>\n"
              "<row expect=\"260208120\" opencode=\"1,1,1,1,1\" opentime=\"x\"/>\n");

@@ -17,7 +17,8 @@
 
 #include "archive/draw_archive.h"
 #include "controls/memory_controls.h"
-#include "draws/issue_sequence.h"
+#include "support/issues.h"
+#include "draws/issue.h"
 #include "shell/application.h"
 #include "shell/main_window_layout.h"
 #include "shell/main_window_names.h"
@@ -28,11 +29,14 @@
 
 namespace quintara {
 namespace {
+using testing::successorOf;
 
 // The digits every draw of an issue has, so that a half-written one shows.
 std::string digitsOf(std::string_view issue) {
     char digits[8];
-    std::snprintf(digits, sizeof digits, "%05d", static_cast<int>(*issueOrdinal(issue) * 7919 % 100000));
+    const Issue parsed = *Issue::parse(issue);
+    const auto place = parsed.date().time_since_epoch().count() * kDrawsPerDay + parsed.sequence();
+    std::snprintf(digits, sizeof digits, "%05d", static_cast<int>(place * 7919 % 100000));
     return digits;
 }
 
@@ -78,7 +82,7 @@ bool readIssues(int in, std::size_t wanted, std::string& pending, std::set<std::
 
 TEST(KilledRecordingTest, AnArchiveKilledInTheMiddleOfAPollsWriteOpensWithEveryDrawItTold) {
     const testing::ScratchFolder folder;
-    const std::filesystem::path file = folder.path() / "quintara" / "draws.sqlite";
+    const std::filesystem::path file = folder.path() / "draws.sqlite";
     std::mt19937 chance{std::random_device{}()};
     // A draw kept before, so that the program starts polling from it.
     const std::string first = "20180211-001";

@@ -7,7 +7,7 @@
 #include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "shell/application.h"
-#include "shell/clock_text.h"
+#include "platform/clock_text.h"
 #include "shell/main_window_layout.h"
 #include "support/fake_platform.h"
 #include "support/fake_providers.h"

@@ -1,10 +1,11 @@
-// The statistics over draws held in a grid, as a refresh reads them, written
-// into in-memory list views by the lists' writer. A list's rows read as one
+// The statistics over draws held, as a refresh reads them (the newest 10000),
+// written into in-memory list views by the lists' writer. A list's rows read as one
 // text, "column 0:column 1" joined by commas: "5:1 期,1:0 期".
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <sstream>
@@ -13,7 +14,7 @@
 #include <vector>
 
 #include "controls/memory_controls.h"
-#include "draws/draw_history.h"
+#include "draws/draw.h"
 #include "stats/list_writer.h"
 #include "stats/row_tool_tip.h"
 #include "stats/statistics.h"
@@ -75,20 +76,15 @@ class StatsData {
 public:
     // Replaces the draws held (newest first), then runs the step.
     void run(const Step& step, const Draws& newestFirst) {
-        DrawHistory history(grid_);
-        history.clear();
-        int row = 1;
-        for (const std::string& text : newestFirst) {
-            history.appendDraw(row, "20190101-" + std::to_string(row), text);  // any issue will do
-            ++row;
-        }
+        held_ = newestFirst;
         refresh(step);
     }
 
     // Runs the step again over the draws held, with the boxes' selections as
     // they are now, and writes the lists it computed.
     void refresh(const Step& step) {
-        const std::vector<std::string_view> draws = DrawHistory(grid_).drawTexts();
+        const std::vector<std::string_view> draws(
+            held_.begin(), held_.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(held_.size(), kDrawReadLimit)));
         Statistics computed;
         step({.draws = draws, .selections = selections_}, computed);
         writeStatistics(computed, [this](StatisticsList list) -> ListView& { return views_[indexOf(list)]; });
@@ -136,7 +132,7 @@ private:
         return -1;
     }
 
-    Grid grid_{3, 2};  // as the main window has it at start: the header row and one empty row
+    Draws held_;  // newest first
     CountWindowSelections selections_;
     std::array<MemoryListView, kStatisticsListCount> views_;
     Statistics written_;  // the rows each view shows

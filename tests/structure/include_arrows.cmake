@@ -8,22 +8,24 @@ cmake_minimum_required(VERSION 3.25)
 # What each module may include besides itself. platform and text are at the
 # bottom, and any module may use them.
 set(bottom platform text)
-set(core platform text controls net draws sources archive stats alerts)
+set(core platform text controls net draws sources archive stats alerts follow)
 set(may_platform "")
 set(may_text "")
 set(may_controls ${bottom})
 set(may_net ${bottom})
-set(may_draws ${bottom} controls)
+set(may_draws ${bottom})
 set(may_sources ${bottom} draws net)
 set(may_archive ${bottom} draws)
 set(may_stats ${bottom} controls draws)
 set(may_alerts ${bottom} draws stats archive)
+set(may_follow ${bottom} draws sources archive stats alerts)
 set(may_shell ${core} skin)
 set(may_shell/qt ${core} skin shell)
 set(may_skin ${bottom})
-# The tools use the core; quintara-stats never the network or a window, and
-# only the chart tool paints.
+# The tools use the core; the watcher never the window's shell or controls,
+# quintara-stats never the network or a window, and only the chart tool paints.
 set(may_tools ${core} shell)
+set(may_tools/watch ${bottom} net draws sources archive stats alerts follow)
 set(may_tools/stats ${bottom} draws stats archive)
 set(may_tools/chart ${core} shell shell/qt)
 
@@ -36,7 +38,7 @@ function(module_of_file path out)
     set(module shell/qt)
   elseif(path MATCHES "^src/([a-z_]+)/")
     set(module ${CMAKE_MATCH_1})
-  elseif(path MATCHES "^tools/(stats|chart)/")
+  elseif(path MATCHES "^tools/(stats|chart|watch)/")
     set(module tools/${CMAKE_MATCH_1})
   else()
     set(module tools)

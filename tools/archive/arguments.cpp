@@ -1,6 +1,6 @@
 #include "arguments.h"
 
-#include "draws/issue_sequence.h"
+#include "draws/issue.h"
 
 namespace quintara::archive_tool {
 namespace {
@@ -10,9 +10,9 @@ namespace {
 CLI::Validator issueNumber() {
     return CLI::Validator(
         [](std::string& text) -> std::string {
-            const std::optional<std::string> issue = issueNumberIn(text);
+            const std::optional<Issue> issue = Issue::read(text);
             if (!issue) return "wants an issue YYYYMMDD-NNN of a real date, not \"" + text + "\"";
-            text = *issue;
+            text = issue->text();
             return {};
         },
         "");
@@ -35,7 +35,8 @@ void declareCommands(CLI::App& commandLine, Request& request) {
                                "Records the draws of history feeds (*.xml), day files (YYYYMMDD.txt) and CSV "
                                "files (*.csv), each file in one transaction; prints per file the draws added, "
                                "already held, conflicting and the lines rejected, each rejected line on "
-                               "standard error as FILE:LINE: reason.");
+                               "standard error as FILE:LINE: reason. Ends with 1 unless every draw read was "
+                               "added or already held.");
     import.add_option("FILE|DIR", request.inputs, "The files to import; a folder means its files of those kinds, "
                                                   "in the order of their names.")
         ->required()
@@ -71,9 +72,11 @@ void declareCommands(CLI::App& commandLine, Request& request) {
         ->type_name("text|json")
         ->check(CLI::IsMember({"text", "json"}).description(""));
 
-    command(commandLine, request, Command::Check, "check",
-            "Runs SQLite's integrity check and lists the missing issues and the conflicts; ends with 1 when "
-            "there is any.");
+    CLI::App& check = command(commandLine, request, Command::Check, "check",
+                              "Runs SQLite's integrity check and lists the missing issues and the conflicts; "
+                              "ends with 1 when the file is damaged or holds conflicts. Missing issues are "
+                              "listed for information: the sources themselves miss some.");
+    check.add_flag("--strict", request.strict, "Ends with 1 for missing issues too.");
 }
 
 }  // namespace quintara::archive_tool

@@ -31,7 +31,7 @@ std::string jsonOf(const std::vector<Draw>& draws) {
 }  // namespace
 
 int exportDraws(const Request& request) {
-    const DrawArchive archive(request.archive, DrawArchive::Access::ReadOnly);
+    const DrawArchive archive(request.place().file, DrawArchive::Access::ReadOnly);
     const std::vector<Draw> draws = archive.oldestFirst(request.from, request.to);
     switch (request.exportFormat) {
         case ExportFormat::Csv:

@@ -53,14 +53,20 @@ std::vector<fs::path> filesOf(const fs::path& named) {
     return files;
 }
 
-// Imports one file and says what became of it; false when it could not be
-// read.
-bool importOne(DrawArchive& archive, const fs::path& file) {
+// What an import found over its files.
+struct ImportTally {
+    int draws = 0;     // read, whether added, held or in conflict
+    bool whole = true; // every file read, no line refused, no draw in conflict
+};
+
+// Imports one file, says what became of it and counts it in.
+void importOne(DrawArchive& archive, const fs::path& file, ImportTally& tally) {
     const std::string name = file.string();
     const FileBytes read = readBytes(file);
     if (!read.problem.empty()) {
         complain(name + ": " + read.problem);
-        return false;
+        tally.whole = false;
+        return;
     }
     const FileImport imported = importFile(archive, file.filename().string(), read.bytes, std::time(nullptr));
     for (const RejectedLine& line : imported.rejected) {
@@ -71,27 +77,28 @@ bool importOne(DrawArchive& archive, const fs::path& file) {
                 counts.conflicting, imported.rejected.size());
     // Committed: the line goes out now, not when a buffer fills.
     std::fflush(stdout);
-    return true;
+    tally.draws += counts.added + counts.held + counts.conflicting;
+    if (counts.conflicting > 0 || !imported.rejected.empty()) tally.whole = false;
 }
 
 }  // namespace
 
 int importFiles(const Request& request) {
-    DrawArchive archive(request.archive);
-    int status = kDone;
+    DrawArchive archive(request.place());
+    ImportTally tally;
     for (const std::string& named : request.inputs) {
         std::vector<fs::path> files;
         try {
             files = filesOf(named);
+            if (files.empty()) complain(named + ": no file of draws in it (YYYYMMDD.txt, *.csv, *.xml)");
         } catch (const fs::filesystem_error& error) {
             complain(named + ": " + error.code().message());
-            status = kFailed;
+            tally.whole = false;
         }
-        for (const fs::path& file : files) {
-            if (!importOne(archive, file)) status = kFailed;
-        }
+        for (const fs::path& file : files) importOne(archive, file, tally);
     }
-    return status;
+    if (tally.draws == 0) complain("no draws found in what was named");
+    return tally.whole && tally.draws > 0 ? kDone : kFailed;
 }
 
 }  // namespace quintara::archive_tool

@@ -1,7 +1,9 @@
 // quintara-archive: imports files of draws into the draw archive, exports
 // its draws, and tells what it holds and what is wrong with it.
-// Exit status: 0 done, 1 an archive that cannot be opened or written, a file
-// that cannot be read, or (check) anything found, 2 bad arguments.
+// Exit status: 0 done, 1 an archive that cannot be opened or written, an
+// import that did not take every draw it read (a file that cannot be read or
+// holds none, a line refused, a draw in conflict), a check that finds damage
+// or conflicts (or, --strict, missing issues), 2 bad arguments.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -22,14 +24,24 @@ int print(std::string_view text) {
     return kDone;
 }
 
+bool isCommand(CLI::App& commandLine, const std::string& name) {
+    const auto named = [&name](CLI::App* command) { return command->get_name() == name; };
+    return !commandLine.get_subcommands(named).empty();
+}
+
 }  // namespace quintara::archive_tool
 
 int main(int argc, char** argv) {
     using namespace quintara::archive_tool;
     quintara::tools::ToolCommandLine commandLine(
         "quintara-archive", "Imports draws into the draw archive, exports them, and tells what it holds.");
-    Request request{.archive = quintara::defaultArchiveFile()};
+    Request request;
     declareCommands(commandLine, request);
+    // CLI11 would only say that a command is required.
+    if (argc > 1 && argv[1][0] != '-' && !isCommand(commandLine, argv[1])) {
+        complain(std::string("unknown command: ") + argv[1] + " (import, export, info or check)");
+        return quintara::tools::kBadArguments;
+    }
     if (const auto status = commandLine.read(argc, argv)) return *status;
     try {
         switch (request.command) {

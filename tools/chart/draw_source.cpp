@@ -18,7 +18,7 @@ SourceDraws feedDraws(const std::string& path) {
     SourceDraws draws;
     for (const std::string& entry :
          parseHistoryFeed(std::string_view(body.constData(), static_cast<std::size_t>(body.size())))) {
-        draws.newestFirst.push_back(DrawHistory::splitEntry(entry));
+        draws.newestFirst.push_back(splitEntry(entry));
     }
     return draws;
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "draws/draw_history.h"
+#include "draws/draw.h"
 
 namespace quintara::chart_tool {
 

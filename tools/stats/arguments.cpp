@@ -43,7 +43,12 @@ void declareOptions(CLI::App& commandLine, Request& request) {
         .add_option_function<std::vector<std::string>>(
             "--select",
             [&request](const std::vector<std::string>& values) {
-                for (const std::string& value : values) select(value, request.selections);
+                for (const std::string& value : values) {
+                    // The error names the value it is about: "--select 99: …".
+                    if (std::string wrong = select(value, request.selections); !wrong.empty()) {
+                        throw CLI::ValidationError("--select " + value, wrong);
+                    }
+                }
             },
             "Selects item N (-1 = none, 0 to 4: 统计10期 ... 统计所有) in all five count-window "
             "combo boxes, or with NAME=N in one of them: " + boxes + ". Given again, the later "
@@ -51,11 +56,7 @@ void declareOptions(CLI::App& commandLine, Request& request) {
         ->type_name("N|NAME=N")
         // One value each time, so that FEED after it is not taken for one.
         ->allow_extra_args(false)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-        ->check([](const std::string& value) {
-            CountWindowSelections checked;
-            return select(value, checked);
-        });
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     commandLine
         .add_option_function<std::string>(
             "--format",

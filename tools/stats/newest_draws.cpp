@@ -8,7 +8,7 @@
 #include "archive/archive_error.h"
 #include "archive/archive_file.h"
 #include "archive/draw_archive.h"
-#include "draws/draw_history.h"
+#include "draws/draw.h"
 #include "draws/history_feed.h"
 #include "feed_bytes.h"
 
@@ -23,7 +23,7 @@ std::vector<std::string> feedTexts(const std::string& path) {
     const std::size_t read = std::min<std::size_t>(entries.size(), kDrawReadLimit);
     std::vector<std::string> texts;
     texts.reserve(read);
-    for (std::size_t at = 0; at < read; ++at) texts.emplace_back(DrawHistory::entryView(entries[at]).text);
+    for (std::size_t at = 0; at < read; ++at) texts.emplace_back(entryView(entries[at]).text);
     return texts;
 }
 

@@ -1,30 +1,49 @@
 #include "alert_output.h"
 
+#include <chrono>
 #include <cstdio>
 
-#include "alert_command.h"
+#include <nlohmann/json.hpp>
 
 namespace quintara::watch {
-namespace {
 
-constexpr auto kCommandLimit = std::chrono::seconds(10);
-
-}  // namespace
+AlertOutput::AlertOutput(std::optional<std::string> command, const std::atomic<bool>& ending)
+    : commands_(command ? std::make_unique<CommandQueue>(std::move(*command), ending) : nullptr) {}
 
 void AlertOutput::alertsFired(std::span<const AlertRecord> alerts) {
+    int dropped = 0;
     for (const AlertRecord& alert : alerts) {
         const std::string record = alertJson(alert);
-        std::fputs((record + "\n").c_str(), stdout);
-        std::fflush(stdout);
-        ++printed_;
-        if (!command_ || ending_.load()) continue;
-        const CommandRun run = runAlertCommand(*command_, record, alert.text, kCommandLimit, ending_);
-        if (!run.started) {
-            std::fputs("quintara-watch: the command could not be started\n", stderr);
-        } else if (run.stopped && !ending_.load()) {
-            std::fputs("quintara-watch: the command ran for 10 s and was stopped\n", stderr);
-        }
+        print(record);
+        if (commands_ && !commands_->push(record, alert.text)) ++dropped;
     }
+    if (dropped > 0) {
+        print(nlohmann::json{{"time", isoLocalTime(std::chrono::system_clock::now())},
+                             {"event", "commands_dropped"},
+                             {"dropped", dropped},
+                             {"queued", CommandQueue::kCapacity}});
+    }
+}
+
+void AlertOutput::writeFailed(int unsaved, const std::string& reason) {
+    print(nlohmann::json{{"time", isoLocalTime(std::chrono::system_clock::now())},
+                         {"event", "archive_write_failed"},
+                         {"unsaved", unsaved},
+                         {"reason", reason}});
+}
+
+void AlertOutput::drain() {
+    if (commands_) commands_->drain();
+}
+
+void AlertOutput::print(const nlohmann::json& line) {
+    // A path or a system's message need not be UTF-8: such bytes are replaced.
+    print(line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+}
+
+void AlertOutput::print(const std::string& line) {
+    std::fputs((line + "\n").c_str(), stdout);
+    std::fflush(stdout);
 }
 
 }  // namespace quintara::watch

@@ -1,29 +1,37 @@
-// Where the watcher's alerts go: each as one JSON line on standard output,
-// and to the user's command when one is given, one at a time.
+// What the watcher prints: each alert as one JSON line on standard output,
+// handed to the user's command when one is given; and one JSON line for each
+// thing that went wrong without ending the watcher (a write to the archive
+// that failed, runs of the command dropped).
 #pragma once
 
 #include <atomic>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 
-#include "shell/alert_keeping.h"
+#include <nlohmann/json_fwd.hpp>
+
+#include "alerts/alert_record.h"
+#include "command_queue.h"
 
 namespace quintara::watch {
 
-class AlertOutput : public AlertSink {
+class AlertOutput {
 public:
-    AlertOutput(std::optional<std::string> command, const std::atomic<bool>& ending)
-        : command_(std::move(command)), ending_(ending) {}
+    AlertOutput(std::optional<std::string> command, const std::atomic<bool>& ending);
 
-    void alertsFired(std::span<const AlertRecord> alerts) override;
-
-    [[nodiscard]] int printed() const { return printed_; }
+    void alertsFired(std::span<const AlertRecord> alerts);
+    // A write to the archive failed: `unsaved` draws wait for the next one.
+    void writeFailed(int unsaved, const std::string& reason);
+    // Waits for the command's runs queued so far.
+    void drain();
 
 private:
-    std::optional<std::string> command_;
-    const std::atomic<bool>& ending_;
-    int printed_ = 0;
+    static void print(const std::string& line);
+    static void print(const nlohmann::json& line);
+
+    std::unique_ptr<CommandQueue> commands_;  // none without a command
 };
 
 }  // namespace quintara::watch

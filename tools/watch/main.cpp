@@ -1,8 +1,9 @@
 // quintara-watch: the program's polling without a window. It starts from the
 // draw archive, loads the history feed once as a reload does (merged into the
-// archive), then polls the three sources as the program does (the same core,
-// the same gap filling), records every draw, holds the alert rules against
-// the lists and prints every alert as one JSON line.
+// archive), then polls the three sources with the core the window uses (the
+// same gap filling, the same archive, which both may share), records every
+// draw, holds the alert rules against the lists and prints every alert as
+// one JSON line.
 // Exit status: 0 when it ran, 1 when no draws could be had or the archive
 // cannot be used, 2 on bad arguments or rules.
 #include <signal.h>
@@ -21,12 +22,10 @@
 
 #include "alert_output.h"
 #include "archive/archive_file.h"
-#include "controls/memory_controls.h"
+#include "follow/draw_follower.h"
 #include "platform/system_platform.h"
-#include "shell/application.h"
-#include "shell/fixed_provider_hosts.h"
-#include "shell/main_window_layout.h"
-#include "shell/main_window_names.h"
+#include "sources/fixed_provider_hosts.h"
+#include "sources/network_providers.h"
 #include "tool_cli.h"
 
 namespace {
@@ -36,6 +35,7 @@ using namespace quintara;
 constexpr char kTool[] = "quintara-watch";
 constexpr int kRan = 0;
 constexpr int kNoDraws = 1;
+constexpr int kPollingInterval = 8000;  // ms, as the window polls
 
 // Set by SIGINT and SIGTERM: the watcher ends at the next step it takes,
 // its waits giving up at once.
@@ -52,7 +52,7 @@ void onEndingSignals() {
 }
 
 struct Request {
-    std::string archive = defaultArchiveFile().string();
+    std::optional<std::string> archive;
     std::optional<std::string> rules;
     bool once = false;
     std::optional<std::string> command;
@@ -60,7 +60,9 @@ struct Request {
 };
 
 void declareOptions(CLI::App& commandLine, Request& request) {
-    commandLine.add_option("--archive", request.archive, "The draw archive to start from and to record into.")
+    commandLine.add_option("--archive", request.archive,
+                           "The draw archive to start from and to record into; its folder must exist. "
+                           "Default: the user's archive, " + defaultArchiveFile().string() + ".")
         ->type_name("PATH");
     commandLine.add_option("--rules", request.rules,
                            "A JSON file of alert rules to hold instead of the archive's.")
@@ -127,24 +129,38 @@ int main(int argc, char** argv) {
     SystemPlatform platform;
     platform.interruptWaitsOn(ending);
     NetworkProviders providers(fixedProviderHosts(), platform);
-    NoStartupExtras extras;
-    const std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
-    Application application(*window, platform, providers, extras, ArchivePlace{.file = request.archive});
+    DrawFollower follower(platform, providers,
+                          request.archive ? ArchivePlace{.file = *request.archive} : ArchivePlace::standard());
+    if (rules) follower.holdRules(std::move(*rules));
     watch::AlertOutput output(request.command, ending);
-    AlertKeeping alerts(output);
-    application.keepAlerts(alerts, std::move(rules));
+    // Says a failed write once, until one succeeds again.
+    std::string failureSaid;
+    const auto show = [&](const HistoryChange& change) {
+        output.alertsFired(change.alerts);
+        if (follower.unsaved() == 0) {
+            failureSaid.clear();
+        } else if (follower.saveFailure() != failureSaid) {
+            failureSaid = follower.saveFailure();
+            output.writeFailed(follower.unsaved(), failureSaid);
+        }
+    };
 
-    application.windowCreated();  // starts from the archive
-    if (application.archive() == nullptr) return kNoDraws;  // the reason is said already
-    application.fullReload();
-    if (DrawHistory(window->grid(names::kDrawGrid)).isEmpty()) {
+    show(follower.start());
+    if (!follower.archiveError().empty()) return fail(kNoDraws, follower.archiveError());
+    if (const std::optional<HistoryChange> reloaded = follower.reload()) show(*reloaded);
+    if (follower.history().empty()) {
         return fail(kNoDraws, "no draws could be had: neither the archive nor the history feed holds any");
     }
-    if (request.once) return kRan;
+    if (request.once) {
+        output.drain();
+        return follower.saveHeld() ? kRan : fail(kNoDraws, "draws could not be recorded: " + follower.saveFailure());
+    }
 
     while (!ending) {
         pause(std::chrono::milliseconds(request.interval));
-        if (!ending) application.updateTick();
+        if (!ending) show(follower.poll());
     }
+    // Told to end: draws held unsaved get one more try.
+    follower.saveHeld();
     return kRan;
 }

@@ -10,7 +10,7 @@
 
 #include <span>
 
-#include "shell/alert_keeping.h"
+#include "shell/alert_sink.h"
 
 class QLabel;
 

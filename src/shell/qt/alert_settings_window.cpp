@@ -124,6 +124,10 @@ AlertSettingsWindow::AlertSettingsWindow(Application& application)
     for (QPushButton* button : {add, replace, remove}) buttons->addWidget(button);
     buttons->addStretch();
     buttons->addWidget(saveButton);
+    saveNote_ = new QLabel;
+    saveNote_->setObjectName(u"保存结果"_s);
+    saveNote_->setWordWrap(true);
+    saveNote_->setStyleSheet(u"color: rgb(220, 0, 0)"_s);
 
     log_ = table({u"时间"_s, u"期号"_s, u"预警"_s});
     auto* layout = new QVBoxLayout(this);
@@ -131,6 +135,7 @@ AlertSettingsWindow::AlertSettingsWindow(Application& application)
     layout->addWidget(rulesTable_);
     layout->addLayout(editor);
     layout->addLayout(buttons);
+    layout->addWidget(saveNote_);
     layout->addWidget(new QLabel(u"已触发的预警（最新在上）"_s));
     layout->addWidget(log_);
     resize(620, 560);
@@ -204,7 +209,10 @@ void AlertSettingsWindow::removeSelectedRule() {
 }
 
 void AlertSettingsWindow::save() {
-    application_.changeAlertRules(rules_);
+    // The rules hold for this run either way; the note says when the other
+    // program, and the next start, will not have them.
+    const std::optional<std::string> failure = application_.changeAlertRules(rules_);
+    saveNote_->setText(failure ? u"规则已生效，但未能存入本地开奖库："_s + toQString(*failure) : QString());
     showLog();
 }
 

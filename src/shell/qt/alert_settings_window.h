@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 class QSpinBox;
 class QTableWidget;
 
@@ -58,6 +59,7 @@ private:
     QDoubleSpinBox* percent_;
     QSpinBox* minutes_;
     QTableWidget* log_;
+    QLabel* saveNote_;  // says when the rules could not be saved
 };
 
 }  // namespace quintara::qt

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "draws/history_holes.h"
+#include "shell/draw_history.h"
 
 namespace quintara::qt {
 namespace {
@@ -16,7 +16,7 @@ const QColor kRuleColour{220, 0, 0};
 
 QVariant holeData(Grid& grid, int row, int role) {
     if (role != kMissingBeforeRole && role != Qt::ToolTipRole) return {};
-    const std::int64_t missing = missingBefore(DrawHistory(grid), row);
+    const std::int64_t missing = DrawHistory(grid).missingBefore(row);
     if (role == kMissingBeforeRole) return QVariant::fromValue<qint64>(missing);
     if (missing == 0) return {};
     return u"此前缺少%1期"_s.arg(missing);

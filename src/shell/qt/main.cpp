@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "shell/application.h"
-#include "shell/fixed_provider_hosts.h"
 #include "shell/main_window_layout.h"
 #include "shell/qt/alert_notifier.h"
 #include "shell/qt/alert_settings_window.h"
+#include "shell/qt/ending_signals.h"
 #include "shell/qt/fonts.h"
 #include "shell/qt/grid_menu.h"
 #include "shell/qt/main_window.h"
@@ -19,12 +19,14 @@
 #include "shell/qt/trend_chart_opener.h"
 #include "shell/qt/window_tray.h"
 #include "shell/startup_steps.h"
+#include "sources/fixed_provider_hosts.h"
 #include "sources/network_providers.h"
 
 using namespace Qt::StringLiterals;
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    const quintara::qt::EndingSignals endingSignals;
     quintara::qt::installFontSubstitutes();
     quintara::qt::installChineseTranslations();
 
@@ -54,12 +56,14 @@ int main(int argc, char** argv) {
          .openAlertSettings = openAlertSettings,
          .quit = [] { QApplication::quit(); }});
     quintara::qt::AlertNotifier notifier(window, tray ? &tray->icon() : nullptr);
-    quintara::AlertKeeping alerts(notifier);
-    quintara.keepAlerts(alerts);
+    quintara.keepAlerts(notifier);
     window.show();
     window.centre();
     // The start-up steps run in the event loop, so that closing the window
     // while they wait for the network ends the program.
     QTimer::singleShot(0, &window, [&quintara] { quintara.windowCreated(); });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Closed or told to end: draws held unsaved get one more try.
+    quintara.saveHeld();
+    return status;
 }

@@ -13,7 +13,7 @@
 
 #include <limits>
 
-#include "draws/draw_history.h"
+#include "shell/draw_history.h"
 #include "shell/qt/save_folders.h"
 #include "shell/qt/text.h"
 #include "shell/qt/window_placement.h"

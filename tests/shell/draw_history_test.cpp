@@ -1,4 +1,4 @@
-#include "draws/draw_history.h"
+#include "shell/draw_history.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +82,8 @@ TEST_F(DrawHistoryTest, NewestDrawPushesTheOthersDown) {
 
 TEST_F(DrawHistoryTest, NewestDrawsGoAboveTheHeldOnesFirstEntryAtRowOne) {
     load(2);
-    history.insertNewestDraws({"20181101-00533333", "20181101-00422222", "20181101-00311111"});
+    const std::vector<Draw> newest{{"20181101-005", "33333"}, {"20181101-004", "22222"}, {"20181101-003", "11111"}};
+    history.insertNewestDraws(newest);
     ASSERT_EQ(grid.rowCount(), 7);
     EXPECT_EQ(history.drawTexts(),
               (std::vector<std::string_view>{"33333", "22222", "11111", "10001", "10002"}));
@@ -106,13 +107,17 @@ TEST_F(DrawHistoryTest, ReadingStopsAtTheFirstEmptyIssue) {
     EXPECT_EQ(history.drawTexts().size(), 2u);
 }
 
-TEST(DrawEntry, SplitsIntoTheLeftmostTwelveAndRightmostFiveCharacters) {
-    const Draw draw = DrawHistory::splitEntry("20181101-12312345");
-    EXPECT_EQ(draw.issue, "20181101-123");
-    EXPECT_EQ(draw.text, "12345");
-    const Draw shortEntry = DrawHistory::splitEntry("123");
-    EXPECT_EQ(shortEntry.issue, "123");
-    EXPECT_EQ(shortEntry.text, "123");
+TEST_F(DrawHistoryTest, ADrawFollowsAHoleWhereIssuesAreKnownToBeMissingBelowIt) {
+    const std::vector<Draw> draws{{"20181102-003", "12345"}, {"20181101-120", "12345"},
+                                  {"20181101-117", "12345"}, {"not an issue", "12345"},
+                                  {"20181101-100", "12345"}};
+    history.replaceWith(draws);
+    // The next day's 001 and 002; the day before may have ended at 120 or not.
+    EXPECT_EQ(history.missingBefore(1), 2);
+    EXPECT_EQ(history.missingBefore(2), 2);
+    // Nothing can be told next to a malformed issue, below the oldest draw or
+    // past the rows.
+    for (const int row : {3, 4, 5, 99}) EXPECT_EQ(history.missingBefore(row), 0) << row;
 }
 
 }  // namespace

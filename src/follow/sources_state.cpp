@@ -1,4 +1,4 @@
-#include "shell/sources_state.h"
+#include "follow/sources_state.h"
 
 #include <algorithm>
 #include <optional>

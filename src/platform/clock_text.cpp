@@ -1,4 +1,4 @@
-#include "shell/clock_text.h"
+#include "platform/clock_text.h"
 
 #include <cstdio>
 

@@ -27,7 +27,6 @@ public:
     // fail "自12:30:13起连续5次失败：HTTP 503"; no line before the first poll.
     [[nodiscard]] ToolTipLines toolTip() const;
 
-private:
     struct Success {
         std::string time;
         // The one that gave the newer draw, else the first that answered well.
@@ -38,7 +37,11 @@ private:
         int count = 0;
         std::string reason;  // of the latest failed poll
     };
+    [[nodiscard]] const std::optional<Success>& lastSuccess() const { return lastSuccess_; }
+    // While polls fail.
+    [[nodiscard]] const std::optional<Failures>& failing() const { return failing_; }
 
+private:
     std::optional<Success> lastSuccess_;
     std::optional<Failures> failing_;
 };

@@ -1,6 +1,8 @@
-#include "draws/draw_history.h"
+#include "shell/draw_history.h"
 
 #include <algorithm>
+
+#include "draws/issue.h"
 
 namespace quintara {
 namespace {
@@ -10,9 +12,6 @@ constexpr int kDrawColumn = 2;
 constexpr std::string_view kCellFace = "宋体";
 constexpr int kHeaderFontSize = 15;
 constexpr int kCellFontSize = 13;
-
-DrawView viewOf(const std::string& entry) { return DrawHistory::entryView(entry); }
-DrawView viewOf(const Draw& draw) { return {draw.issue, draw.text}; }
 
 }  // namespace
 
@@ -37,6 +36,8 @@ std::string_view DrawHistory::issueAt(int row) const {
 Draw DrawHistory::newestDraw() const {
     return {grid_.cell(1, kIssueColumn), grid_.cell(1, kDrawColumn)};
 }
+
+std::int64_t DrawHistory::missingBefore(int row) const { return issuesMissingBetween(issueAt(row + 1), issueAt(row)); }
 
 template <typename Visit>
 void DrawHistory::forEachDraw(int limit, Visit visit) const {
@@ -74,8 +75,7 @@ void DrawHistory::appendDraw(int row, std::string_view issue, std::string_view d
     writeDraw(row, issue, drawText);
 }
 
-template <typename Draws>
-void DrawHistory::replaceAll(const Draws& draws) {
+void DrawHistory::replaceWith(std::span<const Draw> draws) {
     const Grid::Batch batch(grid_);
     clear();
     // The same as appending the draws one by one: after the clear, row 1 is
@@ -85,40 +85,22 @@ void DrawHistory::replaceAll(const Draws& draws) {
     writeDraws(1, draws);
 }
 
-void DrawHistory::replaceWith(const std::vector<std::string>& entries) { replaceAll(entries); }
-
-void DrawHistory::replaceWithDraws(const std::vector<Draw>& draws) { replaceAll(draws); }
-
-void DrawHistory::mergeIn(const std::vector<std::string>& entries, int limit) {
-    std::vector<Draw> merged;
-    for (const DrawView& held : draws(grid_.rowCount())) {
-        merged.push_back({std::string(held.issue), std::string(held.text)});
-    }
-    for (const std::string& entry : withoutHeld(entries)) merged.push_back(splitEntry(entry));
-    std::stable_sort(merged.begin(), merged.end(),
-                     [](const Draw& newer, const Draw& older) { return newer.issue > older.issue; });
-    merged.resize(std::min(merged.size(), static_cast<std::size_t>(std::max(limit, 0))));
-    replaceWithDraws(merged);
-}
-
 void DrawHistory::insertNewestDraw(std::string_view issue, std::string_view drawText) {
     grid_.insertRow(1);
     writeDraw(1, issue, drawText);
 }
 
-void DrawHistory::insertNewestDraws(const std::vector<std::string>& entries) {
-    grid_.insertRows(1, static_cast<int>(entries.size()));
-    writeDraws(1, entries);
+void DrawHistory::insertNewestDraws(std::span<const Draw> draws) {
+    grid_.insertRows(1, static_cast<int>(draws.size()));
+    writeDraws(1, draws);
 }
 
-template <typename Draws>
-void DrawHistory::writeDraws(int firstRow, const Draws& draws) {
+void DrawHistory::writeDraws(int firstRow, std::span<const Draw> draws) {
     if (draws.empty()) return;
     int row = firstRow;
-    for (const auto& draw : draws) {
-        const auto [issue, text] = viewOf(draw);
-        grid_.setCell(row, kIssueColumn, issue);
-        grid_.setCell(row, kDrawColumn, text);
+    for (const Draw& draw : draws) {
+        grid_.setCell(row, kIssueColumn, draw.issue);
+        grid_.setCell(row, kDrawColumn, draw.text);
         ++row;
     }
     // Every cell written gets its font as writeDraw gives it, all at once.
@@ -132,36 +114,6 @@ void DrawHistory::writeDraw(int row, std::string_view issue, std::string_view dr
     grid_.setCell(row, kDrawColumn, drawText);
     grid_.setCellFontSize(row, kIssueColumn, row, kDrawColumn, kCellFontSize);
     grid_.setCellFontName(row, kIssueColumn, row, kDrawColumn, kCellFace);
-}
-
-std::vector<std::string> DrawHistory::withoutHeld(std::vector<std::string> entries) const {
-    // The issues that arrive, sorted, each marked once it is taken: one walk
-    // down the grid marks those it holds, then the entries take the rest.
-    std::vector<std::string> arriving;
-    for (const std::string& entry : entries) arriving.emplace_back(entryView(entry).issue);
-    std::sort(arriving.begin(), arriving.end());
-    std::vector<bool> taken(arriving.size(), false);
-    const auto take = [&](std::string_view issue) {
-        const auto found = std::lower_bound(arriving.begin(), arriving.end(), issue);
-        if (found == arriving.end() || *found != issue) return false;
-        const auto index = static_cast<std::size_t>(found - arriving.begin());
-        const bool free = !taken[index];
-        taken[index] = true;
-        return free;
-    };
-    forEachDraw(grid_.rowCount(), [&take](std::string_view issue, std::string_view) { take(issue); });
-    std::erase_if(entries, [&take](const std::string& entry) { return !take(entryView(entry).issue); });
-    return entries;
-}
-
-DrawView DrawHistory::entryView(std::string_view entry) {
-    return {entry.substr(0, std::min<std::size_t>(kIssueLength, entry.size())),
-            entry.substr(entry.size() - std::min<std::size_t>(kDrawTextLength, entry.size()))};
-}
-
-Draw DrawHistory::splitEntry(std::string_view entry) {
-    const auto [issue, text] = entryView(entry);
-    return {std::string(issue), std::string(text)};
 }
 
 }  // namespace quintara

@@ -1,6 +1,7 @@
 // quintara-archive run as a process, on real SQLite files and real day files.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <sqlite3.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -139,14 +140,57 @@ TEST_F(ArchiveTool, ArchivesItCannotKeepAreLeftAloneAndBadArgumentsNamed) {
     EXPECT_EQ(run({"info", "--archive", folder.file("none.sqlite")}).err,
               "quintara-archive: " + folder.file("none.sqlite") + ": no such file\n");
 
+    // Another program's database gains nothing, whatever is asked of it.
+    const std::string contacts = folder.file("contacts.sqlite");
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(contacts.c_str(), &raw), SQLITE_OK);
+    sqlite3_exec(raw, "CREATE TABLE contacts (name TEXT)", nullptr, nullptr, nullptr);
+    sqlite3_close(raw);
+    const std::string theirs = fileBytes(contacts);
+    for (const std::string command : {"import", "export", "info", "check"}) {
+        std::vector<std::string> arguments{command, "--archive", contacts};
+        if (command == "import") arguments.push_back(kDayFiles.string());
+        const ToolRun refused = run(arguments);
+        EXPECT_EQ(refused.status, 1) << command;
+        EXPECT_EQ(refused.err, "quintara-archive: " + contacts +
+                                   ": another program's database (it holds the tables contacts)\n")
+            << command;
+    }
+    EXPECT_EQ(fileBytes(contacts), theirs);
+    // A folder that is named is not made.
+    const ToolRun nowhere = run({"import", "--archive", folder.file("nowhere/x.sqlite"), kDayFiles.string()});
+    EXPECT_EQ(nowhere.status, 1);
+    EXPECT_FALSE(fs::exists(folder.file("nowhere")));
+
     for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
              {}, {"import"}, {"import", folder.file("missing.csv")}, {"export", "--from", "20190229-001"},
-             {"export", "--format", "xml"}, {"info", "--format", "csv"}, {"list"}}) {
+             {"export", "--format", "xml"}, {"info", "--format", "csv"}}) {
         const ToolRun result = run(arguments);
         EXPECT_EQ(result.status, 2) << ::testing::PrintToString(arguments);
         EXPECT_TRUE(result.err.starts_with("quintara-archive: ")) << result.err;
         EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
     }
+    const ToolRun unknown = run({"frob"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.err.starts_with("quintara-archive: unknown command: frob")) << unknown.err;
+}
+
+TEST_F(ArchiveTool, AnImportEndsWith0OnlyWhenEveryDrawItReadWasTakenOrHeld) {
+    putFile(folder.file("binary.csv"), std::string("\x00\x01\x02\xff\n\x7f\x80", 7));
+    putFile(folder.file("noise.xml"), std::string(4096, '\x3c'));
+    fs::create_directory(folder.path() / "empty");
+    for (const std::string& named : {folder.file("binary.csv"), folder.file("noise.xml"), folder.file("empty")}) {
+        const ToolRun imported = run({"import", "--archive", archive, named});
+        EXPECT_EQ(imported.status, 1) << named;
+        EXPECT_FALSE(imported.err.empty()) << named;
+    }
+    // A holiday's day file holds no draw: told, and no failure beside others.
+    EXPECT_EQ(run({"import", "--archive", archive, (kDayFiles / "20180218.txt").string()}).status, 1);
+    EXPECT_EQ(run({"import", "--archive", archive, (kDayFiles / "20180218.txt").string(),
+                   (kDayFiles / "20190330.txt").string()})
+                  .status,
+              0);
+    EXPECT_EQ(run({"import", "--archive", archive, (kDayFiles / "20190330.txt").string()}).status, 0);  // held
 }
 
 // Starts the tool with its standard output on a pipe and its standard

@@ -43,6 +43,19 @@ status=0
 [[ $status == 2 ]] || fail "bad rules ended the watcher with $status, not 2"
 grep -q "rule 1: no list is called 超级列表框_万" "$work/bad.err" || fail "bad rules: $(cat "$work/bad.err")"
 
+# Another program's database is left as it is, byte for byte; a folder that
+# does not exist is not made.
+sqlite3 "$work/contacts.sqlite" 'CREATE TABLE contacts (name TEXT)'
+before=$(sha256sum <"$work/contacts.sqlite")
+status=0
+"$watch" --archive "$work/contacts.sqlite" --once >/dev/null 2>"$work/foreign.err" || status=$?
+[[ $status == 1 ]] || fail "another program's database ended the watcher with $status, not 1"
+grep -q "contacts.sqlite: another program's database" "$work/foreign.err" || fail "foreign: $(cat "$work/foreign.err")"
+[[ $(sha256sum <"$work/contacts.sqlite") == "$before" ]] || fail "another program's database was written"
+status=0
+"$watch" --archive "$work/nowhere/draws.sqlite" --once >/dev/null 2>"$work/nowhere.err" || status=$?
+[[ $status == 1 && ! -e $work/nowhere ]] || fail "a missing folder: status $status, $(cat "$work/nowhere.err")"
+
 if (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
   fail "something already listens on 127.0.0.1:$port, where the providers are fixed at configure time"
 fi
@@ -85,6 +98,24 @@ newest=$(grep -o '"issue":"[0-9-]*"' "$work/alerts" | tail -n 1 | cut -d'"' -f4)
 "$archive_tool" export --archive "$archive" --format csv | grep -q "^$newest," ||
   fail "the archive does not hold $newest, the newest issue alerted"
 echo "$lines alerts over $issues issues; the archive holds $held draws up to $newest"
+
+# A slow command runs beside the polling: the draws keep being recorded while
+# it sleeps, and SIGTERM still ends the watcher at once.
+"$watch" --archive "$archive" --rules "$work/rules.json" --interval 500 --exec 'sleep 30' \
+  >"$work/slow-alerts" 2>"$work/slow-watch.err" &
+watch_pid=$!
+sleep 6
+kill -TERM "$watch_pid"
+status=0
+wait "$watch_pid" || status=$?
+watch_pid=""
+[[ $status == 0 ]] || fail "SIGTERM with a command running ended the watcher with $status"
+# The newest issue when the first alert fired, and the command began to sleep.
+first=$(head -n 1 "$work/slow-alerts" | grep -o '"issue":"[0-9-]*"' | cut -d'"' -f4)
+[[ -n $first ]] || fail "no alert started the slow command: $(cat "$work/slow-watch.err")"
+recorded=$("$archive_tool" export --archive "$archive" --format csv | awk -F, -v after="$first" '$1 > after' | wc -l)
+(( recorded >= 3 )) || fail "only $recorded draws were recorded while the command slept"
+echo "$recorded draws recorded while a slow command ran"
 
 # A command that runs too long is stopped after 10 s, and the watcher goes on.
 status=0

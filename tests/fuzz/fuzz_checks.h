@@ -6,8 +6,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 #include <utility>
+
+#include "draws/issue.h"
 
 namespace quintara::fuzz {
 
@@ -40,14 +43,12 @@ inline void requireDrawEntry(std::string_view entry) {
     }
 }
 
-// A latest-draw reader gives only a draw newer than the newest held one:
-// the key, the rightmost 8 digits of its issue's 11, is greater.
-inline void requireNewerThan(std::string_view entry, std::int64_t newestKey) {
-    std::int64_t key = 0;
-    for (std::size_t at = 1; at < 12; ++at) {
-        if (at != 8) key = key * 10 + (entry[at] - '0');
-    }
-    require(key % 100000000 > newestKey, "only a newer draw is given");
+// A latest-draw reader gives only a draw after the newest held one: an
+// issue of a real date, later than it.
+inline void requireNewerThan(std::string_view entry, const Issue& newest) {
+    const std::optional<Issue> issue = Issue::parse(entry.substr(0, 12));
+    require(issue.has_value(), "an entry's issue is of a real date");
+    require(*issue > newest, "only a newer draw is given");
 }
 
 // The first part of `bytes` up to `separator`, and what follows it; an

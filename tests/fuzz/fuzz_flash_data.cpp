@@ -4,12 +4,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quintara;
-    constexpr std::int64_t kNewestKey = 61208041;
+    const Issue newest = *Issue::parse("20261208-041");
     const std::string_view body = fuzz::bytesOf(data, size);
-    const std::string entry = entryFromFlashData(body, kNewestKey);
+    const std::string entry = entryFromFlashData(body, newest);
     if (entry.empty()) return 0;
     fuzz::requireDrawEntry(entry);
     fuzz::require(isFlashDataAnswer(body), "a body that gives a draw is an answer of the source");
-    fuzz::requireNewerThan(entry, kNewestKey);
+    fuzz::requireNewerThan(entry, newest);
     return 0;
 }

@@ -5,7 +5,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quintara;
     const std::string_view body = fuzz::bytesOf(data, size);
-    const std::string entry = entryFromLotteryApi(body, "261208042");
+    const std::string entry = entryFromLotteryApi(body, "261208042", Issue::parse("20261208-041"));
     if (entry.empty()) return 0;
     fuzz::requireDrawEntry(entry);
     fuzz::require(isLotteryApiAnswer(body), "a body that gives a draw is an answer of the source");

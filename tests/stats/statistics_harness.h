@@ -99,7 +99,8 @@ public:
         const ListView& view = views_[indexOf(list)];
         std::string joined;
         for (int item = 0; item < view.itemCount(); ++item) {
-            joined += (item == 0 ? "" : ",") + view.itemText(item, 0) + ":" + view.itemText(item, 1);
+            if (item > 0) joined += ',';
+            joined.append(view.itemText(item, 0)).append(":").append(view.itemText(item, 1));
         }
         return joined;
     }

@@ -175,7 +175,8 @@ TEST_F(StatsTool, EndsWithStatusOneWithoutDrawsAndTwoWhenItCannotRun) {
         EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
         EXPECT_EQ(result.out, "");
     }
-    EXPECT_NE(run({"--select", "5", file}).err.find("--select"), std::string::npos);
+    EXPECT_EQ(run({"--select", "5", file}).err,
+              "quintara-stats: --select 5: the item is a whole number from -1 to 4\n");
 }
 
 TEST_F(StatsTool, ExplainsEveryOptionAndItsVersion) {

@@ -33,10 +33,11 @@ inline std::string shellWord(std::string_view text) {
 inline ToolRun runTool(const std::string& program, const std::vector<std::string>& arguments,
                        const ScratchFolder& folder) {
     const std::string home = shellWord(folder.path().string());
-    std::string command = "env -u XDG_RUNTIME_DIR XDG_DATA_HOME=" + home + " XDG_CONFIG_HOME=" + home +
-                          " " + shellWord(program);
-    for (const std::string& argument : arguments) command += " " + shellWord(argument);
-    command += " </dev/null >" + shellWord(folder.file("out")) + " 2>" + shellWord(folder.file("err"));
+    std::string command = "env -u XDG_RUNTIME_DIR XDG_DATA_HOME=";
+    command.append(home).append(" XDG_CONFIG_HOME=").append(home).append(" ").append(shellWord(program));
+    for (const std::string& argument : arguments) command.append(" ").append(shellWord(argument));
+    command.append(" </dev/null >").append(shellWord(folder.file("out")));
+    command.append(" 2>").append(shellWord(folder.file("err")));
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, fileBytes(folder.file("out")),
             fileBytes(folder.file("err"))};

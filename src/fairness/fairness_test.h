@@ -35,8 +35,10 @@ inline constexpr double kDeviationLevel = 0.01;
 // What the test asks of its scope, in words.
 [[nodiscard]] std::string testQuestion(const FairnessTest& test);
 
-// A p-value or a statistic in three significant digits ("0.0123", "4.2e-07"),
-// as the verdicts and the tables write them.
+// A p-value in three significant digits ("0.0123", "4.2e-07"), and a
+// statistic with two decimals ("12.30"), as the verdicts and the tables
+// write them.
 [[nodiscard]] std::string shortNumber(double value);
+[[nodiscard]] std::string statisticText(double value);
 
 }  // namespace quintara

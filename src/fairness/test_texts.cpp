@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 
+#include "text/numbers.h"
+
 namespace quintara {
 
 std::string_view testName(TestKind kind) {
@@ -51,6 +53,12 @@ std::string shortNumber(double value) {
     std::array<char, 32> text;
     const int length = std::snprintf(text.data(), text.size(), "%.3g", value);
     return {text.data(), static_cast<std::size_t>(length)};
+}
+
+std::string statisticText(double value) {
+    std::string text;
+    appendTwoDecimals(text, value);
+    return text;
 }
 
 }  // namespace quintara

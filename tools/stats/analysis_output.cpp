@@ -38,7 +38,7 @@ std::string fairnessTable(const FairnessReport& report) {
     std::string table = line({"公平性检验", std::to_string(report.draws) + "期", report.first + " 至 " + report.last});
     table += line({"检验", "范围", "统计量", "自由度", "p值", "校正p值"});
     for (const FairnessTest& test : report.tests) {
-        table += line({testLabel(test.kind), test.scope, numberOr(test.statistic, "-"),
+        table += line({testLabel(test.kind), test.scope, test.statistic ? statisticText(*test.statistic) : "-",
                        test.degrees ? std::to_string(*test.degrees) : "-", numberOr(test.p, "期数不足"),
                        numberOr(test.pAdjusted, "-")});
     }

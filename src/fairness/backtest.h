@@ -22,12 +22,13 @@ namespace quintara {
 enum class BacktestRule { Cold, Hot };
 
 inline constexpr int kDefaultHotWindow = 30;
+inline constexpr int kMostHotWindow = 100000;
 
 struct BacktestRequest {
     BacktestRule rule = BacktestRule::Cold;
     int position = 0;  // 0 (万位) to 4 (个位)
     int k = 3;         // the digits bet on, 1 to 9
-    int window = kDefaultHotWindow;  // hot only, 1 or more
+    int window = kDefaultHotWindow;  // hot only, 1 to kMostHotWindow
 };
 
 struct BacktestResult {

@@ -21,9 +21,6 @@ enum class OutputFormat { Text, Json };
 // tests of a range, or the backtest of a rule over it.
 enum class Analysis { Lists, Fairness, Backtest };
 
-// The most draws --window takes.
-inline constexpr int kMostHotWindow = 100000;
-
 struct Request {
     Analysis analysis = Analysis::Lists;
     ChartRange range = ChartRange::all();  // the fairness tests' and the backtest's

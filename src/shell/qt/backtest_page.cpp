@@ -19,9 +19,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// The most draws the hot rule may count before a bet.
-constexpr int kMostWindow = 10000;
-
 QSpinBox* spinBox(int least, int most, int value, QWidget* parent) {
     auto* box = new QSpinBox(parent);
     box->setRange(least, most);
@@ -43,7 +40,7 @@ BacktestPage::BacktestPage(QWidget* parent) : QWidget(parent) {
     for (int position = 0; position < kPositions; ++position) position_->addItem(toQString(positionName(position)));
     const BacktestRequest standard;
     k_ = spinBox(1, kDigits - 1, standard.k, this);
-    window_ = spinBox(1, kMostWindow, standard.window, this);
+    window_ = spinBox(1, kMostHotWindow, standard.window, this);
     window_->setEnabled(false);
 
     auto* choices = new QHBoxLayout;

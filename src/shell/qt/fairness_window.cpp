@@ -18,7 +18,6 @@
 #include "shell/qt/history_follower.h"
 #include "shell/qt/range_chooser.h"
 #include "shell/qt/window_placement.h"
-#include "stats/chart_range.h"
 
 namespace quintara::qt {
 namespace {
@@ -85,23 +84,27 @@ void FairnessWindow::open() {
 
 FairnessWindow::RangeDraws FairnessWindow::rangeDraws() const {
     RangeDraws draws{.newestFirst = DrawHistory(history_).draws(std::numeric_limits<int>::max())};
-    const RangeRows rows = rangeRows(draws.newestFirst, range_->range(), std::numeric_limits<std::size_t>::max());
-    draws.newest = rows.newest;
-    draws.size = rows.size();
-    range_->showShown(rows.size() == 0 ? std::string_view() : draws.newestFirst[rows.end - 1].issue,
-                      rows.size() == 0 ? std::string_view() : draws.newestFirst[rows.newest].issue,
-                      std::cmp_less(rows.size(), rows.issues) ? u"仅有%1期"_s.arg(rows.size()) : QString());
+    draws.rows = rangeRows(draws.newestFirst, range_->range(), std::numeric_limits<std::size_t>::max());
     return draws;
+}
+
+void FairnessWindow::showRange(const RangeDraws& draws) {
+    const RangeRows& rows = draws.rows;
+    const bool any = rows.size() > 0;
+    range_->showShown(any ? draws.newestFirst[rows.end - 1].issue : std::string_view(),
+                      any ? draws.newestFirst[rows.newest].issue : std::string_view(),
+                      std::cmp_less(rows.size(), rows.issues) ? u"仅有%1期"_s.arg(rows.size()) : QString());
 }
 
 void FairnessWindow::refresh() {
     const RangeDraws draws = rangeDraws();
-    tests_->show(fairnessReport(std::span(draws.newestFirst).subspan(draws.newest, draws.size)));
+    showRange(draws);
+    tests_->show(fairnessReport(std::span(draws.newestFirst).subspan(draws.rows.newest, draws.rows.size())));
     runBacktest(draws);
 }
 
 void FairnessWindow::runBacktest(const RangeDraws& draws) {
-    backtest_->show(quintara::backtest(std::span(draws.newestFirst).subspan(draws.newest), draws.size,
+    backtest_->show(quintara::backtest(std::span(draws.newestFirst).subspan(draws.rows.newest), draws.rows.size(),
                                        backtest_->request()));
 }
 

@@ -11,6 +11,7 @@
 #include "controls/grid.h"
 #include "draws/draw_history.h"
 #include "shell/qt/main_window.h"
+#include "stats/chart_range.h"
 
 class QTabWidget;
 
@@ -43,10 +44,12 @@ private:
     // The draws held, newest first, and where the range's stand among them.
     struct RangeDraws {
         std::vector<DrawView> newestFirst;
-        std::size_t newest = 0;
-        std::size_t size = 0;
+        RangeRows rows;
     };
     [[nodiscard]] RangeDraws rangeDraws() const;
+    // The first and the last issue of the range in the chooser, and what the
+    // history lacks of it.
+    void showRange(const RangeDraws& draws);
     void runBacktest(const RangeDraws& draws);
 
     const MainWindow& main_;

@@ -1,6 +1,7 @@
 #include "stats/chart_range.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <optional>
 
@@ -60,8 +61,23 @@ std::string rangeLabel(const ChartRange& range) {
         case ChartRange::Kind::Days:
             return range.count == 1 ? "今日" : "近" + std::to_string(range.count) + "天";
         case ChartRange::Kind::Issues: return "期号段";
+        case ChartRange::Kind::All: return "全部";
     }
     return {};
+}
+
+std::optional<ChartRange> rangeNamed(std::string_view text) {
+    if (text == "today") return ChartRange::lastDays(1);
+    if (text == "3d") return ChartRange::lastDays(3);
+    if (text == "7d") return ChartRange::lastDays(7);
+    const std::size_t colon = text.find(':');
+    if (colon != std::string_view::npos) {
+        return ChartRange::issues(std::string(text.substr(0, colon)), std::string(text.substr(colon + 1)));
+    }
+    int count = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    if (error != std::errc{} || end != text.data() + text.size() || count < 1) return std::nullopt;
+    return ChartRange::lastDraws(count);
 }
 
 std::optional<std::int64_t> issueCount(std::string_view from, std::string_view to) {
@@ -71,7 +87,7 @@ std::optional<std::int64_t> issueCount(std::string_view from, std::string_view t
     return issuesOfFullDays(*first, *last);
 }
 
-RangeRows rangeRows(std::span<const DrawView> newestFirst, const ChartRange& range) {
+RangeRows rangeRows(std::span<const DrawView> newestFirst, const ChartRange& range, std::size_t mostRows) {
     RangeRows rows;
     switch (range.kind) {
         case ChartRange::Kind::Draws:
@@ -81,9 +97,11 @@ RangeRows rangeRows(std::span<const DrawView> newestFirst, const ChartRange& ran
             break;
         case ChartRange::Kind::Days: rows = daysRows(newestFirst, std::max(range.count, 1)); break;
         case ChartRange::Kind::Issues: rows = issueRows(newestFirst, range.from, range.to); break;
+        case ChartRange::Kind::All:
+            rows = {.newest = 0, .end = newestFirst.size(), .issues = static_cast<std::int64_t>(newestFirst.size())};
+            break;
     }
-    // A range longer than the chart shows keeps its newest draws.
-    rows.end = std::min(rows.end, rows.newest + static_cast<std::size_t>(kMostChartRows));
+    rows.end = rows.newest + std::min(rows.size(), mostRows);
     return rows;
 }
 

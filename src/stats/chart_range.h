@@ -1,6 +1,7 @@
 // The draws a trend chart shows, its range: the newest N draws, the newest
-// draw's day and the days before it (今日, 近3天, 近7天), or an issue range.
-// The draws held before the range still count for the omissions.
+// draw's day and the days before it (今日, 近3天, 近7天), an issue range, or
+// every draw held (as the fairness tests may take). The draws held before
+// the range still count for the omissions.
 #pragma once
 
 #include <array>
@@ -23,7 +24,7 @@ inline constexpr int kMostChartRows = kChartSizes.back();
 inline constexpr std::array<int, 3> kChartDays{1, 3, 7};
 
 struct ChartRange {
-    enum class Kind { Draws, Days, Issues };
+    enum class Kind { Draws, Days, Issues, All };
     Kind kind = Kind::Draws;
     int count = kDefaultChartSize;  // Draws: how many; Days: how many days
     std::string from;               // Issues: the first and the last issue, both included
@@ -34,11 +35,17 @@ struct ChartRange {
     [[nodiscard]] static ChartRange issues(std::string from, std::string to) {
         return {Kind::Issues, 0, std::move(from), std::move(to)};
     }
+    [[nodiscard]] static ChartRange all() { return {Kind::All, 0, {}, {}}; }
     friend bool operator==(const ChartRange&, const ChartRange&) = default;
 };
 
-// How the window names a range: "50期", "今日", "近3天", "期号段".
+// How the window names a range: "50期", "今日", "近3天", "期号段", "全部".
 [[nodiscard]] std::string rangeLabel(const ChartRange& range);
+
+// The range a command line names: N (1 or more), "today", "3d", "7d" or
+// "FROM:TO" (the issues as written, checked by issueCount); none for any
+// other text.
+[[nodiscard]] std::optional<ChartRange> rangeNamed(std::string_view text);
 
 // How many issues days of 120 draws have from `from` to `to`, both
 // included: the most a range between them can cover; none when either is no
@@ -46,8 +53,9 @@ struct ChartRange {
 [[nodiscard]] std::optional<std::int64_t> issueCount(std::string_view from, std::string_view to);
 
 // Where a range's draws stand among the draws held, newest first: from
-// `newest` up to (not including) `end`, at most kMostChartRows of them; and
-// how many issues the range covers, held or not.
+// `newest` up to (not including) `end`, at most `mostRows` of them (a
+// longer range keeps its newest draws); and how many issues the range
+// covers, held or not.
 struct RangeRows {
     std::size_t newest = 0;
     std::size_t end = 0;
@@ -55,6 +63,7 @@ struct RangeRows {
 
     [[nodiscard]] std::size_t size() const { return end - newest; }
 };
-[[nodiscard]] RangeRows rangeRows(std::span<const DrawView> newestFirst, const ChartRange& range);
+[[nodiscard]] RangeRows rangeRows(std::span<const DrawView> newestFirst, const ChartRange& range,
+                                  std::size_t mostRows = kMostChartRows);
 
 }  // namespace quintara

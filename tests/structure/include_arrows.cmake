@@ -8,7 +8,7 @@ cmake_minimum_required(VERSION 3.25)
 # What each module may include besides itself. platform and text are at the
 # bottom, and any module may use them.
 set(bottom platform text)
-set(core platform text controls net draws sources archive stats alerts follow)
+set(core platform text controls net draws sources archive stats fairness alerts follow)
 set(may_platform "")
 set(may_text "")
 set(may_controls ${bottom})
@@ -17,6 +17,7 @@ set(may_draws ${bottom})
 set(may_sources ${bottom} draws net)
 set(may_archive ${bottom} draws)
 set(may_stats ${bottom} controls draws)
+set(may_fairness ${bottom} draws)
 set(may_alerts ${bottom} draws stats archive)
 set(may_follow ${bottom} draws sources archive stats alerts)
 set(may_shell ${core} skin)
@@ -26,7 +27,7 @@ set(may_skin ${bottom})
 # quintara-stats never the network or a window, and only the chart tool paints.
 set(may_tools ${core} shell)
 set(may_tools/watch ${bottom} net draws sources archive stats alerts follow)
-set(may_tools/stats ${bottom} draws stats archive)
+set(may_tools/stats ${bottom} draws stats fairness archive)
 set(may_tools/chart ${core} shell shell/qt)
 
 # Where the Qt headers may be included.

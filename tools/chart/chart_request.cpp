@@ -1,7 +1,8 @@
 #include "chart_request.h"
 
 #include <algorithm>
-#include <charconv>
+
+#include "range_option.h"
 
 namespace quintara::chart_tool {
 namespace {
@@ -10,48 +11,6 @@ std::vector<std::string> viewNames() {
     std::vector<std::string> names;
     for (const ChartView& view : kChartViews) names.emplace_back(view.name);
     return names;
-}
-
-// N (1 to the most rows a chart shows), today, 3d, 7d or FROM:TO.
-std::optional<ChartRange> rangeOf(std::string_view text) {
-    if (text == "today") return ChartRange::lastDays(1);
-    if (text == "3d") return ChartRange::lastDays(3);
-    if (text == "7d") return ChartRange::lastDays(7);
-    const std::size_t colon = text.find(':');
-    if (colon != std::string_view::npos) {
-        return ChartRange::issues(std::string(text.substr(0, colon)), std::string(text.substr(colon + 1)));
-    }
-    int count = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
-    if (error != std::errc{} || end != text.data() + text.size() || count < 1 || count > kMostChartRows) {
-        return std::nullopt;
-    }
-    return ChartRange::lastDraws(count);
-}
-
-// The transform of --range: the text read into `range`, or what is wrong with it.
-CLI::Validator rangeReader(ChartRange& range) {
-    return CLI::Validator(
-        [&range](std::string& text) -> std::string {
-            const auto read = rangeOf(text);
-            if (!read) {
-                return "wants N (1 to " + std::to_string(kMostChartRows) +
-                       "), today, 3d, 7d or FROM:TO, not \"" + text + "\"";
-            }
-            if (read->kind == ChartRange::Kind::Issues) {
-                const auto issues = issueCount(read->from, read->to);
-                if (!issues) {
-                    return "FROM:TO wants two issues, the first not after the last, not \"" + text + "\"";
-                }
-                if (*issues > kMostChartRows) {
-                    return "\"" + text + "\" spans " + std::to_string(*issues) + " issues, more than " +
-                           std::to_string(kMostChartRows);
-                }
-            }
-            range = *read;
-            return {};
-        },
-        "");
 }
 
 // The sections named in a comma-separated list, each one the view has.
@@ -84,7 +43,7 @@ RequestOptions::RequestOptions(CLI::App& commandLine) {
             "positions), 大小比, 奇偶比, 质合比, 012路, 龙虎 (五星); all the view has unless given.")
         ->type_name("LIST");
     const auto range = [this](CLI::App& line, const std::string& name, const std::string& help) {
-        return line.add_option(name, help)->transform(rangeReader(range_));
+        return line.add_option(name, help)->transform(tools::rangeReader(range_, kMostChartRows));
     };
     range(commandLine, "--range",
           "The draws charted: the newest N, today (the newest draw's day), 3d, 7d (its day and the "

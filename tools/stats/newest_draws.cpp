@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <utility>
 
 #include "archive/archive_error.h"
 #include "archive/archive_file.h"
@@ -15,37 +14,34 @@
 namespace quintara::stats_tool {
 namespace {
 
-std::vector<std::string> feedTexts(const std::string& path) {
+std::vector<Draw> feedDraws(const std::string& path, int limit) {
     const std::optional<FeedBytes> feed = FeedBytes::read(path);
     if (!feed) throw NoDraws{kCannotRead, "cannot read " + path + ": " + std::strerror(errno)};
     const std::vector<std::string> entries = parseHistoryFeed(feed->bytes());
     if (entries.empty()) throw NoDraws{kNoDrawsHeld, "no draws in feed"};
-    const std::size_t read = std::min<std::size_t>(entries.size(), kDrawReadLimit);
-    std::vector<std::string> texts;
-    texts.reserve(read);
-    for (std::size_t at = 0; at < read; ++at) texts.emplace_back(entryView(entries[at]).text);
-    return texts;
+    const std::size_t read = std::min<std::size_t>(entries.size(), static_cast<std::size_t>(limit));
+    std::vector<Draw> draws;
+    draws.reserve(read);
+    for (std::size_t at = 0; at < read; ++at) draws.push_back(splitEntry(entries[at]));
+    return draws;
 }
 
-std::vector<std::string> archiveTexts(const std::string& path) {
+std::vector<Draw> archiveDraws(const std::string& path, int limit) {
     std::vector<Draw> draws;
     try {
         draws = DrawArchive(path.empty() ? defaultArchiveFile() : std::filesystem::path(path), DrawArchive::Access::ReadOnly)
-                    .newest(kDrawReadLimit);
+                    .newest(limit);
     } catch (const ArchiveError& error) {
         throw NoDraws{kCannotRead, error.what()};
     }
     if (draws.empty()) throw NoDraws{kNoDrawsHeld, "no draws in the archive"};
-    std::vector<std::string> texts;
-    texts.reserve(draws.size());
-    for (Draw& draw : draws) texts.push_back(std::move(draw.text));
-    return texts;
+    return draws;
 }
 
 }  // namespace
 
-std::vector<std::string> newestDrawTexts(const Request& request) {
-    return request.archive ? archiveTexts(*request.archive) : feedTexts(request.feed);
+std::vector<Draw> newestDraws(const Request& request, int limit) {
+    return request.archive ? archiveDraws(*request.archive, limit) : feedDraws(request.feed, limit);
 }
 
 }  // namespace quintara::stats_tool

@@ -1,4 +1,5 @@
-// The draw grid's context menu: what opens from the history (走势图, 预警设置).
+// The draw grid's context menu: what opens from the history (走势图,
+// 公平性检验, 预警设置).
 #pragma once
 
 #include <QObject>

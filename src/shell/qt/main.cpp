@@ -11,6 +11,7 @@
 #include "shell/qt/alert_notifier.h"
 #include "shell/qt/alert_settings_window.h"
 #include "shell/qt/ending_signals.h"
+#include "shell/qt/fairness_window.h"
 #include "shell/qt/fonts.h"
 #include "shell/qt/grid_menu.h"
 #include "shell/qt/main_window.h"
@@ -42,9 +43,13 @@ int main(int argc, char** argv) {
                                    quintara::ArchivePlace::standard());
     quintara::qt::TrendChartOpener trendChart(window);
     quintara::qt::AlertSettingsWindow alertSettings(quintara);
+    quintara::qt::FairnessWindow fairness(window);
     const auto openTrendChart = [&trendChart] { trendChart.open(); };
+    const auto openFairness = [&fairness] { fairness.open(); };
     const auto openAlertSettings = [&alertSettings] { alertSettings.open(); };
-    const quintara::qt::GridMenu gridMenu(window, {{u"走势图"_s, openTrendChart}, {u"预警设置"_s, openAlertSettings}});
+    const quintara::qt::GridMenu gridMenu(window, {{u"走势图"_s, openTrendChart},
+                                                   {u"公平性检验"_s, openFairness},
+                                                   {u"预警设置"_s, openAlertSettings}});
     const std::unique_ptr<quintara::qt::WindowTray> tray = quintara::qt::WindowTray::whereAvailable(
         {.showMainWindow =
              [&window] {
@@ -53,6 +58,7 @@ int main(int argc, char** argv) {
                  window.activateWindow();
              },
          .openTrendChart = openTrendChart,
+         .openFairness = openFairness,
          .openAlertSettings = openAlertSettings,
          .quit = [] { QApplication::quit(); }});
     quintara::qt::AlertNotifier notifier(window, tray ? &tray->icon() : nullptr);

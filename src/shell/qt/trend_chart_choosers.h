@@ -6,15 +6,13 @@
 #include <QWidget>
 
 #include <array>
-#include <vector>
 
+#include "shell/qt/range_chooser.h"
 #include "shell/qt/trend_chart_painter.h"
 #include "stats/trend_chart.h"
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
-class QLineEdit;
 
 namespace quintara::qt {
 
@@ -46,25 +44,15 @@ signals:
     void lookChanged();
 
 private:
-    void addRanges();
-    void addSections();
     void viewChosen();
-    void rangeChosen();
-    void issuesEdited();
-    [[nodiscard]] bool issuesChosen() const;
-    [[nodiscard]] QString issueComplaint() const;
 
     // The widgets belong to the choosers, as Qt's children.
     QComboBox* views_;
-    QComboBox* ranges_;
-    QLineEdit* from_;
-    QLineEdit* to_;
-    QLabel* note_;
+    RangeChooser* range_;
     std::array<QCheckBox*, kChartSections.size()> sections_{};
     QCheckBox* omissions_;
     QCheckBox* lines_;
     QCheckBox* temperature_;
-    std::vector<ChartRange> offered_;  // the ranges of ranges_, item by item
 };
 
 }  // namespace quintara::qt

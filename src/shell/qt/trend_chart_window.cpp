@@ -1,19 +1,18 @@
 #include "shell/qt/trend_chart_window.h"
 
-#include <QAbstractItemModel>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QScreen>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include <limits>
 
 #include "shell/draw_history.h"
+#include "shell/qt/history_follower.h"
 #include "shell/qt/save_folders.h"
 #include "shell/qt/text.h"
 #include "shell/qt/window_placement.h"
@@ -71,18 +70,7 @@ TrendChartWindow::TrendChartWindow(Grid& history, QAbstractItemModel& historyMod
     connect(saveImage, &QPushButton::clicked, this, [this] { save(Export::Image); });
     connect(saveCsv, &QPushButton::clicked, this, [this] { save(Export::Csv); });
 
-    // A reload resets the model, a new draw inserts a row and then writes it:
-    // the chart is made again once the changes are done.
-    historyChanged_.setSingleShot(true);
-    historyChanged_.setInterval(0);
-    connect(&historyChanged_, &QTimer::timeout, this, [this] { refresh(); });
-    const auto changed = [this] {
-        if (isVisible()) historyChanged_.start();
-    };
-    connect(&historyModel, &QAbstractItemModel::modelReset, this, changed);
-    connect(&historyModel, &QAbstractItemModel::rowsInserted, this, changed);
-    connect(&historyModel, &QAbstractItemModel::rowsRemoved, this, changed);
-    connect(&historyModel, &QAbstractItemModel::dataChanged, this, changed);
+    connect(new HistoryFollower(historyModel, *this), &HistoryFollower::changed, this, [this] { refresh(); });
 }
 
 void TrendChartWindow::keyPressEvent(QKeyEvent* event) {
@@ -100,17 +88,7 @@ int TrendChartWindow::wantedWidth() const {
            margins.right();
 }
 
-void TrendChartWindow::placeBeside(const QWidget& main) {
-    const QScreen* screen = main.screen();
-    if (screen == nullptr) return;
-    // This window's frame is taken to be as wide as the main window's.
-    const QRect mainFrame = main.frameGeometry();
-    const QMargins frame(main.geometry().left() - mainFrame.left(), main.geometry().top() - mainFrame.top(),
-                         mainFrame.right() - main.geometry().right(),
-                         mainFrame.bottom() - main.geometry().bottom());
-    const QSize wanted = QSize(wantedWidth(), screen->availableGeometry().height()).grownBy(frame);
-    setGeometry(qt::placeBeside(mainFrame, wanted, screen->availableGeometry()).marginsRemoved(frame));
-}
+void TrendChartWindow::placeBeside(const QWidget& main) { placeWindowBeside(*this, main, wantedWidth()); }
 
 void TrendChartWindow::open() {
     const bool opening = !isVisible();

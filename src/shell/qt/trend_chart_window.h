@@ -3,7 +3,6 @@
 // follows the history.
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
 
 #include <string>
@@ -62,7 +61,6 @@ private:
     // The widgets belong to the window, as Qt's children.
     TrendChartChoosers* choosers_;
     TrendChartView* view_;
-    QTimer historyChanged_;  // one refresh for a burst of changes
 };
 
 }  // namespace quintara::qt

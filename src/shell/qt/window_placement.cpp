@@ -1,5 +1,8 @@
 #include "shell/qt/window_placement.h"
 
+#include <QScreen>
+#include <QWidget>
+
 #include <algorithm>
 
 namespace quintara::qt {
@@ -18,6 +21,17 @@ QRect placeBeside(const QRect& beside, const QSize& wanted, const QRect& availab
     }
     const int top = std::clamp(beside.top(), available.top(), available.bottom() + 1 - size.height());
     return {QPoint(left, top), size};
+}
+
+void placeWindowBeside(QWidget& window, const QWidget& main, int width) {
+    const QScreen* screen = main.screen();
+    if (screen == nullptr) return;
+    const QRect mainFrame = main.frameGeometry();
+    const QMargins frame(main.geometry().left() - mainFrame.left(), main.geometry().top() - mainFrame.top(),
+                         mainFrame.right() - main.geometry().right(),
+                         mainFrame.bottom() - main.geometry().bottom());
+    const QSize wanted = QSize(width, screen->availableGeometry().height()).grownBy(frame);
+    window.setGeometry(placeBeside(mainFrame, wanted, screen->availableGeometry()).marginsRemoved(frame));
 }
 
 }  // namespace quintara::qt

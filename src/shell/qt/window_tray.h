@@ -1,5 +1,5 @@
 // The program's icon in the desktop's system tray, where there is one, with
-// its menu: 显示主窗口, 走势图, 预警设置, 退出.
+// its menu: 显示主窗口, 走势图, 公平性检验, 预警设置, 退出.
 #pragma once
 
 #include <QSystemTrayIcon>
@@ -14,6 +14,7 @@ namespace quintara::qt {
 struct TrayActions {
     std::function<void()> showMainWindow;
     std::function<void()> openTrendChart;
+    std::function<void()> openFairness;
     std::function<void()> openAlertSettings;
     std::function<void()> quit;
 };

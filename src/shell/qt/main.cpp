@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     quintara::Application quintara(window.controls(), platform, providers, extras,
                                    quintara::ArchivePlace::standard());
     quintara::qt::TrendChartOpener trendChart(window);
-    quintara::qt::AlertSettingsWindow alertSettings(quintara);
+    quintara::qt::AlertSettingsWindow alertSettings(quintara, window);
     const auto openTrendChart = [&trendChart] { trendChart.open(); };
     const auto openAlertSettings = [&alertSettings] { alertSettings.open(); };
     const quintara::qt::GridMenu gridMenu(window, {{u"走势图"_s, openTrendChart}, {u"预警设置"_s, openAlertSettings}});

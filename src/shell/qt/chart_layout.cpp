@@ -28,6 +28,7 @@ int lineAt(int y) {
 struct Faces {
     QFontMetrics text{chartFont(kTextPixels)};
     QFontMetrics omissions{chartFont(kOmissionPixels)};
+    QFontMetrics captions{chartFont(kCaptionPixels, true)};
 };
 
 // How wide the cells of the chart's column `at` are for its heading and
@@ -66,7 +67,10 @@ ChartLayout::ChartLayout(const TrendChart& chart)
     const Faces faces;
     std::size_t at = 0;
     for (const ColumnGroup& group : chart.groups) {
-        groups_.push_back({static_cast<int>(columns_.size()), toQString(group.caption)});
+        const QString caption = toQString(group.caption);
+        groups_.push_back({.first = static_cast<int>(columns_.size()),
+                           .caption = caption,
+                           .captionWidth = faces.captions.horizontalAdvance(caption)});
         for (const ChartColumn& column : group.columns) {
             columns_.push_back({.left = 0,
                                 .width = widthOf(chart, at++, column, faces),
@@ -109,14 +113,13 @@ void ChartLayout::fitSummary(const TrendChart& chart) {
 }
 
 void ChartLayout::fitCaptions() {
-    const QFontMetrics captions(chartFont(13, true));
     for (std::size_t group = 0; group < groups_.size(); ++group) {
         const auto first = static_cast<std::size_t>(groups_[group].first);
         const auto end =
             group + 1 < groups_.size() ? static_cast<std::size_t>(groups_[group + 1].first) : columns_.size();
         int width = 0;
         for (std::size_t column = first; column < end; ++column) width += columns_[column].width;
-        const int missing = captions.horizontalAdvance(groups_[group].caption) + kPadding - width;
+        const int missing = groups_[group].captionWidth + kPadding - width;
         if (missing > 0) columns_[end - 1].width += missing;
     }
 }

@@ -68,6 +68,10 @@ public:
     [[nodiscard]] const QString& caption(int group) const {
         return groups_[static_cast<std::size_t>(group)].caption;
     }
+    // How wide a group's caption is written, in kCaptionPixels bold.
+    [[nodiscard]] int captionWidth(int group) const {
+        return groups_[static_cast<std::size_t>(group)].captionWidth;
+    }
 
     // The columns that reach into the pixels from `left` to `right`; an
     // empty run (first > last) when none does.
@@ -86,12 +90,14 @@ private:
     struct Group {
         int first;
         QString caption;
+        int captionWidth;
     };
 
     // Widens the columns for their summary figures, each written as the
     // longest of its forms that fits the column as its rows have it.
     void fitSummary(const TrendChart& chart);
-    // Widens the last column of each group whose caption is wider than it.
+    // Widens the last column of each group whose caption is wider than its
+    // columns.
     void fitCaptions();
 
     std::vector<Column> columns_;

@@ -10,10 +10,12 @@
 
 namespace quintara::qt {
 
-// The pixel sizes of the chart's texts: its omission numbers, and every
-// other (the headings, the balls' labels, a draw's texts, the summary lines).
+// The pixel sizes of the chart's texts: its omission numbers, the
+// captions (bold, as the draws' codes), and every other (the headings, the
+// balls' labels, a draw's texts, the summary lines).
 inline constexpr int kOmissionPixels = 11;
 inline constexpr int kTextPixels = 12;
+inline constexpr int kCaptionPixels = 13;
 
 [[nodiscard]] QColor omissionTextColour();
 

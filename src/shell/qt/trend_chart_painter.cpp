@@ -1,7 +1,6 @@
 #include "shell/qt/trend_chart_painter.h"
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QPen>
 
 #include <algorithm>
@@ -189,7 +188,7 @@ private:
         painter_.setPen(kText);
         painter_.setFont(chartFont(kTextPixels));
         painter_.drawText(QRect(0, top, L::kIssueWidth, L::kCell), Qt::AlignCenter, toQString(row.issue));
-        painter_.setFont(chartFont(13, true));
+        painter_.setFont(chartFont(kCaptionPixels, true));
         painter_.drawText(QRect(L::kIssueWidth, top, L::kCodeWidth, L::kCell), Qt::AlignCenter,
                           toQString(row.code));
         painter_.setFont(chartFont(kTextPixels));
@@ -262,7 +261,7 @@ private:
     void paintHeader() {
         painter_.fillRect(QRect(area_.left(), 0, area_.width(), L::kHeaderHeight), kHeaderFill);
         painter_.setPen(kText);
-        painter_.setFont(chartFont(13, true));
+        painter_.setFont(chartFont(kCaptionPixels, true));
         painter_.drawText(QRect(0, 0, L::kIssueWidth, L::kHeaderHeight), Qt::AlignCenter,
                           toQString(kIssueCaption));
         painter_.drawText(QRect(L::kIssueWidth, 0, L::kCodeWidth, L::kHeaderHeight), Qt::AlignCenter,
@@ -285,9 +284,8 @@ private:
         const int left = layout_.columnLeft(first);
         const int right = layout_.columnLeft(end);
         const bool captionAlone = each.columns.size() == 1 && each.columns.front().heading.empty();
-        const QFont captionFont = chartFont(13, true);
-        painter_.setFont(captionFont);
-        const int captionWidth = QFontMetrics(captionFont).horizontalAdvance(layout_.caption(group));
+        painter_.setFont(chartFont(kCaptionPixels, true));
+        const int captionWidth = layout_.captionWidth(group);
         const int inViewLeft = std::max(left, area_.left());
         const int inViewRight = std::min(right, area_.right() + 1);
         const int captionLeft = std::clamp((inViewLeft + inViewRight - captionWidth) / 2, left,

@@ -9,11 +9,12 @@ constexpr std::array<std::string_view, kPositionCount> kPositionCaptions{"万位
                                                                          "个位"};
 
 // Columns headed 0, 1, ... `last`, named after their caption: 万位0, 和值27.
-std::vector<ChartColumn> numberedColumns(std::string_view namePrefix, int last) {
+std::vector<ChartColumn> numberedColumns(std::string_view namePrefix, int last,
+                                         ColumnKind kind = ColumnKind::Omission) {
     std::vector<ChartColumn> columns;
     for (int number = 0; number <= last; ++number) {
         const std::string heading = std::to_string(number);
-        columns.push_back({.heading = heading, .name = std::string(namePrefix) + heading});
+        columns.push_back({.heading = heading, .name = std::string(namePrefix) + heading, .kind = kind});
     }
     return columns;
 }
@@ -28,17 +29,27 @@ std::vector<ChartColumn> namedColumns(const std::array<std::string_view, Count>&
     return columns;
 }
 
-ColumnGroup sectionGroup(ChartSection section, ColumnKind kind, std::vector<ChartColumn> columns) {
-    return {.caption = std::string(sectionName(section)),
-            .kind = kind,
-            .section = section,
-            .columns = std::move(columns)};
+ColumnGroup sectionGroup(ChartSection section, std::vector<ChartColumn> columns) {
+    return {.caption = std::string(sectionName(section)), .section = section, .columns = std::move(columns)};
+}
+
+// The column of a section's text, named after the section.
+ChartColumn valueColumn(ChartSection section) {
+    return {.heading = {}, .name = std::string(sectionName(section)), .kind = ColumnKind::Value};
+}
+
+// The text of a draw with every digit; nothing for any other.
+std::function<std::string(const ViewDigits&)> drawnText(
+    std::function<std::string(std::span<const int>)> text) {
+    return [text = std::move(text)](const ViewDigits& digits) {
+        return digits.complete() ? text(digits.digits()) : std::string();
+    };
 }
 
 // A section of one column per figure, the draw's figure on its ball.
 GroupRule figureColumns(ChartSection section, std::vector<ChartColumn> columns,
                         int (*figure)(std::span<const int>)) {
-    return {.group = sectionGroup(section, ColumnKind::Omission, std::move(columns)),
+    return {.group = sectionGroup(section, std::move(columns)),
             .mark = [figure](const ViewDigits& digits, ShownColumns& shown) {
                 if (digits.complete()) shown.add(figure(digits.digits()));
             }};
@@ -46,16 +57,35 @@ GroupRule figureColumns(ChartSection section, std::vector<ChartColumn> columns,
 
 // A section of one column holding a text of the draw's.
 GroupRule textColumn(ChartSection section, std::function<std::string(std::span<const int>)> text) {
-    return {.group = sectionGroup(section, ColumnKind::Value,
-                                  {{.heading = {}, .name = std::string(sectionName(section))}}),
-            .text = [text = std::move(text)](const ViewDigits& digits) {
-                return digits.complete() ? text(digits.digits()) : std::string();
-            }};
+    return {.group = sectionGroup(section, {valueColumn(section)}), .text = drawnText(std::move(text))};
 }
 
-// "big:small", "odd:even" or "prime:composite".
-GroupRule ratioColumn(ChartSection section, bool (*counted)(int)) {
-    return textColumn(section, [counted](std::span<const int> digits) { return ratioText(digits, counted); });
+// "big:small", "odd:even" or "prime:composite": the draw's ratio as text,
+// then a column for each ratio the view's digits can make, from all counted
+// to none, the draw's on its ball.
+GroupRule ratioSection(ChartSection section, const ChartView& view, bool (*counted)(int)) {
+    const int size = view.size();
+    std::vector<ChartColumn> columns{valueColumn(section)};
+    for (int count = size; count >= 0; --count) {
+        const std::string ratio = ratioText(count, size - count);
+        columns.push_back({.heading = ratio, .name = std::string(sectionName(section)) + ratio});
+    }
+    return {.group = sectionGroup(section, std::move(columns)),
+            .mark =
+                [size, counted](const ViewDigits& digits, ShownColumns& shown) {
+                    if (digits.complete()) shown.add(1 + size - countedDigits(digits.digits(), counted));
+                },
+            .text = drawnText([counted](std::span<const int> digits) {
+                const int count = countedDigits(digits, counted);
+                return ratioText(count, static_cast<int>(digits.size()) - count);
+            })};
+}
+
+// Each digit's route, and how often each route came.
+GroupRule routeSection() {
+    GroupRule rule = textColumn(ChartSection::Route, routeText);
+    rule.tally = routeTally;
+    return rule;
 }
 
 GroupRule sumRule(const ChartView& view) {
@@ -79,10 +109,10 @@ GroupRule sectionRule(ChartSection section, const ChartView& view) {
         case ChartSection::Span:
             return figureColumns(section, numberedColumns(sectionName(section), kDigitCount - 1), digitSpan);
         case ChartSection::Form: return formRule(view);
-        case ChartSection::SizeRatio: return ratioColumn(section, isBig);
-        case ChartSection::ParityRatio: return ratioColumn(section, isOdd);
-        case ChartSection::PrimeRatio: return ratioColumn(section, isPrime);
-        case ChartSection::Route: return textColumn(section, routeText);
+        case ChartSection::SizeRatio: return ratioSection(section, view, isBig);
+        case ChartSection::ParityRatio: return ratioSection(section, view, isOdd);
+        case ChartSection::PrimeRatio: return ratioSection(section, view, isPrime);
+        case ChartSection::Route: return routeSection();
         case ChartSection::DragonTiger:
             return figureColumns(section, namedColumns(kDragonTiger), [](std::span<const int> digits) {
                 return dragonTigerColumn(digits.front(), digits.back());
@@ -108,7 +138,6 @@ std::vector<GroupRule> groupRules(const ChartView& view, SectionSet sections) {
         const std::string_view caption = kPositionCaptions[static_cast<std::size_t>(position - 1)];
         const auto at = static_cast<std::size_t>(position - view.positions.first);
         rules.push_back({.group = {.caption = std::string(caption),
-                                   .kind = ColumnKind::Omission,
                                    .position = position,
                                    .columns = numberedColumns(caption, kDigitCount - 1)},
                          .mark = [at](const ViewDigits& digits, ShownColumns& shown) {
@@ -116,8 +145,7 @@ std::vector<GroupRule> groupRules(const ChartView& view, SectionSet sections) {
                          }});
     }
     rules.push_back({.group = {.caption = "号码分布",
-                               .kind = ColumnKind::Count,
-                               .columns = numberedColumns("分布", kDigitCount - 1)},
+                               .columns = numberedColumns("分布", kDigitCount - 1, ColumnKind::Count)},
                      .mark = [](const ViewDigits& digits, ShownColumns& shown) {
                          for (const int digit : digits.digits()) {
                              if (digit >= 0) shown.add(digit);

@@ -50,11 +50,13 @@ private:
 
 struct GroupRule {
     ColumnGroup group;
-    // Omission and Count groups: adds the columns of the group that the
-    // draw shows.
+    // Adds the Omission and Count columns of the group that the draw shows.
     std::function<void(const ViewDigits&, ShownColumns&)> mark;
-    // Value groups: the text of the draw's cell.
+    // The text of the draw's cell in the group's Value column.
     std::function<std::string(const ViewDigits&)> text;
+    // What the 出现次数 line says under the Value column, from its texts
+    // over the draws shown; none: nothing.
+    std::function<std::string(std::span<const std::string_view>)> tally;
 };
 
 // The groups of the view's positions, the distribution, then those of the
@@ -62,7 +64,8 @@ struct GroupRule {
 [[nodiscard]] std::vector<GroupRule> groupRules(const ChartView& view, SectionSet sections);
 
 // More columns than any view has with every section: three positions have
-// 30 + 10 + 28 + 10 + 3 + 4 = 85, 五星 50 + 10 + 1 + 10 + 4 + 3 = 78.
+// 30 + 10 + 28 + 10 + 3 + 3 * 5 + 1 = 97, 五星 50 + 10 + 1 + 10 + 3 * 7 +
+// 1 + 3 = 96.
 inline constexpr std::size_t kMostChartColumns = 128;
 
 }  // namespace quintara

@@ -29,11 +29,16 @@ inline constexpr std::array<std::string_view, 2> kTwoDigitForms{"对子", "非�
 [[nodiscard]] constexpr bool isPrime(int digit) {
     return digit == 1 || digit == 2 || digit == 3 || digit == 5 || digit == 7;
 }
-// "how many are: how many are not", as in "2:1".
-[[nodiscard]] std::string ratioText(std::span<const int> digits, bool (*counted)(int));
+// How many of the digits are counted.
+[[nodiscard]] int countedDigits(std::span<const int> digits, bool (*counted)(int));
+// A ratio as its section writes it: "counted:not counted", as in "2:1".
+[[nodiscard]] std::string ratioText(int counted, int notCounted);
 
 // Each digit's remainder by 3, in order, as in "120".
 [[nodiscard]] std::string routeText(std::span<const int> digits);
+// How often each route came in route texts: their 0s, 1s and 2s counted,
+// as in "15:20:15".
+[[nodiscard]] std::string routeTally(std::span<const std::string_view> routes);
 
 // 龙 when 万位 is greater than 个位, 虎 when smaller, 和 when equal.
 inline constexpr std::array<std::string_view, 3> kDragonTiger{"龙", "虎", "和"};

@@ -6,7 +6,7 @@
 #include "draws/issue.h"
 #include "stats/chart_columns.h"
 #include "stats/item_history.h"
-#include "text/numbers.h"
+#include "stats/summary_figures.h"
 
 namespace quintara {
 namespace {
@@ -39,8 +39,8 @@ std::vector<std::optional<ColumnSummary>> summaryOf(std::span<const GroupRule> r
     const int draws = static_cast<int>(shownNewestFirst.size());
     std::vector<std::optional<ColumnSummary>> summary;
     for (const GroupRule& rule : rules) {
-        for (std::size_t column = 0; column < rule.group.columns.size(); ++column) {
-            if (rule.group.kind == ColumnKind::Value) {
+        for (const ChartColumn& column : rule.group.columns) {
+            if (column.kind == ColumnKind::Value) {
                 summary.emplace_back();
                 continue;
             }
@@ -54,17 +54,19 @@ std::vector<std::optional<ColumnSummary>> summaryOf(std::span<const GroupRule> r
     return summary;
 }
 
-// A summary line: its caption and how a column's figure is written in it.
+// A summary line: its caption, a column's figure in it and how many
+// decimals it is written with.
 struct SummaryFigure {
     std::string_view caption;
-    void (*append)(std::string& text, const ColumnSummary& column);
+    double (*figure)(const ColumnSummary& column);
+    int decimals;
 };
 
 constexpr std::array<SummaryFigure, 4> kSummaryFigures{{
-    {"出现次数", [](std::string& text, const ColumnSummary& c) { appendDecimal(text, c.appearances); }},
-    {"平均遗漏", [](std::string& text, const ColumnSummary& c) { appendTwoDecimals(text, c.average); }},
-    {"最大遗漏", [](std::string& text, const ColumnSummary& c) { appendDecimal(text, c.longest); }},
-    {"最大连出", [](std::string& text, const ColumnSummary& c) { appendDecimal(text, c.streak); }},
+    {"出现次数", [](const ColumnSummary& c) -> double { return c.appearances; }, 0},
+    {"平均遗漏", [](const ColumnSummary& c) { return c.average; }, 2},
+    {"最大遗漏", [](const ColumnSummary& c) -> double { return c.longest; }, 0},
+    {"最大连出", [](const ColumnSummary& c) -> double { return c.streak; }, 0},
 }};
 
 std::vector<SummaryLine> summaryLinesOf(const std::vector<std::optional<ColumnSummary>>& summary) {
@@ -72,11 +74,25 @@ std::vector<SummaryLine> summaryLinesOf(const std::vector<std::optional<ColumnSu
     for (const SummaryFigure& figure : kSummaryFigures) {
         SummaryLine& line = lines.emplace_back(SummaryLine{.caption = std::string(figure.caption)});
         for (const auto& column : summary) {
-            std::string& cell = line.cells.emplace_back();
-            if (column) figure.append(cell, *column);
+            SummaryCell& cell = line.cells.emplace_back();
+            if (column) cell.forms = figureForms(figure.figure(*column), figure.decimals);
         }
     }
     return lines;
+}
+
+// The 出现次数 of each Value column that tallies its texts over the rows.
+void tallyValues(std::span<const GroupRule> rules, std::span<const ChartRow> rows, SummaryLine& appearances) {
+    std::size_t first = 0;
+    for (const GroupRule& rule : rules) {
+        if (rule.tally) {
+            std::vector<std::string_view> texts;
+            texts.reserve(rows.size());
+            for (const ChartRow& row : rows) texts.push_back(row.cells[first].text);
+            appearances.cells[first].forms = {rule.tally(texts)};
+        }
+        first += rule.group.columns.size();
+    }
 }
 
 // Makes the rows of the range, walking from the oldest draw held to the
@@ -85,7 +101,10 @@ class RowMaker {
 public:
     RowMaker(std::span<const GroupRule> rules, const ChartView& view) : rules_(rules), view_(view) {
         for (const GroupRule& rule : rules) {
-            kinds_.insert(kinds_.end(), rule.group.columns.size(), rule.group.kind);
+            for (const ChartColumn& column : rule.group.columns) {
+                kinds_.push_back(column.kind);
+                tempered_.push_back(rule.group.position > 0);
+            }
         }
         lastShown_.assign(kinds_.size(), -1);
     }
@@ -111,7 +130,9 @@ private:
         ChartRow row;
         row.cells.resize(kinds_.size());
         for (std::size_t column = 0; column < kinds_.size(); ++column) {
-            if (kinds_[column] == ColumnKind::Omission) row.cells[column].number = step - lastShown_[column];
+            ChartCell& cell = row.cells[column];
+            if (kinds_[column] == ColumnKind::Omission) cell.number = step - lastShown_[column];
+            if (tempered_[column]) cell.temperature = temperatureOf(cell.number);
         }
         for (const int column : shown_.columns()) {
             if (kinds_[static_cast<std::size_t>(column)] == ColumnKind::Count) {
@@ -129,6 +150,7 @@ private:
     std::span<const GroupRule> rules_;
     ChartView view_;
     std::vector<ColumnKind> kinds_;  // of each column
+    std::vector<bool> tempered_;     // of each column: whether its cells have a 号温
     std::vector<int> lastShown_;     // the step of the newest draw that showed each column, -1 none
     ShownColumns shown_;
 };
@@ -158,6 +180,7 @@ TrendChart makeTrendChart(std::span<const DrawView> newestFirst, const ChartOpti
     }
     chart.summary = summaryOf(rules, options.view, shownNewestFirst);
     chart.summaryLines = summaryLinesOf(chart.summary);
+    tallyValues(rules, chart.rows, chart.summaryLines.front());
     return chart;
 }
 

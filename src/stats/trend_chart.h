@@ -1,9 +1,9 @@
 // The trend chart: one row per draw of a range, oldest at the top, under
 // column groups: the digits of the view's positions (each column holding
-// that digit's omission as of the draw, the drawn digit on its ball), the
-// digits' distribution, and the sections switched on (和值, 跨度, 形态, the
-// ratios, 012路, 龙虎); then summary lines over the draws shown. Made from
-// the draw history; painted by the shell, written as CSV here.
+// that digit's omission as of the draw, the drawn digit on its ball, and its
+// 号温), the digits' distribution, and the sections switched on (和值, 跨度,
+// 形态, the ratios, 012路, 龙虎); then summary lines over the draws shown.
+// Made from the draw history; painted by the shell, written as CSV here.
 #pragma once
 
 #include <optional>
@@ -15,6 +15,7 @@
 #include "draws/draw.h"
 #include "stats/chart_range.h"
 #include "stats/chart_view.h"
+#include "stats/digit_temperature.h"
 
 namespace quintara {
 
@@ -40,15 +41,16 @@ enum class ColumnKind {
 // A column of cells, one per draw, under the caption of its group.
 struct ChartColumn {
     // Under the group's caption, and on a drawn cell's ball: the digit, the
-    // sum, 组六; empty for a group's only column that its caption heads.
+    // sum, 组六, 2:1; empty for a Value column.
     std::string heading;
-    std::string name;  // standing alone, as the CSV heads it: 万位0, 分布0, 组六, 大小比
+    std::string name;  // standing alone, as the CSV heads it: 万位0, 分布0, 组六, 大小比, 大小比2:1
+    ColumnKind kind = ColumnKind::Omission;
 };
 
-// The columns under one caption, left to right.
+// The columns under one caption, left to right. A group with a Value column
+// has it first: the ratios' text, then a column for each ratio.
 struct ColumnGroup {
-    std::string caption;  // 万位, 号码分布, 和值, 形态, 大小比
-    ColumnKind kind = ColumnKind::Omission;
+    std::string caption;                  // 万位, 号码分布, 和值, 形态, 大小比
     int position = 0;                     // 1 to 5 for a position's digits, 0 otherwise
     std::optional<ChartSection> section;  // none for a position's digits and the distribution
     std::vector<ChartColumn> columns;
@@ -57,6 +59,8 @@ struct ColumnGroup {
 struct ChartCell {
     int number = 0;    // Omission: the omission; Count: the count
     std::string text;  // Value: the draw's text
+    // A position's digit: how hot the digit is as of the draw.
+    std::optional<Temperature> temperature;
 
     [[nodiscard]] bool drawn() const { return number == 0; }  // of an Omission cell
 };
@@ -78,11 +82,20 @@ struct ColumnSummary {
     int streak = 0;       // the longest run of draws showing it
 };
 
-// A line under the draws: its caption and the text of its cell in every
-// column, left to right (empty in a Value column).
+// A cell of a summary line: its figure in full, as the CSV writes it, then
+// in shorter forms that still read, for a column too narrow for it (24.57,
+// 24.6, 25; 1228, 1.2k). No forms: a blank cell.
+struct SummaryCell {
+    std::vector<std::string> forms;
+
+    [[nodiscard]] std::string_view text() const { return forms.empty() ? std::string_view() : forms.front(); }
+};
+
+// A line under the draws: its caption and its cell in every column, left to
+// right.
 struct SummaryLine {
     std::string caption;
-    std::vector<std::string> cells;
+    std::vector<SummaryCell> cells;
 };
 
 struct ChartOptions {
@@ -97,7 +110,9 @@ struct TrendChart {
     std::vector<ChartRow> rows;       // the draws shown, oldest first
     // Per column; none for a Value column.
     std::vector<std::optional<ColumnSummary>> summary;
-    // 出现次数, 平均遗漏 (with two decimals), 最大遗漏 and 最大连出.
+    // 出现次数, 平均遗漏 (with two decimals), 最大遗漏 and 最大连出; blank
+    // in a Value column, but for 012路, whose 出现次数 tells how often each
+    // route came ("15:20:15": 0路 15 times, 1路 20, 2路 15).
     std::vector<SummaryLine> summaryLines;
     std::string footnote;          // under everything
     std::int64_t rangeIssues = 0;  // the issues the range covers, held or not
@@ -116,10 +131,10 @@ struct TrendChart {
 [[nodiscard]] std::string shortfallNote(const TrendChart& chart);
 
 // The chart as a table: a header row (期号, 开奖号码, then every column's
-// name), one line per draw (a drawn cell holds its heading, every other
-// Omission cell its omission, a Count cell its count or nothing, a Value cell
-// its text), then the summary lines. UTF-8, comma-separated, each line
-// ended by CR LF.
+// name), one line per draw (an Omission cell holds its omission, 0 where the
+// draw shows its item, a Count cell its count, 0 included, a Value cell its
+// text), then the summary lines. UTF-8, comma-separated, each line ended by
+// CR LF.
 [[nodiscard]] std::string trendChartCsv(const TrendChart& chart);
 
 }  // namespace quintara

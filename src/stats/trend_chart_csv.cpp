@@ -20,22 +20,10 @@ void appendRow(std::string& csv, const TrendChart& chart, const ChartRow& row) {
     for (const ColumnGroup& group : chart.groups) {
         for (const ChartColumn& each : group.columns) {
             const ChartCell& cell = row.cells[column++];
-            switch (group.kind) {
-                case ColumnKind::Omission:
-                    if (cell.drawn()) {
-                        appendCell(csv, each.heading);
-                    } else {
-                        appendNumberCell(csv, cell.number);
-                    }
-                    break;
-                case ColumnKind::Count:
-                    if (cell.number == 0) {
-                        appendCell(csv, "");
-                    } else {
-                        appendNumberCell(csv, cell.number);
-                    }
-                    break;
-                case ColumnKind::Value: appendCell(csv, cell.text); break;
+            if (each.kind == ColumnKind::Value) {
+                appendCell(csv, cell.text);
+            } else {
+                appendNumberCell(csv, cell.number);
             }
         }
     }
@@ -58,7 +46,7 @@ std::string trendChartCsv(const TrendChart& chart) {
     for (const SummaryLine& line : chart.summaryLines) {
         csv.append(line.caption);
         appendCell(csv, "");
-        for (const std::string& cell : line.cells) appendCell(csv, cell);
+        for (const SummaryCell& cell : line.cells) appendCell(csv, cell.text());
         csv += kLineEnd;
     }
     return csv;

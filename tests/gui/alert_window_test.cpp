@@ -42,7 +42,7 @@ protected:
     }
 
     AlertNotifier notifier{window, nullptr};
-    AlertSettingsWindow settings{application};
+    AlertSettingsWindow settings{application, window};
 };
 
 TEST_F(AlertWindowTest, ARuleMadeOfChoicesFiresAtOnceAndIsToldInANotice) {
@@ -106,6 +106,25 @@ TEST_F(AlertWindowTest, TheItemsOfferedAreThoseOfTheListChosen) {
     settings.removeSelectedRule();
     ASSERT_EQ(settings.rules().size(), 1U);
     EXPECT_EQ(settings.rules()[0].when, AlertCondition::Record);
+}
+
+TEST_F(AlertWindowTest, OpensBesideTheMainWindowInsideTheScreen) {
+    // The 800 x 800 offscreen screen has room on the main window's right only
+    // when the main window stands partly off its left edge.
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(screen.left() - 700, screen.top() + 150);
+    settings.open();
+    const QRect frame = settings.frameGeometry();
+    EXPECT_TRUE(screen.contains(frame));
+    EXPECT_EQ(frame.left(), window.frameGeometry().right() + 1);
+    EXPECT_EQ(frame.top(), window.frameGeometry().top());
+    settings.close();
+
+    // No room on either side: inside the screen, on the side with more.
+    window.move(screen.left() - 300, screen.top() + 150);
+    settings.open();
+    EXPECT_TRUE(screen.contains(settings.frameGeometry()));
+    EXPECT_EQ(settings.frameGeometry().right(), screen.right());
 }
 
 }  // namespace

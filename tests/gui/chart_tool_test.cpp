@@ -72,11 +72,11 @@ TEST_F(ChartTool, WritesTheTableOfAViewItsSectionsAndARange) {
         "和值13,和值14,和值15,和值16,和值17,和值18,和值19,和值20,和值21,和值22,和值23,和值24,"
         "和值25,和值26,和值27,组六,组三,豹子"))
         << lines[0];
-    // 91180: 和值9 drawn (its cell the sum); 10, 11, 15, 16 and 17 drawn
-    // 4, 1, 5, 2 and 3 draws before; 组六 drawn, 组三 a draw before, 豹子
-    // in none of the six draws read.
+    // 91180: 和值9 drawn (its cell 0, its omission); 10, 11, 15, 16 and 17
+    // drawn 4, 1, 5, 2 and 3 draws before; 组六 drawn, 组三 a draw before,
+    // 豹子 in none of the six draws read.
     EXPECT_TRUE(lines[3].starts_with("20180211-006,91180,")) << lines[3];
-    EXPECT_TRUE(lines[3].ends_with(",6,6,9,4,1,6,6,6,5,2,3,6,6,6,6,6,6,6,6,6,6,组六,1,6")) << lines[3];
+    EXPECT_TRUE(lines[3].ends_with(",6,6,0,4,1,6,6,6,5,2,3,6,6,6,6,6,6,6,6,6,6,0,1,6")) << lines[3];
     EXPECT_EQ(chartSize(), QImage(QString::fromStdString(chart)).size());
     EXPECT_EQ(chartSize().height(), chartHeight(3));
 
@@ -87,8 +87,14 @@ TEST_F(ChartTool, WritesTheTableOfAViewItsSectionsAndARange) {
     const std::vector<std::string> rows = linesOf(range.out);
     ASSERT_EQ(rows.size(), 1U + 2 + 4);
     EXPECT_TRUE(rows[0].ends_with(",分布9")) << rows[0];
-    EXPECT_TRUE(rows[1].starts_with("20180211-002,48550,2,2,1,2,4,")) << rows[1];
+    EXPECT_TRUE(rows[1].starts_with("20180211-002,48550,2,2,1,2,0,")) << rows[1];
     EXPECT_EQ(linesOf(run({"--range", "today", "--csv", "-", feed}).out).size(), 1U + 6 + 4);
+
+    // all: every section of the view, as when none is named.
+    const ToolRun every = run({"--view", "后三", "--sections", "all", "--csv", "-", feed});
+    ASSERT_EQ(every.status, 0) << every.err;
+    EXPECT_EQ(every.out, run({"--view", "后三", "--csv", "-", feed}).out);
+    EXPECT_TRUE(linesOf(every.out)[0].ends_with(",质合比0:3,012路")) << every.out;
 }
 
 TEST_F(ChartTool, ReadsTheDrawArchiveInsteadOfAFeed) {
@@ -136,9 +142,7 @@ TEST_F(ChartTool, SaysOnOneLineWhyItWritesNoChart) {
         {{empty, "-o", chart}, 1, "no draws in feed"},
         {{"--archive", emptyArchive, "-o", chart}, 1, "no draws in the archive"},
         {{missing, "-o", chart}, 2, "cannot read " + missing + ": No such file or directory"},
-        {{"--archive", noArchive, "-o", chart},
-         2,
-         "cannot read " + noArchive + ": no such file"},
+        {{"--archive", noArchive, "-o", chart}, 2, "cannot read " + noArchive + ": no such file"},
         {{"--archive", empty, "-o", chart}, 2, "cannot read " + empty + ": file is not a database"},
         {{feed, "-o", nowhere}, 2, "cannot write " + nowhere + ": No such file or directory"},
         {{feed, "--csv", nowhere}, 2, "cannot write " + nowhere + ": No such file or directory"},
@@ -155,8 +159,10 @@ TEST_F(ChartTool, SaysOnOneLineWhyItWritesNoChart) {
         {{"--view", "五五", feed, "-o", chart}, 2, "--view: 五五 not in {五星,前三,中三,后三,前二,后二}"},
         {{"--view", "后三", "--sections", "和值,龙虎", feed, "-o", chart},
          2,
-         "--sections: 后三 has no section \"龙虎\""},
-        {{"--sections", "形态", feed, "-o", chart}, 2, "--sections: 五星 has no section \"形态\""},
+         "--sections: 后三 has no section \"龙虎\"; it has 和值,跨度,形态,大小比,奇偶比,质合比,012路 or all"},
+        {{"--sections", "形态", feed, "-o", chart},
+         2,
+         "--sections: 五星 has no section \"形态\"; it has 和值,跨度,大小比,奇偶比,质合比,012路,龙虎 or all"},
         {{feed}, 2, "-o or --csv is required"},
         {{"-o", chart}, 2, "FEED or --archive is required"},
         {{"--archive", "-o", chart, feed}, 2, "FEED excludes --archive"},

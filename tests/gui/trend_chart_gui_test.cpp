@@ -114,6 +114,33 @@ TEST_F(TrendChartGuiTest, TheChoosersMakeTheChartAgainAndSayWhatTheHistoryLacks)
     EXPECT_EQ(chart().rows.front().issue, "20180211-002");
 }
 
+TEST_F(TrendChartGuiTest, TheWindowTakesTheWidthItsColumnsNeedAsFarAsTheScreenAllows) {
+    const QRect screen = window.screen()->availableGeometry();
+    doubleClickGrid();
+    TrendChartWindow& charts = *opener.chart();
+    // As high as the screen; on this 800 pixels wide one, as wide as its
+    // choosers need, which is wider than the screen.
+    EXPECT_EQ(charts.frameGeometry().top(), screen.top());
+    EXPECT_EQ(charts.frameGeometry().height(), screen.height());
+    EXPECT_EQ(charts.width(), charts.minimumWidth());
+    // A chart with more columns: the window wants more. At that width every
+    // column is in view beside the vertical scroll bar (the window is made
+    // low enough to need it), one pixel less and the chart scrolls across.
+    const int bare = charts.wantedWidth();
+    const ChartView back = *chartViewNamed("后三");
+    charts.choosers().setView(back);
+    charts.choosers().setSections(sectionsOf(back));
+    const int wanted = charts.wantedWidth();
+    EXPECT_GT(wanted, bare);
+    const QScrollBar& across = *charts.view().horizontalScrollBar();
+    constexpr int kLow = 200;
+    charts.resize(wanted, kLow);
+    EXPECT_TRUE(
+        eventually([&] { return charts.view().verticalScrollBar()->isVisible() && across.maximum() == 0; }));
+    charts.resize(wanted - 1, kLow);
+    EXPECT_TRUE(eventually([&] { return across.maximum() == 1; })) << across.maximum();
+}
+
 TEST_F(TrendChartGuiTest, ThePictureHoldsTheWholeChartAndTheCsvItsTable) {
     doubleClickGrid();
     QTemporaryDir folder;

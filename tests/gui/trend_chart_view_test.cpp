@@ -3,15 +3,18 @@
 // scrolls, the keys move through the rows, the choosers read on any skin.
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "shell/qt/chart_style.h"
 #include "support/issues.h"
 #include "shell/qt/trend_chart_choosers.h"
 #include "shell/qt/trend_chart_view.h"
@@ -81,16 +84,60 @@ TEST_F(ChartViewTest, TheHeaderAndTheLeadingColumnsStayInViewWhileTheRestScrolls
     const QImage whole = wholeChart(view.chart(), flat);
     const int right = shown.width() - L::kFrozenWidth;
     const int below = shown.height() - L::kHeaderHeight - L::kCell;  // clear of the footer
-    // The corner, the header scrolled across only, the issue and code
+    // The corner, the headings scrolled across only (the captions over
+    // them stay over what is in view of their groups), the issue and code
     // columns scrolled down only, and the rest scrolled both ways.
     EXPECT_EQ(shown.copy(0, 0, L::kFrozenWidth, L::kHeaderHeight),
               whole.copy(0, 0, L::kFrozenWidth, L::kHeaderHeight));
-    EXPECT_EQ(shown.copy(L::kFrozenWidth, 0, right, L::kHeaderHeight),
-              whole.copy(L::kFrozenWidth + scrolled.x(), 0, right, L::kHeaderHeight));
+    EXPECT_EQ(shown.copy(L::kFrozenWidth, L::kCell, right, L::kCell),
+              whole.copy(L::kFrozenWidth + scrolled.x(), L::kCell, right, L::kCell));
     EXPECT_EQ(shown.copy(0, L::kHeaderHeight, L::kFrozenWidth, below),
               whole.copy(0, L::kHeaderHeight + scrolled.y(), L::kFrozenWidth, below));
     EXPECT_EQ(shown.copy(L::kFrozenWidth, L::kHeaderHeight, right, below),
               whole.copy(L::kFrozenWidth + scrolled.x(), L::kHeaderHeight + scrolled.y(), right, below));
+}
+
+// The dark pixels' columns in `area` of a picture: the left and the right of
+// a text written in the chart's text colour; (0, -1) when there are none.
+std::pair<int, int> textSpan(const QImage& picture, const QRect& area) {
+    int left = area.right() + 1;
+    int right = area.left() - 1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (picture.pixelColor(x, y).lightnessF() < 0.4) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return left <= right ? std::pair{left, right} : std::pair{0, -1};
+}
+
+TEST_F(ChartViewTest, AGroupsCaptionStaysInViewWhileAnyOfItsColumnsIs) {
+    const ChartLayout& layout = view.layout();
+    ASSERT_EQ(layout.caption(1), u"十位"_s);
+    const int first = layout.firstColumnOf(1);
+    const QImage whole = wholeChart(view.chart());
+    const auto [captionLeft, captionRight] =
+        textSpan(whole, QRect(layout.columnLeft(first), 0,
+                              layout.columnLeft(first + 10) - layout.columnLeft(first), L::kCell));
+    ASSERT_LT(captionLeft, captionRight);
+    // Scrolled under the issue and code columns: where the caption stood over
+    // the whole group lies out of view.
+    const auto captionInView = [&](int hidden) {
+        view.horizontalScrollBar()->setValue(layout.columnLeft(first + hidden) - L::kFrozenWidth);
+        const int inViewRight = layout.columnLeft(first + 10) - view.horizontalScrollBar()->value();
+        const QRect inView(L::kFrozenWidth, 0, inViewRight - L::kFrozenWidth, L::kCell);
+        return std::pair{textSpan(view.viewport()->grab().toImage(), inView), inView};
+    };
+    // Seven of its ten columns hidden: the whole caption over the other three.
+    const auto [seven, threeColumns] = captionInView(7);
+    EXPECT_EQ(seven.second - seven.first, captionRight - captionLeft);
+    EXPECT_GT(seven.first, threeColumns.left());  // not cut at the left
+
+    // One column left, narrower than the caption: the most of it that fits.
+    const auto nine = captionInView(9).first;
+    EXPECT_GT(nine.second - nine.first, (captionRight - captionLeft) * 2 / 3);
 }
 
 TEST_F(ChartViewTest, HomeEndAndThePageKeysMoveThroughTheRows) {
@@ -120,6 +167,95 @@ TEST(ChartPicture, ARowAfterMissingIssuesHasARedRuleAboveIt) {
             << chart.rows[static_cast<std::size_t>(row)].issue;
     }
     EXPECT_TRUE(chart.rows[14].afterHole);
+}
+
+TEST(ChartPicture, The号温TintsLieUnderTheLinesJoiningTheBalls) {
+    const TrendChart chart = chartOf(drawsOf(60), *chartViewNamed("后三"));
+    const ChartLayout layout(chart);
+    const QImage tinted = wholeChart(chart, {.omissions = false, .temperature = true});
+    int crossings = 0;
+    for (std::size_t row = 1; row < chart.rows.size(); ++row) {
+        // 百位's balls four or more columns apart: a quarter of the way down
+        // from the upper ball, the line crosses a tinted cell of its row.
+        const auto drawn = [&chart](std::size_t at) {
+            const auto& cells = chart.rows[at].cells;
+            return static_cast<int>(std::find_if(cells.begin(), cells.begin() + 10,
+                                                 [](const ChartCell& c) { return c.drawn(); }) -
+                                    cells.begin());
+        };
+        const QPointF from =
+            QRectF(layout.cellRect(drawn(row - 1), L::rowTop(static_cast<int>(row) - 1))).center();
+        const QPointF to = QRectF(layout.cellRect(drawn(row), L::rowTop(static_cast<int>(row)))).center();
+        if (std::abs(drawn(row) - drawn(row - 1)) < 4) continue;
+        // The pixels at the crossing's x on either side of the line: one of
+        // them at least in the line's colour, none of the tint's.
+        const int x = static_cast<int>(from.x() + (to.x() - from.x()) / 4);
+        const double y = from.y() + (x + 0.5 - from.x()) * (to.y() - from.y()) / (to.x() - from.x());
+        const int column = layout.columnsIn(x, x).first;
+        const QColor tint =
+            temperatureTint(*chart.rows[row - 1].cells[static_cast<std::size_t>(column)].temperature);
+        int farthest = 0;
+        for (int near = static_cast<int>(y) - 1; near <= static_cast<int>(y) + 1; ++near) {
+            const QColor pixel = tinted.pixelColor(x, near);
+            farthest =
+                std::max({farthest, std::abs(pixel.red() - tint.red()),
+                          std::abs(pixel.green() - tint.green()), std::abs(pixel.blue() - tint.blue())});
+        }
+        EXPECT_GT(farthest, 100) << "row " << row;
+        ++crossings;
+    }
+    EXPECT_GT(crossings, 5);
+}
+
+TEST(ChartPicture, EverySummaryFigureFitsItsColumnShorterWhereItMust) {
+    // 1200 draws whose five digits are never all one: 跨度0 is absent from
+    // all of them, its omissions run to 1200 and its mean absence over the
+    // 1000 shown is 1000.
+    std::vector<DrawView> draws;
+    std::vector<std::string> texts;
+    std::string issue = "20190101-001";
+    for (int made = 0; made < 1200; ++made, issue = successorOf(issue)) {
+        std::string digits;
+        for (int position = 0; position < 5; ++position)
+            digits += static_cast<char>('0' + (made + 3 * position) % 10);
+        texts.push_back(issue + digits);
+    }
+    for (auto text = texts.rbegin(); text != texts.rend(); ++text) {
+        draws.push_back({std::string_view(*text).substr(0, 12), std::string_view(*text).substr(12)});
+    }
+    const TrendChart chart = makeTrendChart(
+        draws,
+        {.view = kAllFiveView, .sections = sectionsOf(kAllFiveView), .range = ChartRange::lastDraws(1000)});
+    const ChartLayout layout(chart);
+    const QFontMetrics figures(chartFont(kTextPixels));
+    const QFontMetrics omissions(chartFont(kOmissionPixels));
+    int spanZero = -1;
+    for (int column = 0; column < layout.columnCount(); ++column) {
+        int largest = 0;
+        for (const ChartRow& row : chart.rows)
+            largest = std::max(largest, row.cells[static_cast<std::size_t>(column)].number);
+        if (layout.kind(column) == ColumnKind::Omission) {
+            EXPECT_LE(omissions.horizontalAdvance(QString::number(largest)) + 2, layout.columnWidth(column))
+                << column;
+        }
+        for (int line = 0; line < 4; ++line) {
+            const QString& text = layout.summaryText(line, column);
+            EXPECT_LE(figures.horizontalAdvance(text) + 2, layout.columnWidth(column)) << column;
+            const auto& forms = chart.summaryLines[static_cast<std::size_t>(line)]
+                                    .cells[static_cast<std::size_t>(column)]
+                                    .forms;
+            EXPECT_EQ(forms.empty(), text.isEmpty()) << column;
+            EXPECT_TRUE(forms.empty() || std::ranges::find(forms, text.toStdString()) != forms.end())
+                << column;
+        }
+        if (layout.heading(column) == u"0"_s && layout.caption(layout.groupOf(column)) == u"跨度"_s)
+            spanZero = column;
+    }
+    ASSERT_GE(spanZero, 0);
+    EXPECT_EQ(layout.summaryText(1, spanZero), u"1.0k"_s);  // 1000.00
+    EXPECT_EQ(layout.summaryText(2, spanZero), u"1.0k"_s);
+    EXPECT_EQ(layout.summaryText(0, spanZero), u"0"_s);
+    EXPECT_GT(layout.columnWidth(spanZero), L::kCell);  // for 1200 in its rows
 }
 
 // Relative luminance, 0 (black) to 1 (white).

@@ -3,6 +3,7 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "stats/chart_columns.h"
@@ -104,20 +105,51 @@ TEST_F(BackThreeChart, SpanFormsRatiosAndRoutes) {
     EXPECT_EQ(textAt(2, "012路"), "012");
 }
 
-TEST_F(BackThreeChart, EveryOmissionColumnIsSummedUpAndEveryTextColumnIsNot) {
-    // 组三 over 003, 004, 005: shown twice in a row, then absent once.
+TEST_F(BackThreeChart, EachRatioHasAColumnOfItsOmissionsBesideTheDrawnRatio) {
+    // 大小比 oldest first: 0:3, 3:0, 2:1, 0:3, 0:3; 奇偶比 1:2, 3:0, 2:1,
+    // 1:2, 1:2; 质合比 2:1, 3:0, 0:3, 1:2, 2:1.
+    const ColumnGroup& size = chart.groups[7];
+    ASSERT_EQ(size.caption, "大小比");
+    ASSERT_EQ(size.columns.size(), 5U);
+    EXPECT_EQ(size.columns[0].kind, ColumnKind::Value);
+    EXPECT_EQ(size.columns[0].name, "大小比");
+    EXPECT_EQ(size.columns[1].heading, "3:0");
+    EXPECT_EQ(size.columns[1].name, "大小比3:0");
+    EXPECT_EQ(size.columns[4].name, "大小比0:3");
+    EXPECT_EQ(size.columns[4].kind, ColumnKind::Omission);
+    // Row 003 (the draw of 2:1; 1:2 never drawn, so as old as every draw
+    // held), then row 005: the row, the column, its omission.
+    const std::vector<std::tuple<int, std::string_view, int>> omissions{
+        {0, "大小比3:0", 1}, {0, "大小比2:1", 0}, {0, "大小比1:2", 3}, {0, "大小比0:3", 2},
+        {2, "大小比0:3", 0}, {2, "大小比3:0", 3}, {2, "奇偶比1:2", 0}, {2, "奇偶比2:1", 2},
+        {2, "质合比2:1", 0}, {2, "质合比1:2", 1}, {2, "质合比0:3", 2}};
+    for (const auto& [row, column, omission] : omissions) EXPECT_EQ(at(row, column), omission) << column;
+}
+
+TEST_F(BackThreeChart, EveryOmissionColumnIsSummedUpAndTheRoutesAreTallied) {
+    // 组三 and 大小比0:3 over 003, 004, 005; the routes 000, 100, 012 hold
+    // six 0s, two 1s and one 2.
     std::size_t column = 0;
     for (const ColumnGroup& group : chart.groups) {
         for (const ChartColumn& each : group.columns) {
-            EXPECT_EQ(chart.summary[column].has_value(), group.kind != ColumnKind::Value) << each.name;
+            EXPECT_EQ(chart.summary[column].has_value(), each.kind != ColumnKind::Value) << each.name;
             if (each.name == "组三") {
                 EXPECT_EQ(chart.summary[column]->appearances, 2);
                 EXPECT_EQ(chart.summary[column]->streak, 2);
                 EXPECT_EQ(chart.summary[column]->longest, 1);
-                EXPECT_EQ(chart.summaryLines[1].cells[column], "0.33");
+                EXPECT_EQ(chart.summaryLines[1].cells[column].text(), "0.33");
             }
-            if (group.kind == ColumnKind::Value) {
-                EXPECT_EQ(chart.summaryLines[0].cells[column], "");
+            if (each.name == "大小比0:3") {
+                EXPECT_EQ(chart.summaryLines[0].cells[column].text(), "2");
+                EXPECT_EQ(chart.summaryLines[2].cells[column].text(), "1");
+                EXPECT_EQ(chart.summaryLines[3].cells[column].text(), "2");
+            }
+            if (each.kind == ColumnKind::Value) {
+                EXPECT_EQ(chart.summaryLines[0].cells[column].text(), each.name == "012路" ? "6:2:1" : "")
+                    << each.name;
+                for (std::size_t line = 1; line < chart.summaryLines.size(); ++line) {
+                    EXPECT_EQ(chart.summaryLines[line].cells[column].text(), "") << each.name;
+                }
             }
             ++column;
         }
@@ -132,14 +164,20 @@ TEST_F(BackThreeChart, TheCsvNamesEverySectionsColumnsAndHoldsTheirCells) {
     }
     for (int sum = 0; sum <= 27; ++sum) header += ",和值" + std::to_string(sum);
     for (int span = 0; span <= 9; ++span) header += ",跨度" + std::to_string(span);
-    header += ",组六,组三,豹子,大小比,奇偶比,质合比,012路";
-    EXPECT_EQ(lines[0], header);
-    // Row 004, 00100: the drawn cells hold the digit, the sum, the span and
-    // the form's name; 百位 was 0, 5, 9 before it, 和值 3, 15, 18.
+    header += ",组六,组三,豹子";
+    for (const std::string ratio : {"大小比", "奇偶比", "质合比"}) {
+        header += "," + ratio;
+        for (const std::string each : {"3:0", "2:1", "1:2", "0:3"}) header += "," + ratio + each;
+    }
+    EXPECT_EQ(lines[0], header + ",012路");
+    // Row 004, 00100: a drawn cell holds 0, its omission, and a count of
+    // the distribution 0 too; 百位 was 0, 5, 9 before it, 和值 3, 15, 18.
     const std::string& row = lines[2];
-    EXPECT_TRUE(row.starts_with("20190101-004,00100,3,1,4,4,4,2,4,4,4,1,")) << row;
-    EXPECT_TRUE(row.find(",,,,,4,1,4,3,4,4,4,4,4,4,4,4,4,4,4,2,4,4,1,4,") != std::string::npos) << row;
-    EXPECT_TRUE(row.ends_with(",2,1,3,4,4,4,4,4,4,1,3,组三,2,0:3,1:2,1:2,100")) << row;
+    EXPECT_TRUE(row.starts_with("20190101-004,00100,3,0,4,4,4,2,4,4,4,1,")) << row;
+    EXPECT_TRUE(row.find(",2,1,0,0,0,0,0,0,0,0,4,0,4,3,4,4,4,4,4,4,4,4,4,4,4,2,4,4,1,4,") !=
+                std::string::npos)
+        << row;
+    EXPECT_TRUE(row.ends_with(",2,0,3,4,4,4,4,4,4,1,3,0,2,0:3,2,1,4,0,1:2,2,1,0,4,1:2,2,3,0,1,100")) << row;
 }
 
 TEST(TwoDigitChart, SumsRunTo18AndTheFormsArePairOrNot) {
@@ -156,6 +194,9 @@ TEST(TwoDigitChart, SumsRunTo18AndTheFormsArePairOrNot) {
     EXPECT_EQ(cellNamed(chart, chart.rows[2], "非对子").number, 0);
     EXPECT_EQ(cellNamed(chart, chart.rows[1], "非对子").number, 2);
     EXPECT_EQ(cellNamed(chart, chart.rows[2], "大小比").text, "0:2");
+    EXPECT_EQ(chart.groups[6].columns.size(), 1U + 3);  // 大小比, 2:0, 1:1, 0:2
+    EXPECT_EQ(cellNamed(chart, chart.rows[2], "大小比0:2").number, 0);
+    EXPECT_EQ(cellNamed(chart, chart.rows[2], "大小比2:0").number, 1);
     EXPECT_EQ(cellNamed(chart, chart.rows[2], "质合比").text, "2:0");
     EXPECT_EQ(cellNamed(chart, chart.rows[2], "012路").text, "12");
     EXPECT_FALSE(chart.sections.has(ChartSection::DragonTiger));
@@ -176,11 +217,17 @@ TEST(FiveStarChart, ASumColumnDragonAndTigerAndNoForms) {
     EXPECT_EQ(cellNamed(chart, chart.rows[2], "龙").number, 2);
     EXPECT_EQ(cellNamed(chart, chart.rows[2], "虎").number, 1);
     const std::vector<std::string> lines = csvLines(chart);
-    EXPECT_TRUE(lines[0].ends_with(
-        ",分布9,和值,跨度0,跨度1,跨度2,跨度3,跨度4,跨度5,跨度6,跨度7,跨度8,跨度9,大小比,奇偶比,"
-        "质合比,012路,龙,虎,和"))
-        << lines[0];
-    EXPECT_TRUE(lines[3].ends_with(",2:3,2:3,2:3,20002,2,1,和")) << lines[3];
+    std::string sectionsHeader = ",分布9,和值,跨度0,跨度1,跨度2,跨度3,跨度4,跨度5,跨度6,跨度7,跨度8,跨度9";
+    for (const std::string ratio : {"大小比", "奇偶比", "质合比"}) {
+        sectionsHeader += "," + ratio;
+        for (const std::string each : {"5:0", "4:1", "3:2", "2:3", "1:4", "0:5"}) {
+            sectionsHeader += "," + ratio + each;
+        }
+    }
+    EXPECT_TRUE(lines[0].ends_with(sectionsHeader + ",012路,龙,虎,和")) << lines[0];
+    // 大小比 and 质合比 were 1:4 the draw before, 奇偶比 2:3 as now.
+    EXPECT_TRUE(lines[3].ends_with(",2:3,3,3,3,0,1,3,2:3,3,3,3,0,3,3,2:3,3,3,3,0,1,3,20002,2,1,0"))
+        << lines[3];
 }
 
 TEST(TrendChartSections, EveryViewWithEverySectionHasRoomForItsColumns) {

@@ -112,9 +112,12 @@ TEST(TrendChart, TheCsvHasAHeaderALinePerDrawAndTheFourSummaryLines) {
     EXPECT_TRUE(lines[0].starts_with("期号,开奖号码,万位0,万位1,"));
     EXPECT_TRUE(lines[0].ends_with(",个位9,分布0,分布1,分布2,分布3,分布4,分布5,分布6,分布7,分布8,分布9"));
     // The newest draw, 00000: 0 on every ball; 1 at 万 was last seen a draw
-    // before, 2 nowhere in the 60 draws read.
+    // before, 2 nowhere in the 60 draws read. The one before, 12345: its
+    // drawn cells hold 0 too, not their digit.
     EXPECT_TRUE(lines[50].starts_with("20190101-100,00000,0,1,60,60,"));
-    EXPECT_TRUE(lines[50].ends_with(",5,,,,,,,,,"));
+    EXPECT_TRUE(lines[50].ends_with(",5,0,0,0,0,0,0,0,0,0"));
+    EXPECT_TRUE(lines[49].starts_with("20190101-099,12345,59,0,59,59,")) << lines[49];
+    EXPECT_TRUE(lines[49].ends_with(",0,1,1,1,1,1,0,0,0,0")) << lines[49];
     EXPECT_TRUE(lines[51].starts_with("出现次数,,1,49,0,"));
     EXPECT_TRUE(lines[52].starts_with("平均遗漏,,24.50,0.02,50.00,"));
     EXPECT_TRUE(lines[53].starts_with("最大遗漏,,49,1,50,"));
@@ -142,12 +145,34 @@ TEST(TrendChart, NamesItsColumnsAndWritesEachSummaryCell) {
     EXPECT_EQ(chart.summaryLines[0].caption, "出现次数");
     EXPECT_EQ(chart.summaryLines[3].caption, "最大连出");
     for (const SummaryLine& line : chart.summaryLines) EXPECT_EQ(line.cells.size(), 60U);
-    // 万位0, 万位1, 万位2 and then 分布1: the mean absence with two decimals.
-    EXPECT_EQ(chart.summaryLines[0].cells[1], "49");
-    EXPECT_EQ(chart.summaryLines[1].cells[0], "24.50");
-    EXPECT_EQ(chart.summaryLines[1].cells[2], "50.00");
-    EXPECT_EQ(chart.summaryLines[1].cells[51], "0.02");
-    EXPECT_EQ(chart.summaryLines[2].cells[0], "49");
+    // 万位0, 万位1, 万位2 and then 分布1: the mean absence with two decimals,
+    // then shorter for a narrow column.
+    EXPECT_EQ(chart.summaryLines[0].cells[1].text(), "49");
+    EXPECT_EQ(chart.summaryLines[1].cells[0].forms, (std::vector<std::string>{"24.50", "24.5", "25"}));
+    EXPECT_EQ(chart.summaryLines[1].cells[2].text(), "50.00");
+    EXPECT_EQ(chart.summaryLines[1].cells[51].forms, (std::vector<std::string>{"0.02", "0.0"}));
+    EXPECT_EQ(chart.summaryLines[2].cells[0].forms, (std::vector<std::string>{"49"}));
+}
+
+TEST(TrendChart, APositionsDigitCellsHoldTheir号温) {
+    std::vector<std::string> issues;
+    // 7 at 万 in the oldest draw only, then absent for eleven.
+    std::vector<std::string> texts(12, "12345");
+    texts.back() = "70000";
+    const TrendChart chart = chartOf(drawsOf(texts, issues), 50);
+    const auto wanSeven = [&chart](std::size_t row) { return cellAt(chart.rows[row], 0, 7).temperature; };
+    EXPECT_EQ(wanSeven(0), Temperature::Hot);  // drawn
+    EXPECT_EQ(wanSeven(2), Temperature::Hot);
+    EXPECT_EQ(wanSeven(3), Temperature::Warm);
+    EXPECT_EQ(wanSeven(9), Temperature::Warm);
+    EXPECT_EQ(wanSeven(10), Temperature::Cold);
+    EXPECT_EQ(cellAt(chart.rows[11], 4, 0).temperature, Temperature::Cold);  // 个位0, never since
+    EXPECT_FALSE(cellAt(chart.rows[11], 5, 1).temperature);                  // 分布1
+    const TrendChart sections =
+        makeTrendChart(drawsOf(texts, issues), {.sections = sectionsOf(kAllFiveView)});
+    for (std::size_t column = 60; column < sections.rows[0].cells.size(); ++column) {
+        EXPECT_FALSE(sections.rows[0].cells[column].temperature) << column;
+    }
 }
 
 }  // namespace

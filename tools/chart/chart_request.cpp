@@ -7,22 +7,42 @@
 namespace quintara::chart_tool {
 namespace {
 
+// The name of every section of the view.
+constexpr std::string_view kAllSections = "all";
+
 std::vector<std::string> viewNames() {
     std::vector<std::string> names;
     for (const ChartView& view : kChartViews) names.emplace_back(view.name);
     return names;
 }
 
-// The sections named in a comma-separated list, each one the view has.
+// The names of the view's sections, comma-separated.
+std::string sectionNamesOf(const ChartView& view) {
+    std::string names;
+    for (const ChartSection section : kChartSections) {
+        if (!sectionsOf(view).has(section)) continue;
+        if (!names.empty()) names += ',';
+        names += sectionName(section);
+    }
+    return names;
+}
+
+// The sections named in a comma-separated list, each one the view has, or
+// "all": every one it has.
 std::optional<SectionSet> sectionsNamed(std::string_view list, const ChartView& view, std::string& wrong) {
     SectionSet sections;
     while (!list.empty()) {
         const std::size_t comma = std::min(list.find(','), list.size());
         const std::string_view name = list.substr(0, comma);
         list.remove_prefix(std::min(comma + 1, list.size()));
+        if (name == kAllSections) {
+            sections = sectionsOf(view);
+            continue;
+        }
         const auto section = sectionNamed(name);
         if (!section || !sectionsOf(view).has(*section)) {
-            wrong = "--sections: " + std::string(view.name) + " has no section \"" + std::string(name) + "\"";
+            wrong = "--sections: " + std::string(view.name) + " has no section \"" + std::string(name) +
+                    "\"; it has " + sectionNamesOf(view) + " or " + std::string(kAllSections);
             return std::nullopt;
         }
         sections.add(*section);
@@ -40,7 +60,8 @@ RequestOptions::RequestOptions(CLI::App& commandLine) {
         .add_option_function<std::string>(
             "--sections", [this](const std::string& list) { sections_ = list; },
             "The sections beside the positions, comma-separated: 和值, 跨度, 形态 (three or two "
-            "positions), 大小比, 奇偶比, 质合比, 012路, 龙虎 (五星); all the view has unless given.")
+            "positions), 大小比, 奇偶比, 质合比, 012路, 龙虎 (五星), or all: every one the view has, "
+            "as when none is given.")
         ->type_name("LIST");
     const auto range = [this](CLI::App& line, const std::string& name, const std::string& help) {
         return line.add_option(name, help)->transform(tools::rangeReader(range_, kMostChartRows));

@@ -18,6 +18,7 @@
 
 #include "archive/archive_error.h"
 #include "shell/qt/text.h"
+#include "shell/qt/window_placement.h"
 #include "stats/row_labels.h"
 
 namespace quintara::qt {
@@ -31,6 +32,9 @@ constexpr std::array kConditions{
     std::pair{AlertCondition::Chance, "遗漏概率不超过"},
     std::pair{AlertCondition::Silence, "无新开奖达到"},
 };
+
+// The window's size, where the screen has room for it.
+constexpr QSize kSize(620, 560);
 
 // The list combo box's data for "every list".
 constexpr int kEveryList = -1;
@@ -74,8 +78,8 @@ QString itemCell(const AlertRule& rule) {
 
 }  // namespace
 
-AlertSettingsWindow::AlertSettingsWindow(Application& application)
-    : QWidget(nullptr, Qt::Window), application_(application) {
+AlertSettingsWindow::AlertSettingsWindow(Application& application, const QWidget& mainWindow)
+    : QWidget(nullptr, Qt::Window), application_(application), mainWindow_(mainWindow) {
     setObjectName(u"预警设置窗口"_s);
     setWindowTitle(u"预警设置"_s);
 
@@ -138,7 +142,7 @@ AlertSettingsWindow::AlertSettingsWindow(Application& application)
     layout->addWidget(saveNote_);
     layout->addWidget(new QLabel(u"已触发的预警（最新在上）"_s));
     layout->addWidget(log_);
-    resize(620, 560);
+    resize(kSize);
 
     connect(condition_, &QComboBox::currentIndexChanged, this, [this] { conditionChosen(); });
     connect(list_, &QComboBox::currentIndexChanged, this, [this] { listChosen(); });
@@ -157,6 +161,7 @@ void AlertSettingsWindow::open() {
     rules_ = application_.alertRules();
     showRules();
     showLog();
+    if (!isVisible()) placeWindowBeside(*this, mainWindow_, kSize);
     show();
     raise();
     activateWindow();

@@ -2,7 +2,8 @@
 // remove, each made from choices (a condition, one of the 18 lists or all,
 // one of the list's items or all, and a number), and the log of the alerts
 // that fired. Saving hands the rules to the program, which keeps them in the
-// archive and holds them against the history at once.
+// archive and holds them against the history at once. It opens beside the
+// main window, inside the screen.
 #pragma once
 
 #include <QWidget>
@@ -24,10 +25,11 @@ class AlertSettingsWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit AlertSettingsWindow(Application& application);
+    // Both outlive the window.
+    AlertSettingsWindow(Application& application, const QWidget& mainWindow);
 
-    // Shows the window with the rules held now and the newest alerts, or
-    // brings it to the front.
+    // Shows the window with the rules held now and the newest alerts beside
+    // the main window, or brings it to the front.
     void open();
 
     // The rules as the table holds them, saved or not.
@@ -49,6 +51,7 @@ private:
     void conditionChosen();
 
     Application& application_;
+    const QWidget& mainWindow_;
     std::vector<AlertRule> rules_;
     // The widgets belong to the window, as Qt's children.
     QTableWidget* rulesTable_;

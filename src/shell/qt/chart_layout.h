@@ -1,7 +1,9 @@
 // Where things stand on a trend chart, in pixels, and the texts its painter
 // writes, worked out once per chart: the widths come from the chart's
-// columns (a digit's column is a cell wide, 组六 or 012路 as wide as their
-// texts), the heights from its rows and summary lines.
+// columns (a digit's column is a cell wide, or as wide as its widest figure;
+// 组六 or 012路 as wide as their texts), the heights from its rows and summary
+// lines. A summary figure too wide for its column is written shorter where
+// it still reads so (24.57 as 25, 1228 as 1.2k), else its column is widened.
 #pragma once
 
 #include <QRect>
@@ -52,12 +54,23 @@ public:
     [[nodiscard]] const QString& heading(int column) const {
         return columns_[static_cast<std::size_t>(column)].heading;
     }
+    [[nodiscard]] ColumnKind kind(int column) const {
+        return columns_[static_cast<std::size_t>(column)].kind;
+    }
+    // The figure summary line `line` shows in a column.
+    [[nodiscard]] const QString& summaryText(int line, int column) const {
+        return summaryTexts_[static_cast<std::size_t>(line)][static_cast<std::size_t>(column)];
+    }
     [[nodiscard]] int groupOf(int column) const { return columns_[static_cast<std::size_t>(column)].group; }
     [[nodiscard]] int firstColumnOf(int group) const {
         return groups_[static_cast<std::size_t>(group)].first;
     }
     [[nodiscard]] const QString& caption(int group) const {
         return groups_[static_cast<std::size_t>(group)].caption;
+    }
+    // How wide a group's caption is written, in kCaptionPixels bold.
+    [[nodiscard]] int captionWidth(int group) const {
+        return groups_[static_cast<std::size_t>(group)].captionWidth;
     }
 
     // The columns that reach into the pixels from `left` to `right`; an
@@ -72,14 +85,24 @@ private:
         int width;
         int group;
         QString heading;
+        ColumnKind kind;
     };
     struct Group {
         int first;
         QString caption;
+        int captionWidth;
     };
+
+    // Widens the columns for their summary figures, each written as the
+    // longest of its forms that fits the column as its rows have it.
+    void fitSummary(const TrendChart& chart);
+    // Widens the last column of each group whose caption is wider than its
+    // columns.
+    void fitCaptions();
 
     std::vector<Column> columns_;
     std::vector<Group> groups_;
+    std::vector<std::vector<QString>> summaryTexts_;  // by line, then column
     int right_ = kFrozenWidth;
     int rows_ = 0;
     int summaryLines_ = 0;

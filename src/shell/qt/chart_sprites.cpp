@@ -36,22 +36,21 @@ const QImage& ChartSprites::ball(const QColor& colour, const QString& label, int
     const qreal radius = inside.height() / 2;
     painter.drawRoundedRect(inside, radius, radius);
     painter.setPen(Qt::white);
-    painter.setFont(chartFont(12));
+    painter.setFont(chartFont(kTextPixels));
     painter.drawText(image.rect(), Qt::AlignCenter, label);
     painter.end();
     return byColour.emplace(key, std::move(image)).first->second;
 }
 
-const QImage* ChartSprites::omission(int number, const QColor& tint, int width) {
+const QImage* ChartSprites::omission(int number, int width) {
     if (number < 0 || number > kLargestKept) return nullptr;
-    auto& byNumber = omissions_[keyOf(tint, width)];
+    auto& byNumber = omissions_[width];
     auto found = byNumber.find(number);
     if (found != byNumber.end()) return &found->second;
     QImage image = blank(width);
     QPainter painter(&image);
-    painter.fillRect(image.rect().adjusted(1, 1, 0, 0), tint);
     painter.setPen(omissionTextColour());
-    painter.setFont(chartFont(11));
+    painter.setFont(chartFont(kOmissionPixels));
     painter.drawText(image.rect(), Qt::AlignCenter, QString::number(number));
     painter.end();
     return &byNumber.emplace(number, std::move(image)).first->second;

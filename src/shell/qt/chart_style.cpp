@@ -1,9 +1,5 @@
 #include "shell/qt/chart_style.h"
 
-#include <QFontMetrics>
-
-#include <algorithm>
-
 namespace quintara::qt {
 
 using namespace Qt::StringLiterals;
@@ -23,19 +19,6 @@ QFont chartFont(int pixels, bool bold) {
     QFont font(u"微软雅黑"_s);
     font.setPixelSize(pixels);
     font.setBold(bold);
-    return font;
-}
-
-QFont chartFontFitting(const QStringList& texts, int width, int pixels) {
-    // Smaller than this a figure can no longer be read.
-    constexpr int kSmallest = 6;
-    QFont font = chartFont(pixels);
-    const auto fits = [&] {
-        const QFontMetrics metrics(font);
-        return std::ranges::all_of(texts,
-                                   [&](const QString& text) { return metrics.horizontalAdvance(text) <= width; });
-    };
-    while (font.pixelSize() > kSmallest && !fits()) font.setPixelSize(font.pixelSize() - 1);
     return font;
 }
 

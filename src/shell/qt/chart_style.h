@@ -5,11 +5,17 @@
 
 #include <QColor>
 #include <QFont>
-#include <QStringList>
 
 #include "stats/digit_temperature.h"
 
 namespace quintara::qt {
+
+// The pixel sizes of the chart's texts: its omission numbers, the
+// captions (bold, as the draws' codes), and every other (the headings, the
+// balls' labels, a draw's texts, the summary lines).
+inline constexpr int kOmissionPixels = 11;
+inline constexpr int kTextPixels = 12;
+inline constexpr int kCaptionPixels = 13;
 
 [[nodiscard]] QColor omissionTextColour();
 
@@ -19,9 +25,5 @@ namespace quintara::qt {
 // The chart's face (微软雅黑, which fonts.h maps to a face the desktop has)
 // at `pixels` pixels high.
 [[nodiscard]] QFont chartFont(int pixels, bool bold = false);
-
-// The chart's face at the largest size up to `pixels` at which each of
-// `texts` fits in `width` pixels; the smallest size there is when none does.
-[[nodiscard]] QFont chartFontFitting(const QStringList& texts, int width, int pixels);
 
 }  // namespace quintara::qt

@@ -73,7 +73,7 @@ FairnessWindow::FairnessWindow(const MainWindow& main)
 
 void FairnessWindow::open() {
     if (!placed_) {
-        placeWindowBeside(*this, main_, kWidth);
+        placeWindowBeside(*this, main_, QSize(kWidth, QWIDGETSIZE_MAX));
         placed_ = true;
     }
     const bool opening = !isVisible();

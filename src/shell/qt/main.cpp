@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     quintara::Application quintara(window.controls(), platform, providers, extras,
                                    quintara::ArchivePlace::standard());
     quintara::qt::TrendChartOpener trendChart(window);
-    quintara::qt::AlertSettingsWindow alertSettings(quintara);
+    quintara::qt::AlertSettingsWindow alertSettings(quintara, window);
     quintara::qt::FairnessWindow fairness(window);
     const auto openTrendChart = [&trendChart] { trendChart.open(); };
     const auto openFairness = [&fairness] { fairness.open(); };

@@ -21,9 +21,8 @@ TrendChartOpener::~TrendChartOpener() = default;
 void TrendChartOpener::open() {
     if (!chart_) {
         auto* grid = qobject_cast<QTableView*>(window_.widget(names::kDrawGrid));
-        chart_ = std::make_unique<TrendChartWindow>(window_.controls().grid(names::kDrawGrid),
-                                                    *grid->model());
-        chart_->placeBeside(window_);
+        chart_ = std::make_unique<TrendChartWindow>(window_.controls().grid(names::kDrawGrid), *grid->model(),
+                                                    &window_);
     }
     chart_->open();
 }

@@ -11,7 +11,6 @@
 #include "shell/qt/chart_style.h"
 #include "shell/qt/png_band_writer.h"
 #include "shell/qt/text.h"
-#include "stats/digit_temperature.h"
 
 namespace quintara::qt {
 namespace {
@@ -28,6 +27,9 @@ const QColor kRepeatedBall(60, 60, 60);  // a digit that stands more than once
 const QColor kSumBall(0, 137, 123);
 const QColor kSpanBall(121, 85, 72);
 const QColor kFormBall(194, 24, 91);
+const QColor kSizeRatioBall(175, 96, 26);
+const QColor kParityRatioBall(0, 121, 163);
+const QColor kPrimeRatioBall(104, 118, 34);
 const QColor kDragonTigerBall(57, 73, 171);
 // Faint bands behind the column groups, every other one tinted.
 const std::array<QColor, 2> kBands{QColor(255, 255, 255), QColor(244, 248, 252)};
@@ -51,16 +53,22 @@ QColor ballColour(const ColumnGroup& group) {
     switch (*group.section) {
         case ChartSection::Sum: return kSumBall;
         case ChartSection::Span: return kSpanBall;
+        case ChartSection::SizeRatio: return kSizeRatioBall;
+        case ChartSection::ParityRatio: return kParityRatioBall;
+        case ChartSection::PrimeRatio: return kPrimeRatioBall;
         case ChartSection::DragonTiger: return kDragonTigerBall;
         default: return kFormBall;
     }
 }
 
-// The column of the group that shows the row's item, if one does.
+// The Omission column of the group that shows the row's item, if one does.
 std::optional<int> drawnColumn(const ChartRow& row, const ChartLayout& layout, int group, int columns) {
     const int first = layout.firstColumnOf(group);
     for (int column = first; column < first + columns; ++column) {
-        if (row.cells[static_cast<std::size_t>(column)].drawn()) return column;
+        if (layout.kind(column) == ColumnKind::Omission &&
+            row.cells[static_cast<std::size_t>(column)].drawn()) {
+            return column;
+        }
     }
     return std::nullopt;
 }
@@ -86,6 +94,8 @@ public:
     void paint() {
         painter_.fillRect(area_, Qt::white);
         paintBands();
+        // Under the grid, the lines and the balls, which all stay in sight.
+        if (look_.temperature) paintTemperatures();
         paintGrid();
         if (look_.lines) paintLines();
         for (int row = firstRow_; row <= lastRow_; ++row) paintRow(row);
@@ -108,6 +118,20 @@ private:
             const QRect cell = layout_.cellRect(column, top);
             painter_.fillRect(QRect(cell.left(), top, cell.width(), layout_.footerTop() - top),
                               kBands[static_cast<std::size_t>(layout_.groupOf(column) % 2)]);
+        }
+    }
+
+    // Each digit cell of a position in the tint of its 号温.
+    void paintTemperatures() {
+        for (int row = firstRow_; row <= lastRow_; ++row) {
+            const ChartRow& each = chart_.rows[static_cast<std::size_t>(row)];
+            for (int column = columns_.first; column <= columns_.second; ++column) {
+                const auto& temperature = each.cells[static_cast<std::size_t>(column)].temperature;
+                if (temperature) {
+                    painter_.fillRect(layout_.cellRect(column, L::rowTop(row)),
+                                      temperatureTint(*temperature));
+                }
+            }
         }
     }
 
@@ -143,7 +167,6 @@ private:
         const int lastGroup = columns_.first <= columns_.second ? layout_.groupOf(columns_.second) : -1;
         for (int group = firstGroup; group <= lastGroup; ++group) {
             const ColumnGroup& each = chart_.groups[static_cast<std::size_t>(group)];
-            if (each.kind != ColumnKind::Omission) continue;
             const int columns = static_cast<int>(each.columns.size());
             painter_.setPen(QPen(ballColour(each), 1.5));
             for (int row = std::max(firstRow_, 1); row <= lastRow_; ++row) {
@@ -163,26 +186,26 @@ private:
         const ChartRow& row = chart_.rows[static_cast<std::size_t>(index)];
         const int top = L::rowTop(index);
         painter_.setPen(kText);
-        painter_.setFont(chartFont(12));
+        painter_.setFont(chartFont(kTextPixels));
         painter_.drawText(QRect(0, top, L::kIssueWidth, L::kCell), Qt::AlignCenter, toQString(row.issue));
-        painter_.setFont(chartFont(13, true));
+        painter_.setFont(chartFont(kCaptionPixels, true));
         painter_.drawText(QRect(L::kIssueWidth, top, L::kCodeWidth, L::kCell), Qt::AlignCenter,
                           toQString(row.code));
-        painter_.setFont(chartFont(12));
+        painter_.setFont(chartFont(kTextPixels));
         for (int column = columns_.first; column <= columns_.second; ++column) {
-            paintCell(groupOf(column), row.cells[static_cast<std::size_t>(column)], column, top);
+            paintCell(row.cells[static_cast<std::size_t>(column)], column, top);
         }
     }
 
-    void paintCell(const ColumnGroup& group, const ChartCell& cell, int column, int top) {
+    void paintCell(const ChartCell& cell, int column, int top) {
         const QRect rect = layout_.cellRect(column, top);
-        switch (group.kind) {
+        switch (layout_.kind(column)) {
             case ColumnKind::Omission:
                 if (cell.drawn()) {
-                    painter_.drawImage(rect.topLeft(), sprites().ball(ballColour(group),
+                    painter_.drawImage(rect.topLeft(), sprites().ball(ballColour(groupOf(column)),
                                                                       layout_.heading(column), rect.width()));
-                } else {
-                    paintOmission(cell.number, rect, look_.temperature && group.position > 0);
+                } else if (look_.omissions) {
+                    paintOmission(cell.number, rect);
                 }
                 break;
             case ColumnKind::Count:
@@ -196,22 +219,17 @@ private:
         }
     }
 
-    void paintOmission(int omission, const QRect& rect, bool tinted) {
-        const QColor tint = tinted ? temperatureTint(temperatureOf(omission)) : QColor(Qt::transparent);
-        if (!look_.omissions) {
-            if (tinted) painter_.fillRect(rect.adjusted(1, 1, 0, 0), tint);
-        } else if (const QImage* sprite = sprites().omission(omission, tint, rect.width())) {
+    void paintOmission(int omission, const QRect& rect) {
+        if (const QImage* sprite = sprites().omission(omission, rect.width())) {
             painter_.drawImage(rect.topLeft(), *sprite);
-        } else {
-            // A rare long absence, in the size that fits its cell.
-            if (tinted) painter_.fillRect(rect.adjusted(1, 1, 0, 0), tint);
-            const QString number = QString::number(omission);
-            painter_.save();
-            painter_.setPen(omissionTextColour());
-            painter_.setFont(chartFontFitting({number}, rect.width() - 2, 11));
-            painter_.drawText(rect, Qt::AlignCenter, number);
-            painter_.restore();
+            return;
         }
+        // A rare long absence, which its column is wide enough for.
+        painter_.save();
+        painter_.setPen(omissionTextColour());
+        painter_.setFont(chartFont(kOmissionPixels));
+        painter_.drawText(rect, Qt::AlignCenter, QString::number(omission));
+        painter_.restore();
     }
 
     // A rule above each row whose draw follows missing issues.
@@ -224,21 +242,17 @@ private:
     }
 
     void paintSummary() {
-        // A cell's text keeps clear of the grid lines on either side.
-        constexpr int kTextWidth = L::kCell - 2;
         int top = layout_.summaryTop();
         painter_.fillRect(QRect(area_.left(), top, area_.width(), layout_.footerTop() - top), kSummaryFill);
         painter_.setPen(kText);
-        for (const SummaryLine& line : chart_.summaryLines) {
-            painter_.setFont(chartFont(12, true));
+        for (int line = 0; line < static_cast<int>(chart_.summaryLines.size()); ++line) {
+            painter_.setFont(chartFont(kTextPixels, true));
             painter_.drawText(QRect(0, top, L::kFrozenWidth, L::kCell), Qt::AlignCenter,
-                              toQString(line.caption));
-            QStringList cells;
-            for (const std::string& cell : line.cells) cells.append(toQString(cell));
-            // One size for the whole line, the one its widest text fits at.
-            painter_.setFont(chartFontFitting(cells, kTextWidth, 11));
+                              toQString(chart_.summaryLines[static_cast<std::size_t>(line)].caption));
+            painter_.setFont(chartFont(kTextPixels));
             for (int column = columns_.first; column <= columns_.second; ++column) {
-                painter_.drawText(layout_.cellRect(column, top), Qt::AlignCenter, cells[column]);
+                painter_.drawText(layout_.cellRect(column, top), Qt::AlignCenter,
+                                  layout_.summaryText(line, column));
             }
             top += L::kCell;
         }
@@ -247,7 +261,7 @@ private:
     void paintHeader() {
         painter_.fillRect(QRect(area_.left(), 0, area_.width(), L::kHeaderHeight), kHeaderFill);
         painter_.setPen(kText);
-        painter_.setFont(chartFont(13, true));
+        painter_.setFont(chartFont(kCaptionPixels, true));
         painter_.drawText(QRect(0, 0, L::kIssueWidth, L::kHeaderHeight), Qt::AlignCenter,
                           toQString(kIssueCaption));
         painter_.drawText(QRect(L::kIssueWidth, 0, L::kCodeWidth, L::kHeaderHeight), Qt::AlignCenter,
@@ -260,19 +274,26 @@ private:
     }
 
     // A group's caption over its columns' headings; a group of one column
-    // without a heading has its caption over both lines.
+    // without a heading has its caption over both lines. The caption stands
+    // over the part of the group in the area, inside the group: while any
+    // of its columns is in view, so is its caption.
     void paintGroupHeading(int group) {
         const ColumnGroup& each = chart_.groups[static_cast<std::size_t>(group)];
         const int first = layout_.firstColumnOf(group);
         const int end = first + static_cast<int>(each.columns.size());
         const int left = layout_.columnLeft(first);
-        const int width = layout_.columnLeft(end) - left;
+        const int right = layout_.columnLeft(end);
         const bool captionAlone = each.columns.size() == 1 && each.columns.front().heading.empty();
-        painter_.setFont(chartFont(13, true));
-        painter_.drawText(QRect(left, 0, width, captionAlone ? L::kHeaderHeight : L::kCell), Qt::AlignCenter,
-                          layout_.caption(group));
+        painter_.setFont(chartFont(kCaptionPixels, true));
+        const int captionWidth = layout_.captionWidth(group);
+        const int inViewLeft = std::max(left, area_.left());
+        const int inViewRight = std::min(right, area_.right() + 1);
+        const int captionLeft = std::clamp((inViewLeft + inViewRight - captionWidth) / 2, left,
+                                           std::max(right - captionWidth, left));
+        painter_.drawText(QRect(captionLeft, 0, captionWidth, captionAlone ? L::kHeaderHeight : L::kCell),
+                          Qt::AlignCenter, layout_.caption(group));
         if (captionAlone) return;
-        painter_.setFont(chartFont(12));
+        painter_.setFont(chartFont(kTextPixels));
         for (int column = first; column < end; ++column) {
             painter_.drawText(layout_.cellRect(column, L::kCell), Qt::AlignCenter, layout_.heading(column));
         }
@@ -305,7 +326,7 @@ void paintChartFooter(QPainter& painter, const TrendChart& chart, const QRect& b
     constexpr int kIndent = 6;
     painter.fillRect(band, kFooterFill);
     painter.setPen(kText);
-    painter.setFont(chartFont(12));
+    painter.setFont(chartFont(kTextPixels));
     painter.drawText(band.adjusted(kIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                      toQString(chart.footnote));
 }

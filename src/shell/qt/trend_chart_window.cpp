@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <limits>
 
 #include "shell/draw_history.h"
@@ -34,8 +35,8 @@ QString captionOf(TrendChartWindow::Export what) {
 
 }  // namespace
 
-TrendChartWindow::TrendChartWindow(Grid& history, QAbstractItemModel& historyModel)
-    : QWidget(nullptr, Qt::Window), history_(history) {
+TrendChartWindow::TrendChartWindow(Grid& history, QAbstractItemModel& historyModel, const QWidget* mainWindow)
+    : QWidget(nullptr, Qt::Window), history_(history), mainWindow_(mainWindow) {
     setObjectName(u"走势图窗口"_s);
     setWindowTitle(kTitle.toString());
 
@@ -60,6 +61,7 @@ TrendChartWindow::TrendChartWindow(Grid& history, QAbstractItemModel& historyMod
     connect(choosers_, &TrendChartChoosers::optionsChanged, this, [this] {
         if (!isVisible()) return;
         refresh();
+        fitBesideMainWindow();
         view_->scrollToNewest();
         view_->setFocus();
     });
@@ -82,23 +84,28 @@ void TrendChartWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 int TrendChartWindow::wantedWidth() const {
-    const ChartOptions bare{.view = kAllFiveView};
     const QMargins margins = layout()->contentsMargins();
-    return ChartLayout(makeTrendChart({}, bare)).width() + view_->chromeWidth() + margins.left() +
-           margins.right();
+    return std::max(view_->layout().width() + view_->chromeWidth() + margins.left() + margins.right(),
+                    minimumSizeHint().width());
 }
 
-void TrendChartWindow::placeBeside(const QWidget& main) { placeWindowBeside(*this, main, wantedWidth()); }
+void TrendChartWindow::fitBesideMainWindow() {
+    if (mainWindow_ != nullptr) placeWindowBeside(*this, *mainWindow_, QSize(wantedWidth(), QWIDGETSIZE_MAX));
+}
 
 void TrendChartWindow::open() {
     const bool opening = !isVisible();
+    // Made first, so that the window takes the width its chart needs.
+    if (opening) {
+        refresh();
+        fitBesideMainWindow();
+    }
     show();
     raise();
     activateWindow();
     // Shown first, so that the view knows its size: the chart opens on its
     // newest draws.
     if (opening) {
-        refresh();
         view_->scrollToNewest();
         view_->setFocus();
     }

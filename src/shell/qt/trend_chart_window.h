@@ -20,12 +20,10 @@ class TrendChartWindow : public QWidget {
 
 public:
     // `history` is the grid of the draw history, `historyModel` its view's
-    // model, whose changes the chart follows; both outlive the window.
-    TrendChartWindow(Grid& history, QAbstractItemModel& historyModel);
+    // model, whose changes the chart follows; `mainWindow` the window it
+    // opens beside (none: where the desktop puts it). All outlive the window.
+    TrendChartWindow(Grid& history, QAbstractItemModel& historyModel, const QWidget* mainWindow = nullptr);
 
-    // Puts the window beside `main`, inside the screen's available area, as
-    // wide as the 五星 chart without sections where the screen allows.
-    void placeBeside(const QWidget& main);
     // Shows the window on the newest draws, or brings it to the front when
     // it is shown already.
     void open();
@@ -42,6 +40,10 @@ public:
     enum class Export { Image, Csv };
     bool saveTo(Export what, const QString& path);
 
+    // As wide as its chart's columns and what the window has around them
+    // need, and no narrower than its choosers.
+    [[nodiscard]] int wantedWidth() const;
+
     [[nodiscard]] const TrendChartView& view() const { return *view_; }
     [[nodiscard]] TrendChartView& view() { return *view_; }
     [[nodiscard]] TrendChartChoosers& choosers() { return *choosers_; }
@@ -51,13 +53,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // As wide as the 五星 chart without sections and what the window has
-    // around it.
-    [[nodiscard]] int wantedWidth() const;
+    // Takes the width the chart needs and the screen's available height,
+    // as far as they go, beside the main window.
+    void fitBesideMainWindow();
     void save(Export what);
     [[nodiscard]] QString defaultFileName(const QString& suffix) const;
 
     Grid& history_;
+    const QWidget* mainWindow_;
     // The widgets belong to the window, as Qt's children.
     TrendChartChoosers* choosers_;
     TrendChartView* view_;

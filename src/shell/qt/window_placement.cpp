@@ -23,15 +23,18 @@ QRect placeBeside(const QRect& beside, const QSize& wanted, const QRect& availab
     return {QPoint(left, top), size};
 }
 
-void placeWindowBeside(QWidget& window, const QWidget& main, int width) {
+void placeWindowBeside(QWidget& window, const QWidget& main, const QSize& wanted) {
     const QScreen* screen = main.screen();
     if (screen == nullptr) return;
     const QRect mainFrame = main.frameGeometry();
     const QMargins frame(main.geometry().left() - mainFrame.left(), main.geometry().top() - mainFrame.top(),
                          mainFrame.right() - main.geometry().right(),
                          mainFrame.bottom() - main.geometry().bottom());
-    const QSize wanted = QSize(width, screen->availableGeometry().height()).grownBy(frame);
-    window.setGeometry(placeBeside(mainFrame, wanted, screen->availableGeometry()).marginsRemoved(frame));
+    const QRect available = screen->availableGeometry();
+    // Bounded first, so that a size meaning "as large as there is room for"
+    // grows by the frame without overflowing.
+    const QSize framed = wanted.boundedTo(available.size()).grownBy(frame);
+    window.setGeometry(placeBeside(mainFrame, framed, available).marginsRemoved(frame));
 }
 
 }  // namespace quintara::qt

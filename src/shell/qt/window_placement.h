@@ -15,9 +15,9 @@ namespace quintara::qt {
 // inside `available`.
 [[nodiscard]] QRect placeBeside(const QRect& beside, const QSize& wanted, const QRect& available);
 
-// Puts `window` beside `main` on its screen: `width` wide without its frame
-// where the screen allows, and as tall as the screen's available area. Its
-// frame is taken to be as wide as the main window's.
-void placeWindowBeside(QWidget& window, const QWidget& main, int width);
+// Gives `window` the size `wanted` (without its frame), as far as the
+// available area of the screen of `main` allows, beside `main`. The
+// window's frame is taken to be as wide as that of `main`.
+void placeWindowBeside(QWidget& window, const QWidget& main, const QSize& wanted);
 
 }  // namespace quintara::qt

@@ -52,13 +52,13 @@ void Application::windowCreated() {
     extras_.openMakerSite();
     extras_.applySkin(kSkinInUse);
     extras_.showBanner();
-    extras_.runVersionNotice();
+    // The draws kept fill the grid, the large labels and the lists before the
+    // version notice's box stands over the window; the first poll comes a
+    // full interval after the history holds them.
     history_.setUp();
-    window_.timer(names::kOnlineCountTimer).setInterval(kOnlineCountInterval);
-    // Last, once the grid is set up: every step before runs as it does
-    // without an archive, and the first poll comes a full interval after the
-    // history holds the archive's draws.
     startFromArchive();
+    extras_.runVersionNotice();
+    window_.timer(names::kOnlineCountTimer).setInterval(kOnlineCountInterval);
 }
 
 void Application::startFromArchive() {

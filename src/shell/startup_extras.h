@@ -22,7 +22,7 @@ public:
 };
 
 // None of the extras: a window that only keeps the draws and their
-// statistics, as the headless watcher runs it.
+// statistics, for the tests and benchmarks of the window's behaviour.
 class NoStartupExtras : public StartupExtras {
 public:
     void writeSkinLibrary() override {}

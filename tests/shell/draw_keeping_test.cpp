@@ -79,6 +79,36 @@ protected:
     std::unique_ptr<Application> application;
 };
 
+// The window as it stands when the version notice's box comes up over it.
+class WindowUnderTheNotice : public NoStartupExtras {
+public:
+    explicit WindowUnderTheNotice(const std::unique_ptr<Window>& window) : window_(window) {}
+    void runVersionNotice() override {
+        newestIssue = window_->transparentLabel(names::kNewestIssueLabel).caption();
+        gridRows = window_->grid(names::kDrawGrid).rowCount();
+        listRows = window_->listView(names::kPositionOmissionLists[0]).itemCount();
+    }
+
+    std::string newestIssue;
+    int gridRows = 0;
+    int listRows = 0;
+
+private:
+    const std::unique_ptr<Window>& window_;
+};
+
+TEST_F(DrawKeepingTest, TheDrawsKeptFillTheWindowBeforeTheVersionNoticesBox) {
+    DrawArchive(file).record(std::vector<DrawView>{{"20180211-002", "48550"}, {"20180211-001", "23780"}},
+                             DrawOrigin::Feed, 1);
+    window = makeMemoryWindow(mainWindowLayout());
+    WindowUnderTheNotice notice(window);
+    Application application(*window, platform, providers, notice, ArchivePlace{file});
+    application.windowCreated();
+    EXPECT_EQ(notice.newestIssue, "20180211-002");
+    EXPECT_EQ(notice.gridRows, 4);  // the header, two draws, the empty row
+    EXPECT_GT(notice.listRows, 0);
+}
+
 TEST_F(DrawKeepingTest, AFirstStartIsAsBeforeAndASecondShowsTheDrawsKeptWithoutAClick) {
     start();
     EXPECT_TRUE(held().empty());

@@ -7,6 +7,8 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <SQLiteCpp/Database.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -134,6 +136,31 @@ void BM_PollRecordsOneDraw(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PollRecordsOneDraw)->Unit(benchmark::kMillisecond);
+
+// The same poll while another program holds the archive's write lock: the
+// GUI thread waits about 100 ms for it, then holds the draw for the next poll.
+void BM_PollWhileTheArchiveIsBusy(benchmark::State& state) {
+    const BenchArchive archive(kKept);
+    testing::FakePlatform platform;
+    testing::PreparedProviders providers;
+    testing::IdleStartupExtras extras;
+    const std::unique_ptr<Window> window = makeMemoryWindow(mainWindowLayout());
+    Application application(*window, platform, providers, extras, archive.place());
+    application.windowCreated();
+    window->checkBox(names::kAutoRefreshBox).setChecked(false);
+    SQLite::Database other(archive.place().file, SQLite::OPEN_READWRITE);
+    other.exec("BEGIN EXCLUSIVE");
+    const DrawHistory history(window->grid(names::kDrawGrid));
+    for (auto _ : state) {
+        state.PauseTiming();
+        providers.newer = testing::successorOf(history.newestIssue()) + "12345";
+        state.ResumeTiming();
+        window->control<MemoryTimer>(names::kUpdateTimer).tick();
+    }
+    other.exec("ROLLBACK");
+    if (application.saveHeld() != true) state.SkipWithError("the draws held were not written once free");
+}
+BENCHMARK(BM_PollWhileTheArchiveIsBusy)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 

@@ -62,14 +62,15 @@ std::optional<HistoryChange> DrawFollower::reload() {
 }
 
 HistoryChange DrawFollower::poll() {
-    std::vector<AlertRecord> silence = alerts_.pollingTick(momentOf(platform_.localTime()), keeping_.archive());
-    if (keeping_.unsaved() > 0) keeping_.record(secondsNow());
+    std::vector<AlertRecord> silence = alerts_.pollingTick(momentOf(platform_.localTime()), alertLog());
     HistoryChange change = takeRecordedElsewhere();
     if (!change.changed()) {
         const bool rulesTaken = change.rulesTaken;
         change = pollSources();
         change.rulesTaken = rulesTaken;
     }
+    // A poll that took a draw has written those held with it.
+    if (!change.changed() && keeping_.unsaved() > 0) keeping_.record(secondsNow());
     change.alerts.insert(change.alerts.begin(), std::make_move_iterator(silence.begin()),
                          std::make_move_iterator(silence.end()));
     return change;
@@ -191,7 +192,13 @@ std::vector<AlertRecord> DrawFollower::evaluateAlerts() {
     const AlertWatch* watch = alerts_.watch();
     if (watch == nullptr || history_.empty()) return {};
     return alerts_.historyChanged(statistics(), history_.newestIssue(), momentOf(platform_.localTime()),
-                                  keeping_.archive());
+                                  alertLog());
+}
+
+DrawArchive* DrawFollower::alertLog() {
+    // While draws are held unsaved the archive is failing: the alerts are
+    // told without waiting for it a second time.
+    return keeping_.unsaved() == 0 ? keeping_.archive() : nullptr;
 }
 
 std::int64_t DrawFollower::secondsNow() const {

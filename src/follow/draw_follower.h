@@ -107,6 +107,8 @@ private:
     // After any change: the statistics stale and the alerts evaluated.
     void evaluated(HistoryChange& change);
     [[nodiscard]] std::int64_t secondsNow() const;
+    // Where the alerts are logged: the archive, unless it is failing.
+    [[nodiscard]] DrawArchive* alertLog();
 
     Platform& platform_;
     DrawProviders& providers_;

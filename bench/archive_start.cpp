@@ -21,7 +21,7 @@
 #include "shell/application.h"
 #include "shell/main_window_layout.h"
 #include "shell/main_window_names.h"
-#include "shell/qt/main_window.h"
+#include "shell/qt/window/main_window.h"
 #include "support/fake_platform.h"
 #include "support/fake_providers.h"
 #include "support/fake_startup_extras.h"

@@ -6,7 +6,7 @@
 
 #include <QApplication>
 
-#include "shell/qt/fonts.h"
+#include "shell/qt/window/fonts.h"
 
 namespace quintara::bench {
 

@@ -19,7 +19,7 @@
 #include "qt_main.h"
 #include "real_history.h"
 #include "shell/main_window_layout.h"
-#include "shell/qt/main_window.h"
+#include "shell/qt/window/main_window.h"
 #include "shell/statistics_refresh.h"
 
 namespace {

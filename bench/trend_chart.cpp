@@ -15,8 +15,8 @@
 #include "qt_main.h"
 #include "real_history.h"
 #include "shell/main_window_layout.h"
-#include "shell/qt/main_window.h"
-#include "shell/qt/trend_chart_opener.h"
+#include "shell/qt/window/main_window.h"
+#include "shell/qt/chart/trend_chart_opener.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ const ChartView& viewOf(const benchmark::State& state) {
 void chooseEverything(qt::TrendChartWindow& chart, const ChartView& view) {
     chart.choosers().setView(view);
     chart.choosers().setSections(sectionsOf(view));
-    chart.choosers().setRange(ChartRange::lastDraws(kShown));
+    chart.choosers().setRange(DrawRange::lastDraws(kShown));
 }
 
 // Paints what of the chart is in view, as the window does, into a picture.

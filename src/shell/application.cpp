@@ -9,6 +9,7 @@
 #include "shell/fixed_settings.h"
 #include "shell/main_window_names.h"
 #include "shell/statistics_refresh.h"
+#include "text/regex_object.h"
 
 namespace quintara {
 namespace {
@@ -176,5 +177,41 @@ void Application::historyChanged(const HistoryChange& change) {
     tell(change.alerts);
     showKeepingState();
 }
+
+void Application::showNewestDraw() {
+    const Draw newest = history_.newestDraw();
+    window_.transparentLabel(names::kNewestIssueLabel).setCaption(newest.issue);
+    // Groups 1 to 5 of the first match are the five digits, 万 to 个; a draw
+    // text that is not five characters long leaves the labels empty.
+    RegexObject split;
+    split.Create("(.)(.)(.)(.)(.)", newest.text);
+    for (std::size_t k = 0; k < names::kNewestDigitLabels.size(); ++k) {
+        window_.transparentLabel(names::kNewestDigitLabels[k]).setCaption(
+            split.GetSubMatch(1, static_cast<int>(k) + 1));
+    }
+}
+
+// A choice in a count-window box takes effect at once: the one list counted
+// over that window is written again, as a click on 刷新 would write it. An
+// update or a reload may be waiting for its answers, window messages going
+// on, when the choice is made: the list is then written once it has ended,
+// so that nothing starts in the middle of one and no choice is lost.
+void Application::countWindowChosen(CountWindowBox box) {
+    takeCountWindows();
+    if (running_) {
+        chosenWhileRunning_[indexOf(box)] = true;
+        return;
+    }
+    markAlertingRows(RefreshCountedList(window_, box));
+}
+
+void Application::applyDeferredChoices() {
+    for (const CountWindowBox box : kCountWindowBoxes) {
+        if (!std::exchange(chosenWhileRunning_[indexOf(box)], false)) continue;
+        markAlertingRows(RefreshCountedList(window_, box));
+    }
+}
+
+void Application::takeCountWindows() { follower_.chooseCountWindows(countWindowSelections(window_)); }
 
 }  // namespace quintara

@@ -15,7 +15,7 @@
 #include "platform/platform.h"
 #include "shell/alert_sink.h"
 #include "shell/draw_history.h"
-#include "shell/startup_extras.h"
+#include "shell/startup/startup_extras.h"
 #include "sources/draw_providers.h"
 #include "stats/statistics_lists.h"
 

@@ -7,7 +7,7 @@
 
 #include "shell/draw_history.h"
 #include "shell/main_window_names.h"
-#include "stats/list_writer.h"
+#include "shell/list_writer.h"
 
 namespace quintara {
 namespace {

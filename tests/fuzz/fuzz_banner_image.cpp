@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "fuzz_checks.h"
-#include "shell/qt/qt_controls.h"
+#include "shell/qt/window/qt_controls.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "fuzz_checks.h"
-#include "shell/version_notice.h"
+#include "shell/startup/version_notice.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto version = quintara::publishedVersion(quintara::fuzz::bytesOf(data, size));

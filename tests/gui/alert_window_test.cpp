@@ -13,8 +13,8 @@
 #include "gui/eventually.h"
 #include "gui/provided_window.h"
 #include "shell/main_window_names.h"
-#include "shell/qt/alert_notifier.h"
-#include "shell/qt/alert_settings_window.h"
+#include "shell/qt/alerts/alert_notifier.h"
+#include "shell/qt/alerts/alert_settings_window.h"
 
 namespace quintara::qt {
 namespace {

@@ -9,7 +9,7 @@
 #include <chrono>
 
 #include "net/background_request.h"
-#include "shell/qt/qt_platform.h"
+#include "shell/qt/platform/qt_platform.h"
 #include "support/raw_http_server.h"
 
 namespace quintara::qt {

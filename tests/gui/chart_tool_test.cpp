@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "archive/draw_archive.h"
-#include "shell/qt/trend_chart_painter.h"
+#include "shell/qt/chart/trend_chart_painter.h"
 #include "support/feed_document.h"
 #include "support/tool_process.h"
 

@@ -18,13 +18,13 @@
 #include "gui/eventually.h"
 #include "gui/provided_window.h"
 #include "shell/main_window_names.h"
-#include "shell/qt/backtest_page.h"
-#include "shell/qt/fairness_tests_page.h"
-#include "shell/qt/fairness_window.h"
-#include "shell/qt/grid_menu.h"
-#include "shell/qt/hit_rate_chart.h"
-#include "shell/qt/p_value_histogram.h"
-#include "shell/qt/range_chooser.h"
+#include "shell/qt/fairness/backtest_page.h"
+#include "shell/qt/fairness/fairness_tests_page.h"
+#include "shell/qt/fairness/fairness_window.h"
+#include "shell/qt/window/grid_menu.h"
+#include "shell/qt/fairness/hit_rate_chart.h"
+#include "shell/qt/fairness/p_value_histogram.h"
+#include "shell/qt/common/range_chooser.h"
 
 namespace quintara::qt {
 namespace {
@@ -98,15 +98,15 @@ TEST_F(FairnessWindowTest, TellsTheVerdictOfTheRangeChosenWithItsHistogram) {
     EXPECT_EQ(std::accumulate(bins.begin(), bins.end(), 0), 31);
     EXPECT_DOUBLE_EQ(fairness.tests().histogram().fairHeight(), 3.1);
 
-    fairness.range().setRange(ChartRange::lastDraws(1000));
+    fairness.range().setRange(DrawRange::lastDraws(1000));
     EXPECT_TRUE(fairness.tests().verdict().startsWith(u"在1000期中"_s));
     EXPECT_EQ(fairness.range().note(), u""_s);
-    fairness.range().setRange(ChartRange::lastDraws(5000));
+    fairness.range().setRange(DrawRange::lastDraws(5000));
     EXPECT_EQ(fairness.range().note(), u"仅有2000期"_s);
     EXPECT_TRUE(fairness.tests().verdict().startsWith(u"在2000期中"_s));
-    fairness.range().setRange(ChartRange::issues("20190102-001", "20190101-001"));
+    fairness.range().setRange(DrawRange::issues("20190102-001", "20190101-001"));
     EXPECT_EQ(fairness.range().note(), u"期号段有误"_s);
-    fairness.range().setRange(ChartRange::issues("20190101-001", "20190117-080"));  // every draw held
+    fairness.range().setRange(DrawRange::issues("20190101-001", "20190117-080"));  // every draw held
     EXPECT_EQ(fairness.range().note(), u""_s);
     EXPECT_TRUE(fairness.tests().verdict().startsWith(u"在2000期中"_s));
 }
@@ -141,7 +141,7 @@ TEST_F(FairnessWindowTest, BacktestsTheRuleChosenAndDrawsItsHitRate) {
     EXPECT_EQ(fairness.backtest().request().window, 30);
     EXPECT_FALSE(fairness.backtest().verdict().isEmpty());
     // The newest 1000 draws, bet on from the draws before them too.
-    fairness.range().setRange(ChartRange::lastDraws(1000));
+    fairness.range().setRange(DrawRange::lastDraws(1000));
     EXPECT_TRUE(fairness.backtest().figures().startsWith(u"下注 1000 次"_s));
     const std::vector<double>& rates = fairness.backtest().chart().rates();
     ASSERT_EQ(rates.size(), 1000U);

@@ -15,7 +15,7 @@
 #include "shell/draw_history.h"
 #include "gui/eventually.h"
 #include "gui/provided_window.h"
-#include "shell/qt/text.h"
+#include "shell/qt/platform/text.h"
 #include "shell/statistics_refresh.h"
 #include "stats/row_tool_tip.h"
 

@@ -11,8 +11,8 @@
 #include "shell/main_window_names.h"
 #include "shell/draw_history.h"
 #include "shell/main_window_layout.h"
-#include "shell/qt/main_window.h"
-#include "shell/qt/text.h"
+#include "shell/qt/window/main_window.h"
+#include "shell/qt/platform/text.h"
 
 namespace quintara::qt {
 namespace {

@@ -14,8 +14,8 @@
 #include "shell/main_window_names.h"
 #include "shell/draw_history.h"
 #include "gui/provided_window.h"
-#include "shell/qt/qt_controls.h"
-#include "shell/qt/text.h"
+#include "shell/qt/window/qt_controls.h"
+#include "shell/qt/platform/text.h"
 
 namespace quintara::qt {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/qt/fonts.h"
-#include "shell/qt/translations.h"
+#include "shell/qt/window/fonts.h"
+#include "shell/qt/window/translations.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -6,9 +6,9 @@
 
 #include "shell/main_window_names.h"
 #include "shell/main_window_layout.h"
-#include "shell/qt/main_window.h"
-#include "shell/qt/qt_controls.h"
-#include "shell/qt/trend_chart_opener.h"
+#include "shell/qt/window/main_window.h"
+#include "shell/qt/window/qt_controls.h"
+#include "shell/qt/chart/trend_chart_opener.h"
 
 namespace quintara::qt {
 namespace {

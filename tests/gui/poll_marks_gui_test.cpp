@@ -13,7 +13,7 @@
 
 #include "gui/provided_window.h"
 #include "shell/main_window_names.h"
-#include "shell/qt/history_hole_marks.h"
+#include "shell/qt/window/history_hole_marks.h"
 #include "support/latest_draw_host.h"
 
 namespace quintara::qt {

@@ -11,8 +11,8 @@
 #include "shell/main_window_names.h"
 #include "gui/eventually.h"
 #include "shell/main_window_layout.h"
-#include "shell/qt/main_window.h"
-#include "shell/qt/qt_controls.h"
+#include "shell/qt/window/main_window.h"
+#include "shell/qt/window/qt_controls.h"
 #include "support/loopback_http_server.h"
 #include "support/tiny_gif.h"
 

@@ -10,10 +10,10 @@
 #include <thread>
 
 #include "shell/main_window_names.h"
-#include "shell/loaded_library.h"
-#include "shell/qt/main_window.h"
+#include "shell/startup/loaded_library.h"
+#include "shell/qt/window/main_window.h"
 #include "shell/main_window_layout.h"
-#include "shell/skin_loading.h"
+#include "shell/startup/skin_loading.h"
 #include "skin/carried_skins.h"
 #include "skin/skin_format.h"
 #include "skin/skin_library.h"

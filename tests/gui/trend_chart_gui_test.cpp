@@ -23,8 +23,8 @@
 #include "shell/draw_history.h"
 #include "gui/eventually.h"
 #include "gui/provided_window.h"
-#include "shell/qt/save_folders.h"
-#include "shell/qt/trend_chart_opener.h"
+#include "shell/qt/chart/save_folders.h"
+#include "shell/qt/chart/trend_chart_opener.h"
 
 namespace quintara::qt {
 namespace {
@@ -81,7 +81,7 @@ TEST_F(TrendChartGuiTest, ANewDrawAppearsAsTheLastRow) {
     EXPECT_TRUE(chart().rows.back().cells[5].drawn());  // 万位5
 
     // The choice of draws shown goes with the next chart too.
-    opener.chart()->choosers().setRange(ChartRange::lastDraws(30));
+    opener.chart()->choosers().setRange(DrawRange::lastDraws(30));
     EXPECT_EQ(chart().rows.size(), 7U);
     DrawHistory history(window.controls().grid(names::kDrawGrid));
     for (int sequence = 8; sequence <= 40; ++sequence) {
@@ -106,9 +106,9 @@ TEST_F(TrendChartGuiTest, TheChoosersMakeTheChartAgainAndSayWhatTheHistoryLacks)
     EXPECT_EQ(chart().groups.front().caption, "百位");
     EXPECT_EQ(chart().sections, sectionsOf(back));
     EXPECT_GT(charts.view().horizontalScrollBar()->maximum(), 0);  // wider than the window: it scrolls
-    charts.choosers().setRange(ChartRange::lastDraws(kChartSizes.front()));
+    charts.choosers().setRange(DrawRange::lastDraws(kChartSizes.front()));
     EXPECT_EQ(charts.choosers().note(), u"仅有6期"_s);
-    charts.choosers().setRange(ChartRange::issues("20180211-002", "20180211-004"));
+    charts.choosers().setRange(DrawRange::issues("20180211-002", "20180211-004"));
     EXPECT_EQ(charts.choosers().note(), u""_s);
     ASSERT_EQ(chart().rows.size(), 3U);
     EXPECT_EQ(chart().rows.front().issue, "20180211-002");

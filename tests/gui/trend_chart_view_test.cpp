@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "shell/qt/chart_style.h"
+#include "shell/qt/chart/chart_style.h"
 #include "support/issues.h"
-#include "shell/qt/trend_chart_choosers.h"
-#include "shell/qt/trend_chart_view.h"
-#include "shell/qt/window_placement.h"
+#include "shell/qt/chart/trend_chart_choosers.h"
+#include "shell/qt/chart/trend_chart_view.h"
+#include "shell/qt/common/window_placement.h"
 
 namespace quintara::qt {
 namespace {
@@ -47,7 +47,7 @@ TrendChart chartOf(const std::vector<Draw>& draws, const ChartView& view) {
     std::vector<DrawView> views;
     for (const Draw& draw : draws) views.push_back({draw.issue, draw.text});
     return makeTrendChart(views,
-                          {.view = view, .sections = sectionsOf(view), .range = ChartRange::lastDraws(200)});
+                          {.view = view, .sections = sectionsOf(view), .range = DrawRange::lastDraws(200)});
 }
 
 // The whole chart painted at once.
@@ -225,7 +225,7 @@ TEST(ChartPicture, EverySummaryFigureFitsItsColumnShorterWhereItMust) {
     }
     const TrendChart chart = makeTrendChart(
         draws,
-        {.view = kAllFiveView, .sections = sectionsOf(kAllFiveView), .range = ChartRange::lastDraws(1000)});
+        {.view = kAllFiveView, .sections = sectionsOf(kAllFiveView), .range = DrawRange::lastDraws(1000)});
     const ChartLayout layout(chart);
     const QFontMetrics figures(chartFont(kTextPixels));
     const QFontMetrics omissions(chartFont(kOmissionPixels));
@@ -292,20 +292,20 @@ TEST(ChartChoosers, OfferTheSectionsOfTheViewAndTakeAnIssueRangeOnlyWhenItIsOne)
     EXPECT_EQ(makeTrendChart({}, choosers.options()).sections, sectionsOf(*chartViewNamed("后三")));
     EXPECT_EQ(changes, 2);
 
-    choosers.setRange(ChartRange::issues("20190101-010", "20190101-001"));
+    choosers.setRange(DrawRange::issues("20190101-010", "20190101-001"));
     EXPECT_EQ(choosers.note(), u"期号段有误"_s);
     EXPECT_EQ(changes, 2);
     choosers.showChart(chartOf(drawsOf(20), kAllFiveView));  // a chart made meanwhile
     EXPECT_EQ(choosers.note(), u"期号段有误"_s);
-    choosers.setRange(ChartRange::issues("20190101-001", "20190201-001"));
+    choosers.setRange(DrawRange::issues("20190101-001", "20190201-001"));
     EXPECT_EQ(choosers.note(), u"期号段最多1000期"_s);
-    choosers.setRange(ChartRange::issues("20190101-001", "20190101-010"));
+    choosers.setRange(DrawRange::issues("20190101-001", "20190101-010"));
     EXPECT_EQ(choosers.note(), u""_s);
     EXPECT_EQ(changes, 3);
-    EXPECT_EQ(choosers.options().range, ChartRange::issues("20190101-001", "20190101-010"));
+    EXPECT_EQ(choosers.options().range, DrawRange::issues("20190101-001", "20190101-010"));
 
-    choosers.setRange(ChartRange::lastDays(3));
-    EXPECT_EQ(choosers.options().range, ChartRange::lastDays(3));
+    choosers.setRange(DrawRange::lastDays(3));
+    EXPECT_EQ(choosers.options().range, DrawRange::lastDays(3));
     choosers.showChart(chartOf(drawsOf(20), kAllFiveView));
     EXPECT_EQ(choosers.note(), u"仅有20期"_s);  // of 200
 }

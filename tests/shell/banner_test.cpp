@@ -2,7 +2,7 @@
 
 #include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
-#include "shell/banner.h"
+#include "shell/startup/banner.h"
 #include "shell/main_window_layout.h"
 #include "platform/system_platform.h"
 #include "support/loopback_http_server.h"

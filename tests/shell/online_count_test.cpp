@@ -8,7 +8,7 @@
 #include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "shell/main_window_layout.h"
-#include "shell/online_count.h"
+#include "shell/startup/online_count.h"
 #include "support/fake_platform.h"
 
 namespace quintara {

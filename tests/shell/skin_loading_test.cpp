@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "shell/skin_loading.h"
+#include "shell/startup/skin_loading.h"
 #include "skin/carried_skins.h"
 #include "support/fake_platform.h"
 #include "support/scratch_folder.h"

@@ -5,7 +5,7 @@
 #include "shell/main_window_names.h"
 #include "controls/memory_controls.h"
 #include "shell/main_window_layout.h"
-#include "shell/version_notice.h"
+#include "shell/startup/version_notice.h"
 #include "support/fake_platform.h"
 #include "support/loopback_http_server.h"
 

@@ -1,6 +1,7 @@
 // The statistics over draws held, as a refresh reads them (the newest 10000),
-// written into in-memory list views by the lists' writer. A list's rows read as one
-// text, "column 0:column 1" joined by commas: "5:1 期,1:0 期".
+// each list holding the rows last computed for it, as a refresh leaves its
+// view. A list's rows read as one text, "column 0:column 1" joined by commas:
+// "5:1 期,1:0 期".
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,9 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/memory_controls.h"
 #include "draws/draw.h"
-#include "stats/list_writer.h"
 #include "stats/row_tool_tip.h"
 #include "stats/statistics.h"
 
@@ -87,7 +86,6 @@ public:
             held_.begin(), held_.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(held_.size(), kDrawReadLimit)));
         Statistics computed;
         step({.draws = draws, .selections = selections_}, computed);
-        writeStatistics(computed, [this](StatisticsList list) -> ListView& { return views_[indexOf(list)]; });
         for (const StatisticsList list : kStatisticsLists) {
             if (computed[list]) written_[list] = computed[list];
         }
@@ -96,29 +94,25 @@ public:
     void select(CountWindowBox box, int index) { selections_[box] = index; }
 
     [[nodiscard]] std::string rows(StatisticsList list) const {
-        const ListView& view = views_[indexOf(list)];
         std::string joined;
-        for (int item = 0; item < view.itemCount(); ++item) {
-            if (item > 0) joined += ',';
-            joined.append(view.itemText(item, 0)).append(":").append(view.itemText(item, 1));
+        for (const StatisticsRow& row : written_[list].value_or(ListRows{})) {
+            if (!joined.empty()) joined += ',';
+            joined.append(row.label).append(":").append(row.value);
         }
         return joined;
     }
 
     // The detail of the row whose column 0 is `label`; fails the test when
-    // there is none. Its view shows the row's tool tip.
+    // there is none.
     [[nodiscard]] RowDetail detail(StatisticsList list, std::string_view label) const {
         const int item = itemOf(list, label);
-        if (item < 0) return {};
-        const StatisticsRow& row = (*written_[list])[static_cast<std::size_t>(item)];
-        EXPECT_EQ(views_[indexOf(list)].itemToolTip(item), rowToolTip(list, row));
-        return row.detail;
+        return item < 0 ? RowDetail{} : (*written_[list])[static_cast<std::size_t>(item)].detail;
     }
 
-    // The tool tip that the view shows on that row.
+    // The tool tip of that row, as its list view shows it.
     [[nodiscard]] std::string toolTip(StatisticsList list, std::string_view label) const {
         const int item = itemOf(list, label);
-        return item < 0 ? std::string() : views_[indexOf(list)].itemToolTip(item);
+        return item < 0 ? std::string() : rowToolTip(list, (*written_[list])[static_cast<std::size_t>(item)]);
     }
 
 private:
@@ -135,8 +129,7 @@ private:
 
     Draws held_;  // newest first
     CountWindowSelections selections_;
-    std::array<MemoryListView, kStatisticsListCount> views_;
-    Statistics written_;  // the rows each view shows
+    Statistics written_;  // the rows each list holds
 };
 
 }  // namespace quintara::testing

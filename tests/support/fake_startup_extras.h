@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/startup_extras.h"
+#include "shell/startup/startup_extras.h"
 
 namespace quintara::testing {
 

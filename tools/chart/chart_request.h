@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "stats/trend_chart.h"
+#include "chart/trend_chart.h"
 #include "tool_cli.h"
 
 namespace quintara::chart_tool {
@@ -31,7 +31,7 @@ public:
 private:
     std::string view_ = std::string(kAllFiveView.name);
     std::optional<std::string> sections_;  // none: every section of the view
-    ChartRange range_;
+    DrawRange range_;
     std::string feed_;
     std::string archive_;
     CLI::Option* archiveOption_ = nullptr;

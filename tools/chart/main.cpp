@@ -16,8 +16,8 @@
 #include "archive/archive_file.h"
 #include "chart_request.h"
 #include "draw_source.h"
-#include "shell/qt/fonts.h"
-#include "shell/qt/trend_chart_painter.h"
+#include "shell/qt/window/fonts.h"
+#include "shell/qt/chart/trend_chart_painter.h"
 #include "tool_cli.h"
 
 namespace {

@@ -6,12 +6,12 @@
 
 #include <optional>
 
-#include "stats/chart_range.h"
+#include "draws/draw_range.h"
 
 namespace quintara::tools {
 
 // The transform of --range: the text read into `range`, or what is wrong
 // with it. `most` bounds both N and the issues FROM:TO spans; none: no bound.
-[[nodiscard]] CLI::Validator rangeReader(ChartRange& range, std::optional<int> most);
+[[nodiscard]] CLI::Validator rangeReader(DrawRange& range, std::optional<int> most);
 
 }  // namespace quintara::tools

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "fairness/backtest.h"
-#include "stats/chart_range.h"
+#include "draws/draw_range.h"
 #include "stats/statistics_lists.h"
 #include "tool_cli.h"
 
@@ -23,7 +23,7 @@ enum class Analysis { Lists, Fairness, Backtest };
 
 struct Request {
     Analysis analysis = Analysis::Lists;
-    ChartRange range = ChartRange::all();  // the fairness tests' and the backtest's
+    DrawRange range = DrawRange::all();  // the fairness tests' and the backtest's
     BacktestRequest backtest;
     // The item of each count-window combo box, the last one given winning.
     CountWindowSelections selections;

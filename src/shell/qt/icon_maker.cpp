@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "shell/qt/branding.h"
+#include "shell/qt/window/branding.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

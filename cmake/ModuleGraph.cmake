@@ -40,11 +40,11 @@ quintara_module(shell FOLDERS src/shell src/shell/startup
 quintara_module(qt FOLDERS src/shell/qt/window src/shell/qt/chart src/shell/qt/alerts src/shell/qt/fairness
                            src/shell/qt/platform src/shell/qt/common
                 PUBLIC shell net stats chart fairness Qt6::Widgets quintara_qt_strict PNG::PNG)
-quintara_module(tool_cli FOLDERS tools/common PUBLIC draws CLI11::CLI11)
+quintara_module(tool_cli FOLDERS tools/common PUBLIC draws CLI11::CLI11 PRIVATE archive)
 
 quintara_program(window FOLDERS src/shell/qt PRIVATE qt)
 quintara_program(archive FOLDERS tools/archive PRIVATE archive draws tool_cli nlohmann_json::nlohmann_json)
-quintara_program(chart FOLDERS tools/chart PRIVATE qt chart stats draws archive tool_cli)
+quintara_program(chart FOLDERS tools/chart PRIVATE qt chart stats draws tool_cli)
 quintara_program(fetch FOLDERS tools/fetch PRIVATE net platform tool_cli)
 quintara_program(provider FOLDERS tools/provider PUBLIC PkgConfig::HTTPLIB Threads::Threads
                  PRIVATE draws text tool_cli)

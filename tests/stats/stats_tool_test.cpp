@@ -231,7 +231,7 @@ TEST(StatsToolArchive, TheArchivesNewestDrawsGiveWhatTheFeedGives) {
     EXPECT_EQ(both.status, 2);
     EXPECT_EQ(both.err, "quintara-stats: FEED excludes --archive\n");
     EXPECT_EQ(stats({"--archive", folder.file("none.sqlite")}).err,
-              "quintara-stats: " + folder.file("none.sqlite") + ": no such file\n");
+              "quintara-stats: cannot read " + folder.file("none.sqlite") + ": no such file\n");
     std::ofstream(folder.file("empty.csv")) << "issue,digits\n";
     quintara::testing::runTool(QUINTARA_ARCHIVE_PROGRAM, {"import", "--archive", folder.file("empty.sqlite"),
                                                          folder.file("empty.csv")}, folder);

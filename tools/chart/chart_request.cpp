@@ -93,9 +93,9 @@ std::optional<Request> RequestOptions::request(std::string& wrong) const {
         return std::nullopt;
     }
     if (archiveOption_->count() > 0) {
-        request.archive = archive_;
+        request.source.archive = archive_;
     } else if (!feed_.empty()) {
-        request.feed = feed_;
+        request.source.feed = feed_;
     } else {
         wrong = "FEED or --archive is required";
         return std::nullopt;

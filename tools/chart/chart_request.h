@@ -7,14 +7,14 @@
 #include <string>
 
 #include "chart/trend_chart.h"
+#include "draw_source.h"
 #include "tool_cli.h"
 
 namespace quintara::chart_tool {
 
 struct Request {
     ChartOptions chart;
-    std::optional<std::string> feed;     // a path, or "-" for standard input
-    std::optional<std::string> archive;  // a path; empty for the program's own archive
+    tools::DrawSource source;
     std::string picture;                 // the PNG to write, if any
     std::string csv;                     // the CSV to write, if any; "-" for standard output
 };
@@ -31,7 +31,7 @@ public:
 private:
     std::string view_ = std::string(kAllFiveView.name);
     std::optional<std::string> sections_;  // none: every section of the view
-    DrawRange range_;
+    DrawRange range_ = DrawRange::lastDraws(kDefaultChartSize);
     std::string feed_;
     std::string archive_;
     CLI::Option* archiveOption_ = nullptr;

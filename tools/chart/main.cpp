@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "archive/archive_file.h"
 #include "chart_request.h"
 #include "draw_source.h"
 #include "shell/qt/window/fonts.h"
@@ -75,19 +74,15 @@ int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     qt::installFontSubstitutes();
 
-    const chart_tool::SourceDraws source =
-        request->feed
-            ? chart_tool::feedDraws(*request->feed)
-            : chart_tool::archiveDraws(request->archive->empty() ? defaultArchiveFile()
-                                                                 : std::filesystem::path(*request->archive));
-    if (!source.failure.empty()) return fail(2, source.failure);
-    if (source.newestFirst.empty()) {
-        return fail(1, request->feed ? "no draws in feed" : "no draws in the archive");
+    std::vector<Draw> held;
+    try {
+        held = tools::readDraws(request->source);
+    } catch (const tools::NoDraws& none) {
+        return fail(none.status, none.reason);
     }
-
     std::vector<DrawView> draws;
-    draws.reserve(source.newestFirst.size());
-    for (const Draw& draw : source.newestFirst) draws.push_back({draw.issue, draw.text});
+    draws.reserve(held.size());
+    for (const Draw& draw : held) draws.push_back({draw.issue, draw.text});
     const TrendChart chart = makeTrendChart(draws, request->chart);
 
     if (!request->picture.empty()) {

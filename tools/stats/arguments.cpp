@@ -152,16 +152,16 @@ void declareOptions(CLI::App& commandLine, Request& request) {
         ->excludes(analyses.fairness)
         ->excludes(analyses.backtest);
     CLI::Option* feed =
-        commandLine.add_option("FEED", request.feed, "The history feed document to read, or - for standard input.");
+        commandLine.add_option("FEED", request.source.feed, "The history feed document to read, or - for standard input.");
     commandLine
-        .add_option("--archive", request.archive,
+        .add_option("--archive", request.source.archive,
                     "Reads the newest draws of the draw archive instead of a feed: the file PATH, or without "
                     "it the default archive.")
         ->type_name("[PATH]")
         ->expected(0, 1)
         ->excludes(feed);
     commandLine.callback([&request, analyses] {
-        if (request.feed.empty() && !request.archive) throw CLI::RequiredError("FEED or --archive");
+        if (!request.source.feed && !request.source.archive) throw CLI::RequiredError("FEED or --archive");
         analyses.check(request);
     });
 }

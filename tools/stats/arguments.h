@@ -11,6 +11,7 @@
 #include "fairness/backtest.h"
 #include "draws/draw_range.h"
 #include "stats/statistics_lists.h"
+#include "draw_source.h"
 #include "tool_cli.h"
 
 namespace quintara::stats_tool {
@@ -29,9 +30,7 @@ struct Request {
     CountWindowSelections selections;
     OutputFormat format = OutputFormat::Text;
     bool detail = false;  // each row's detail as well
-    std::string feed;     // a path, or "-" for standard input
-    // Instead of a feed: the archive file, empty for the default archive.
-    std::optional<std::string> archive;
+    tools::DrawSource source;
 };
 
 // Declares the tool's options, read into `request`.

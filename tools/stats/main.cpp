@@ -11,7 +11,7 @@
 
 #include "analysis_output.h"
 #include "arguments.h"
-#include "newest_draws.h"
+#include "draw_source.h"
 #include "report.h"
 #include "stats/statistics.h"
 
@@ -44,7 +44,7 @@ std::string analysisOutput(const std::vector<Draw>& held, const stats_tool::Requ
     newestFirst.reserve(held.size());
     for (const Draw& draw : held) newestFirst.push_back({draw.issue, draw.text});
     const RangeRows rows = rangeRows(newestFirst, request.range, std::numeric_limits<std::size_t>::max());
-    if (rows.size() == 0) throw stats_tool::NoDraws{stats_tool::kNoDrawsHeld, "no draws in the range"};
+    if (rows.size() == 0) throw tools::NoDraws{tools::kNoDrawsHeld, "no draws in the range"};
     const std::span<const DrawView> fromRange = std::span(newestFirst).subspan(rows.newest);
     if (request.analysis == stats_tool::Analysis::Fairness) {
         return stats_tool::fairnessOutput(fairnessReport(fromRange.first(rows.size())), request.format);
@@ -68,9 +68,9 @@ int main(int argc, char** argv) {
     try {
         const bool lists = request.analysis == stats_tool::Analysis::Lists;
         const std::vector<Draw> held =
-            stats_tool::newestDraws(request, lists ? kDrawReadLimit : std::numeric_limits<int>::max());
+            tools::readDraws(request.source, lists ? kDrawReadLimit : std::numeric_limits<std::size_t>::max());
         out = lists ? listsOutput(held, request) : analysisOutput(held, request);
-    } catch (const stats_tool::NoDraws& none) {
+    } catch (const tools::NoDraws& none) {
         return fail(none.status, none.reason);
     }
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {

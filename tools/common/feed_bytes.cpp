@@ -8,7 +8,7 @@
 #include <array>
 #include <cerrno>
 
-namespace quintara::stats_tool {
+namespace quintara::tools {
 namespace {
 
 // Closes the descriptor when it goes; a mapping made of it stays.
@@ -62,4 +62,4 @@ std::string_view FeedBytes::bytes() const {
     return read_;
 }
 
-}  // namespace quintara::stats_tool
+}  // namespace quintara::tools

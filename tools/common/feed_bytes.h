@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace quintara::stats_tool {
+namespace quintara::tools {
 
 class FeedBytes {
 public:
@@ -30,4 +30,4 @@ private:
     std::string read_;  // when the bytes could not be mapped
 };
 
-}  // namespace quintara::stats_tool
+}  // namespace quintara::tools

@@ -38,12 +38,10 @@ ChartColumn valueColumn(ChartSection section) {
     return {.heading = {}, .name = std::string(sectionName(section)), .kind = ColumnKind::Value};
 }
 
-// The text of a draw with every digit; nothing for any other.
+// The text of a draw's figures.
 std::function<std::string(const ViewDigits&)> drawnText(
     std::function<std::string(std::span<const int>)> text) {
-    return [text = std::move(text)](const ViewDigits& digits) {
-        return digits.complete() ? text(digits.digits()) : std::string();
-    };
+    return [text = std::move(text)](const ViewDigits& digits) { return text(digits.numbers()); };
 }
 
 // A section of one column per figure, the draw's figure on its ball.
@@ -51,7 +49,7 @@ GroupRule figureColumns(ChartSection section, std::vector<ChartColumn> columns,
                         int (*figure)(std::span<const int>)) {
     return {.group = sectionGroup(section, std::move(columns)),
             .mark = [figure](const ViewDigits& digits, ShownColumns& shown) {
-                if (digits.complete()) shown.add(figure(digits.digits()));
+                shown.add(figure(digits.numbers()));
             }};
 }
 
@@ -73,7 +71,7 @@ GroupRule ratioSection(ChartSection section, const ChartView& view, bool (*count
     return {.group = sectionGroup(section, std::move(columns)),
             .mark =
                 [size, counted](const ViewDigits& digits, ShownColumns& shown) {
-                    if (digits.complete()) shown.add(1 + size - countedDigits(digits.digits(), counted));
+                    shown.add(1 + size - countedDigits(digits.numbers(), counted));
                 },
             .text = drawnText([counted](std::span<const int> digits) {
                 const int count = countedDigits(digits, counted);
@@ -124,11 +122,10 @@ GroupRule sectionRule(ChartSection section, const ChartView& view) {
 }  // namespace
 
 ViewDigits::ViewDigits(std::string_view drawText, PositionGroup positions)
-    : size_(static_cast<std::size_t>(positions.size())) {
+    : numbers_(digitNumbers<kPositionCount>(drawText, positions)), size_(static_cast<std::size_t>(positions.size())) {
     for (std::size_t at = 0; at < size_; ++at) {
         const std::size_t character = static_cast<std::size_t>(positions.first - 1) + at;
-        digits_[at] = character < drawText.size() ? digitValue(drawText[character]) : -1;
-        complete_ = complete_ && digits_[at] >= 0;
+        drawn_[at] = character < drawText.size() ? digitValue(drawText[character]) : -1;
     }
 }
 
@@ -141,13 +138,13 @@ std::vector<GroupRule> groupRules(const ChartView& view, SectionSet sections) {
                                    .position = position,
                                    .columns = numberedColumns(caption, kDigitCount - 1)},
                          .mark = [at](const ViewDigits& digits, ShownColumns& shown) {
-                             if (const int digit = digits.digits()[at]; digit >= 0) shown.add(digit);
+                             if (const int digit = digits.drawn()[at]; digit >= 0) shown.add(digit);
                          }});
     }
     rules.push_back({.group = {.caption = "号码分布",
                                .columns = numberedColumns("分布", kDigitCount - 1, ColumnKind::Count)},
                      .mark = [](const ViewDigits& digits, ShownColumns& shown) {
-                         for (const int digit : digits.digits()) {
+                         for (const int digit : digits.drawn()) {
                              if (digit >= 0) shown.add(digit);
                          }
                      }});

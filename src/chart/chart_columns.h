@@ -15,20 +15,21 @@
 
 namespace quintara {
 
-// The digits of a draw at a view's positions, in order; -1 where the draw
-// text has no digit.
+// The digits of a draw at a view's positions, in order: as drawn, and read
+// as numbers, by the rule of stats/draw_digits.h.
 class ViewDigits {
 public:
     ViewDigits(std::string_view drawText, PositionGroup positions);
 
-    [[nodiscard]] std::span<const int> digits() const { return std::span(digits_).first(size_); }
-    // Every position holds a digit: the sections have figures.
-    [[nodiscard]] bool complete() const { return complete_; }
+    // Each position's digit, -1 where its character is no digit: the balls.
+    [[nodiscard]] std::span<const int> drawn() const { return std::span(drawn_).first(size_); }
+    // Each position's character read as a number: the sections' figures.
+    [[nodiscard]] std::span<const int> numbers() const { return std::span(numbers_).first(size_); }
 
 private:
-    std::array<int, kPositionCount> digits_{};
+    std::array<int, kPositionCount> drawn_{};
+    std::array<int, kPositionCount> numbers_{};
     std::size_t size_ = 0;
-    bool complete_ = true;
 };
 
 // The columns a draw shows, counted from the chart's first, once for each

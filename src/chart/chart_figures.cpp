@@ -5,14 +5,6 @@
 
 namespace quintara {
 
-int digitSum(std::span<const int> digits) { return std::accumulate(digits.begin(), digits.end(), 0); }
-
-int digitSpan(std::span<const int> digits) {
-    if (digits.empty()) return 0;
-    const auto [smallest, largest] = std::ranges::minmax(digits);
-    return largest - smallest;
-}
-
 int formColumn(std::span<const int> digits) {
     std::array<bool, 10> seen{};
     int different = 0;

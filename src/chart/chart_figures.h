@@ -1,7 +1,8 @@
 // The figures of a draw's digits that the trend chart's sections show: the
 // sum, the span, the form, the big:small, odd:even and prime:composite
 // ratios, the 012 route, and 龙虎. `digits` are the digits of the view's
-// positions in order, each 0 to 9.
+// positions in order, each 0 to 9 (draw_digits.h says how a character that
+// is no digit reads); the sum and the span are draw_digits.h's.
 #pragma once
 
 #include <array>
@@ -10,10 +11,6 @@
 #include <string_view>
 
 namespace quintara {
-
-[[nodiscard]] int digitSum(std::span<const int> digits);
-// The largest digit less the smallest.
-[[nodiscard]] int digitSpan(std::span<const int> digits);
 
 // The forms of three digits, and of two, as their columns stand.
 inline constexpr std::array<std::string_view, 3> kThreeDigitForms{"组六", "组三", "豹子"};

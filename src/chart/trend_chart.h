@@ -129,8 +129,8 @@ struct TrendChart {
 
 // The chart of `newestFirst`, the draws held, for the options. The
 // omissions count over every draw held, so that the top rows are right too.
-// A character that is no digit has no ball, and a draw with one has none in
-// the sections.
+// A character that is no digit has no ball, and reads as 0 in the sections'
+// figures, as the lists take it (stats/draw_digits.h).
 [[nodiscard]] TrendChart makeTrendChart(std::span<const DrawView> newestFirst, const ChartOptions& options);
 
 // "仅有N期" when the history holds fewer draws than the chart's range

@@ -11,22 +11,14 @@ namespace {
 
 using BackThreeDigits = std::array<int, 3>;
 
-// Characters 3 to 5 of the draw text; one that is missing or not a digit
-// counts as 0.
+// Characters 3 to 5 of the draw text, read as numbers.
 constexpr BackThreeDigits backThreeDigits(std::string_view drawText) {
-    BackThreeDigits digits{};
-    const std::size_t first = static_cast<std::size_t>(kBackThree.first) - 1;
-    for (std::size_t index = 0; index < digits.size() && first + index < drawText.size(); ++index) {
-        digits[index] = std::max(digitValue(drawText[first + index]), 0);
-    }
-    return digits;
+    return digitNumbers<3>(drawText, kBackThree);
 }
 
-constexpr int sumTail(const BackThreeDigits& digits) { return (digits[0] + digits[1] + digits[2]) % 10; }
+constexpr int sumTail(const BackThreeDigits& digits) { return digitSum(digits) % 10; }
 
-constexpr int span(const BackThreeDigits& digits) {
-    return std::max({digits[0], digits[1], digits[2]}) - std::min({digits[0], digits[1], digits[2]});
-}
+constexpr int span(const BackThreeDigits& digits) { return digitSpan(digits); }
 
 template <int (*valueOf)(const BackThreeDigits&)>
 ListRows backThreeOmissionRows(std::span<const std::string_view> draws, const ValueChances& chances) {

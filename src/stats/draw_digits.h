@@ -1,9 +1,19 @@
-// The digits of a draw text as the statistics look at them: characters 1 to 5
-// are the positions 万, 千, 百, 十 and 个; a position group is a run of them.
+// The digits of a draw text as the statistics and the trend chart look at
+// them: characters 1 to 5 are the positions 万, 千, 百, 十 and 个; a position
+// group is a run of them.
+//
+// One rule for a character that is no digit (no source gives one, but the
+// lists take the history as it stands): where a list compares the character
+// with a digit's text (omissions, frequencies) it matches no digit, and the
+// chart draws no ball; where a list reads it as a number (the sum tail, the
+// span) it reads 0, and so do the chart's figures (和值, 跨度, the ratios).
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <numeric>
+#include <span>
 #include <string_view>
 
 #include "text/numbers.h"
@@ -31,6 +41,32 @@ inline constexpr PositionGroup kAllFive{1, 5};      // 五星
 // The one-character text of digit d, as the lists show it.
 constexpr std::string_view digitLabel(int digit) {
     return std::string_view("0123456789").substr(static_cast<std::size_t>(digit), 1);
+}
+
+// A character of a draw text read as a number: its digit, else 0.
+[[nodiscard]] constexpr int digitNumber(char c) { return std::max(digitValue(c), 0); }
+
+// The group's characters read as numbers; one beyond the end of the text
+// reads 0 too.
+template <std::size_t Size>
+[[nodiscard]] constexpr std::array<int, Size> digitNumbers(std::string_view drawText, PositionGroup group) {
+    std::array<int, Size> numbers{};
+    for (std::size_t at = 0; at < Size; ++at) {
+        const std::size_t character = static_cast<std::size_t>(group.first - 1) + at;
+        numbers[at] = character < drawText.size() ? digitNumber(drawText[character]) : 0;
+    }
+    return numbers;
+}
+
+[[nodiscard]] constexpr int digitSum(std::span<const int> digits) {
+    return std::accumulate(digits.begin(), digits.end(), 0);
+}
+
+// The largest digit less the smallest.
+[[nodiscard]] constexpr int digitSpan(std::span<const int> digits) {
+    if (digits.empty()) return 0;
+    const auto [smallest, largest] = std::minmax_element(digits.begin(), digits.end());
+    return *largest - *smallest;
 }
 
 // Calls `visit(position, digit)` for the digit at each of the group's

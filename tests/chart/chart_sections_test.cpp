@@ -8,6 +8,7 @@
 
 #include "chart/chart_columns.h"
 #include "chart/trend_chart.h"
+#include "stats/statistics.h"
 
 namespace quintara {
 namespace {
@@ -240,12 +241,25 @@ TEST(TrendChartSections, EveryViewWithEverySectionHasRoomForItsColumns) {
     }
 }
 
-TEST(TrendChartSections, ADrawWithoutFiveDigitsHasNoFiguresButKeepsCounting) {
+TEST(TrendChartSections, ACharacterThatIsNoDigitHasNoBallAndReadsAsZeroAsTheListsReadIt) {
     const std::vector<Draw> draws{{"20190101-002", "123x5"}, {"20190101-001", "12345"}};
-    const TrendChart chart = makeTrendChart(viewsOf(draws), {.sections = sectionsOf(kAllFiveView)});
-    EXPECT_EQ(cellNamed(chart, chart.rows[1], "和值").text, "");
-    EXPECT_EQ(cellNamed(chart, chart.rows[1], "跨度4").number, 1);
-    EXPECT_EQ(cellNamed(chart, chart.rows[1], "龙").number, 2);
+    const TrendChart allFive = makeTrendChart(viewsOf(draws), {.sections = sectionsOf(kAllFiveView)});
+    EXPECT_EQ(cellNamed(allFive, allFive.rows[1], "和值").text, "11");
+    EXPECT_EQ(cellNamed(allFive, allFive.rows[1], "跨度5").number, 0);
+    EXPECT_EQ(cellNamed(allFive, allFive.rows[1], "十位4").number, 1);  // no ball at 十位
+    EXPECT_EQ(cellNamed(allFive, allFive.rows[1], "十位0").number, 2);
+
+    // 后三's span is the span list's: 3, 0 and 5 span 5.
+    const ChartView backThree = *chartViewNamed("后三");
+    const TrendChart chart = makeTrendChart(viewsOf(draws), {.view = backThree, .sections = sectionsOf(backThree)});
+    EXPECT_EQ(cellNamed(chart, chart.rows[1], "跨度5").number, 0);
+    const std::vector<std::string_view> texts{"123x5", "12345"};
+    Statistics lists;
+    computeSpanOmission({.draws = texts}, lists);
+    const ListRows& spans = *lists[StatisticsList::SpanOmission];
+    const auto five = std::find_if(spans.begin(), spans.end(), [](const StatisticsRow& row) { return row.label == "5"; });
+    ASSERT_NE(five, spans.end());
+    EXPECT_EQ(five->detail.current, 0);
 }
 
 // Two days across midnight, newest first.

@@ -1,6 +1,7 @@
 // The trend chart's sections, ranges and holes against hand-worked rows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <tuple>

@@ -12,9 +12,9 @@ namespace {
 // Records what a view of the grid is told, in order.
 class RecordingObserver : public GridObserver {
 public:
-    void beginInsertRows(int first, int count) override { log("+" + range(first, count)); }
+    void beginInsertRows(int first, int count) override { log(range(first, count).insert(0, 1, '+')); }
     void endInsertRows() override { log("+end"); }
-    void beginRemoveRows(int first, int count) override { log("-" + range(first, count)); }
+    void beginRemoveRows(int first, int count) override { log(range(first, count).insert(0, 1, '-')); }
     void endRemoveRows() override { log("-end"); }
     void cellsChanged(int first, int last) override { log("cells " + range(first, last)); }
     void columnWidthChanged(int column, int width) override { log("width " + range(column, width)); }

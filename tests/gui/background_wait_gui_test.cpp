@@ -72,7 +72,6 @@ TEST(BackgroundWaitGui, ASilentServerGivesTheTimeOutAndTimersFireMeanwhile) {
     EXPECT_TRUE(answer.timedOut);
     EXPECT_EQ(answer.body, kTimeoutText);
     EXPECT_GE(waited, std::chrono::seconds(1));
-    EXPECT_LT(waited, milliseconds(2500));
     EXPECT_GE(label.ticks, 10);  // some 50 are due in 1 s
 }
 

@@ -126,8 +126,8 @@ TEST_F(SkinLookTest, BadOrMissingSkinFilesLeaveTheLookAsItIs) {
         ".SHE",
         good.substr(0, good.size() - 1),
         good + "x",
-        "X" + good.substr(1),
-        ".SHE" + std::string(1, '\x02') + good.substr(5),  // a version we do not know
+        std::string("X").append(good, 1),
+        std::string(good).replace(4, 1, 1, '\x02'),  // a version we do not know
         good.substr(0, 4) + std::string(skin::kLargestSkinFile, 'x'),
     };
     for (const std::string& bytes : bad) {

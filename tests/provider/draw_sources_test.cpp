@@ -21,8 +21,8 @@ std::string apiTarget(const std::string& issue) {
 
 // The draw entry the program keeps for a draw: "20250612-001" and the digits.
 std::string entryOf(const Draw& draw) {
-    std::string issue = issueText(draw, YearDigits::Four);
-    return issue.insert(8, "-") + draw.digits;
+    std::string entry = issueText(draw, YearDigits::Four);
+    return entry.insert(8, 1, '-').append(draw.digits);
 }
 
 std::string newestEntry(RunningProvider& provider) {

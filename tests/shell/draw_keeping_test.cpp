@@ -102,8 +102,8 @@ TEST_F(DrawKeepingTest, TheDrawsKeptFillTheWindowBeforeTheVersionNoticesBox) {
                              DrawOrigin::Feed, 1);
     window = makeMemoryWindow(mainWindowLayout());
     WindowUnderTheNotice notice(window);
-    Application application(*window, platform, providers, notice, ArchivePlace{file});
-    application.windowCreated();
+    Application started(*window, platform, providers, notice, ArchivePlace{file});
+    started.windowCreated();
     EXPECT_EQ(notice.newestIssue, "20180211-002");
     EXPECT_EQ(notice.gridRows, 4);  // the header, two draws, the empty row
     EXPECT_GT(notice.listRows, 0);

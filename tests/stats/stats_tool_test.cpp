@@ -58,9 +58,10 @@ protected:
     [[nodiscard]] ToolRun run(const std::vector<std::string>& arguments, const std::string& input = "") const {
         std::ofstream(folder / "in", std::ios::binary) << input;
         std::string command = QUINTARA_STATS_PROGRAM;
-        for (const std::string& argument : arguments) command += " '" + argument + "'";
-        const auto file = [this](const char* name) { return "'" + (folder / name).string() + "'"; };
-        command += " <" + file("in") + " >" + file("out") + " 2>" + file("err");
+        for (const std::string& argument : arguments) command.append(" '").append(argument).append("'");
+        for (const auto& [redirect, name] : {std::pair{" <'", "in"}, {" >'", "out"}, {" 2>'", "err"}}) {
+            command.append(redirect).append((folder / name).string()).append("'");
+        }
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contentsOf(folder / "out"), contentsOf(folder / "err")};
     }

@@ -1,26 +1,37 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need.
+# Installs the Debian 12 packages a job needs, and says which before it does.
+#   setup.sh run    building and running the program and its tools
+#   setup.sh test   that, and testing, benchmarking and fuzzing them (the default)
 # Idempotent: packages already present are left alone; the package lists are
 # refreshed only when something is missing.
 set -euo pipefail
+job=${1:-test}
 
-packages=(
+run_packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
   libcurl4-openssl-dev
   libboost-regex-dev libboost-math-dev
   libicu-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcpp-httplib-dev
   nlohmann-json3-dev
   libcli11-dev
   libsqlitecpp-dev libsqlite3-dev
   libpng-dev
   fonts-noto-cjk
+)
+test_packages=(
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
   sqlite3
   clang libfuzzer-14-dev libclang-rt-14-dev
 )
+
+case $job in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "setup: run or test, not $job" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -33,6 +44,6 @@ done
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-echo "setup: installing ${missing[*]}"
+echo "setup: installing with apt-get: ${missing[*]}"
 "${sudo[@]}" apt-get update -q
 "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -23,7 +23,7 @@ run_packages=(
 test_packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
-  sqlite3
+  sqlite3 iproute2
   clang libfuzzer-14-dev libclang-rt-14-dev
 )
 

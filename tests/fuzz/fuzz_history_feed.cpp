@@ -1,6 +1,6 @@
 // The history feed parser over any body a history provider may send.
 #include "draws/history_feed.h"
-#include "fuzz_checks.h"
+#include "fuzz_draw_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quintara;

@@ -6,7 +6,7 @@
 
 #include "archive/import_formats.h"
 #include "draws/draw_lines.h"
-#include "fuzz_checks.h"
+#include "fuzz_draw_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quintara;

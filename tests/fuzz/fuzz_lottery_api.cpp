@@ -1,6 +1,6 @@
 // The lottery API's answer, asked for the draw after 20261208-041.
 #include "draws/latest_draw_answers.h"
-#include "fuzz_checks.h"
+#include "fuzz_draw_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quintara;

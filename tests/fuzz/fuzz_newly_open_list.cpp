@@ -1,6 +1,6 @@
 // The newly-open list, read for a draw newer than 20261208-041.
 #include "draws/latest_draw_answers.h"
-#include "fuzz_checks.h"
+#include "fuzz_draw_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quintara;

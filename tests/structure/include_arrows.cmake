@@ -20,13 +20,15 @@ set(may_stats ${bottom} controls draws)
 set(may_fairness ${bottom} draws)
 set(may_alerts ${bottom} draws stats archive)
 set(may_follow ${bottom} draws sources archive stats alerts)
+set(may_serve ${bottom} draws sources archive stats fairness alerts follow)
+set(may_notify ${bottom} net draws stats alerts)
 set(may_shell ${core} skin)
 set(may_shell/qt ${core} skin shell)
 set(may_skin ${bottom})
 # The tools use the core; the watcher never the window's shell or controls,
 # quintara-stats never the network or a window, and only the chart tool paints.
 set(may_tools ${core} shell)
-set(may_tools/watch ${bottom} net draws sources archive stats alerts follow)
+set(may_tools/watch ${bottom} net draws sources archive stats alerts follow serve notify)
 set(may_tools/stats ${bottom} draws stats fairness archive)
 set(may_tools/chart ${core} shell shell/qt)
 

@@ -8,6 +8,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
   libcurl4-openssl-dev
+  libssl-dev
   libboost-regex-dev libboost-math-dev
   libicu-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev

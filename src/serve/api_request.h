@@ -21,6 +21,8 @@ struct ApiRequest {
     const QueryParameters& parameters;
     std::string_view authorization;  // the Authorization header; empty when none
     std::size_t headerBytes = 0;     // the request line and the header lines as sent
+    bool carriesBody = false;        // a Content-Length past 0, or a Transfer-Encoding
+    bool namesHost = true;           // an HTTP/1.1 request must have a Host header
 };
 
 struct ApiReply {

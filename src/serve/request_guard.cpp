@@ -4,11 +4,13 @@ namespace quintara {
 
 std::optional<ApiReply> refusal(const ApiRequest& request, const AccessToken* token) {
     if (request.headerBytes > kMostHeaderBytes) return errorReply(431, "请求头超过 8 KiB");
+    if (!request.namesHost) return errorReply(400, "HTTP/1.1 请求须有 Host 头");
     if (request.method != "GET" && request.method != "HEAD") {
         ApiReply reply = errorReply(405, "只接受 GET 和 HEAD");
         reply.headers.emplace_back("Allow", "GET, HEAD");
         return reply;
     }
+    if (request.carriesBody) return errorReply(413, "不接受请求体");
     if (token == nullptr) return std::nullopt;
     const auto parameter = request.parameters.find("token");
     const std::optional<std::string_view> presented = presentedToken(

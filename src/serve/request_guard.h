@@ -1,7 +1,7 @@
 // What every request must be before it is routed: headers of at most
-// kMostHeaderBytes, GET or HEAD, and, when the server has a token, carrying
-// it. A refusal says which it is not: 431, 405 (with Allow) or 401 (with
-// WWW-Authenticate).
+// kMostHeaderBytes, a Host header (HTTP/1.1), GET or HEAD without a body,
+// and, when the server has a token, carrying it. A refusal says which it is
+// not: 431, 400, 405 (with Allow), 413 or 401 (with WWW-Authenticate).
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,7 @@
 #include "serve/watch_server.h"
 
+#include <sys/socket.h>
+
 #include <httplib.h>
 
 #include <array>
@@ -30,6 +32,11 @@ std::size_t headerBytes(const httplib::Request& request) {
     return bytes + 2;
 }
 
+bool announcesBody(const httplib::Request& request) {
+    const std::string length = request.get_header_value("Content-Length");
+    return (!length.empty() && length != "0") || request.has_header("Transfer-Encoding");
+}
+
 void reply(const ApiReply& made, httplib::Response& response) {
     response.status = made.status;
     for (const auto& [name, value] : made.headers) response.set_header(name, value);
@@ -45,6 +52,7 @@ struct WatchServer::Serving {
     httplib::Server server;
     std::thread listening;
     std::atomic<bool> ended = false;  // the listening loop returned
+    int listeningSocket = -1;
 
     // The request as the routing sees it; valid as long as `request` is.
     static ApiRequest seen(const httplib::Request& request) {
@@ -54,7 +62,9 @@ struct WatchServer::Serving {
                 .authorization = request.has_header("Authorization")
                                      ? std::string_view(request.headers.find("Authorization")->second)
                                      : std::string_view(),
-                .headerBytes = headerBytes(request)};
+                .headerBytes = headerBytes(request),
+                .carriesBody = announcesBody(request),
+                .namesHost = request.version != "HTTP/1.1" || request.has_header("Host")};
     }
 
     httplib::Server::HandlerResponse guard(const httplib::Request& request, httplib::Response& response) const {
@@ -101,6 +111,10 @@ struct WatchServer::Serving {
 
     void route() {
         server.new_task_queue = [] { return new httplib::ThreadPool(kServingThreads); };
+        server.set_socket_options([this](int socket) {
+            httplib::default_socket_options(socket);
+            listeningSocket = socket;
+        });
         server.set_keep_alive_timeout(kIdleLimit.count());
         server.set_read_timeout(kIdleLimit.count());
         server.set_write_timeout(kIdleLimit.count());
@@ -122,7 +136,7 @@ struct WatchServer::Serving {
 };
 
 WatchServer::WatchServer(const StateBoard& board, EventHub& hub, ServeSettings settings)
-    : serving_(new Serving{board, hub, std::move(settings), {}, {}, false}) {
+    : serving_(new Serving{board, hub, std::move(settings), {}, {}, false, -1}) {
     serving_->route();
 }
 
@@ -137,6 +151,10 @@ std::variant<int, std::string> WatchServer::start() {
     if (port <= 0) {
         return "cannot serve on " + address.url(address.port) + (errno != 0 ? ": " + std::string(std::strerror(errno)) : "");
     }
+    // The library listens with a queue of 5 connections, its build's: a page
+    // and its requests, or streams opening together, would overflow it and
+    // wait for the client to try again. Listening again sets a longer one.
+    ::listen(serving_->listeningSocket, kListenQueue);
     serving_->listening = std::thread([serving = serving_.get()] {
         serving->server.listen_after_bind();
         serving->ended = true;

@@ -36,6 +36,8 @@ public:
     static constexpr std::size_t kServingThreads = EventHub::kMostStreams + kRequestThreads;
     // How long a connection may stay idle, or take to send or take a part.
     static constexpr std::chrono::seconds kIdleLimit{5};
+    // Connections the system keeps waiting for the listening thread.
+    static constexpr int kListenQueue = 128;
 
     // Serves the latest state of `board` and the streams of `hub`, which must
     // outlive it.

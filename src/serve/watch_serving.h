@@ -30,6 +30,7 @@ public:
     // As WatchServer's.
     [[nodiscard]] std::variant<int, std::string> start() { return server_.start(); }
     void stop() { server_.stop(); }
+    [[nodiscard]] std::size_t openStreams() const { return hub_.openStreams(); }
 
 private:
     PushChannelsJson pushChannels_;

@@ -128,6 +128,7 @@ void ChannelWorker::work(const std::stop_token& stop) {
         const std::optional<std::string> refused = attempt(channel_, pushRequest(channel_, delivery->message, now), stop);
         lock.lock();
         attempting_ = false;
+        ++state_.attempts;
         if (!refused) {
             ++state_.delivered;
             state_.kind = ChannelState::Kind::Ok;

@@ -43,6 +43,7 @@ struct ChannelState {
     };
     std::string channel;  // as shown
     Kind kind = Kind::Idle;
+    int attempts = 0;  // made and answered, or failed
     int delivered = 0;
     int givenUp = 0;
     std::size_t pending = 0;  // waiting for their first or next attempt

@@ -19,6 +19,7 @@ packages=(
   libpng-dev
   fonts-noto-cjk
   xvfb xauth xdotool imagemagick
+  chromium
   sqlite3
   clang libfuzzer-14-dev libclang-rt-14-dev
 )

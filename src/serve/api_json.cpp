@@ -131,8 +131,12 @@ std::string chartJson(const TrendChart& chart, std::string_view view, std::strin
     Json summary = Json::array();
     for (const SummaryLine& line : chart.summaryLines) {
         Json cells = Json::array();
-        for (const SummaryCell& cell : line.cells) cells.push_back(cell.text());
-        summary.push_back({{"caption", line.caption}, {"cells", std::move(cells)}});
+        Json shortest = Json::array();
+        for (const SummaryCell& cell : line.cells) {
+            cells.push_back(cell.text());
+            shortest.push_back(cell.forms.empty() ? std::string() : cell.forms.back());
+        }
+        summary.push_back({{"caption", line.caption}, {"cells", std::move(cells)}, {"short", std::move(shortest)}});
     }
     return dumped({{"view", view},
                    {"range", range},

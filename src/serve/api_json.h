@@ -33,9 +33,10 @@ namespace quintara {
 //  "groups":[{"caption":"百位","position":3,"section":null,"columns":[{"heading":"0","name":"百位0",
 //   "kind":"omission"},…]},…],
 //  "rows":[{"issue":…,"code":…,"after_hole":false,"cells":[3,0,…,"组六",…],"temperatures":["冷","热",…,null]},…],
-//  "summary":[{"caption":"出现次数","cells":["2","0",…]},…],"footnote":…}
+//  "summary":[{"caption":"平均遗漏","cells":["24.57",…],"short":["25",…]},…],"footnote":…}
 // A cell is its number (an omission or a count) or its text; a temperature
-// is that of a position's digit, null elsewhere.
+// is that of a position's digit, null elsewhere. A summary cell is written in
+// full, as the CSV has it, and in its shortest form, for a narrow column.
 [[nodiscard]] std::string chartJson(const TrendChart& chart, std::string_view view, std::string_view range);
 
 // {"newest_issue":…|null,"draws":n,"last_success":{"time":"12:28:05","source":"开奖接口"}|null,

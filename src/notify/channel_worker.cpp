@@ -128,28 +128,35 @@ void ChannelWorker::work(const std::stop_token& stop) {
         const std::optional<std::string> refused = attempt(channel_, pushRequest(channel_, delivery->message, now), stop);
         lock.lock();
         attempting_ = false;
-        ++state_.attempts;
-        if (!refused) {
-            ++state_.delivered;
-            state_.kind = ChannelState::Kind::Ok;
-            state_.lastError.clear();
-        } else if (stop.stop_requested()) {
-            break;
-        } else {
-            state_.lastError = *refused;
-            const PushFailure failure{channel_.shown, delivery->message.issue, PushSchedule::kMostAttempts, *refused};
-            if (schedule_.failed(std::move(*delivery), clock_.now())) {
-                state_.kind = state_.kind == ChannelState::Kind::Failing ? state_.kind : ChannelState::Kind::Retrying;
-            } else {
-                ++state_.givenUp;
-                state_.kind = ChannelState::Kind::Failing;
-                lock.unlock();
-                report_(failure);
-                lock.lock();
-            }
-        }
+        if (stop.stop_requested()) break;
+        const std::optional<PushFailure> givenUp = recordAttempt(std::move(*delivery), refused);
         changed_.notify_all();
+        if (givenUp) {
+            lock.unlock();
+            report_(*givenUp);
+            lock.lock();
+        }
     }
+}
+
+std::optional<PushFailure> ChannelWorker::recordAttempt(PushSchedule::Delivery delivery,
+                                                        const std::optional<std::string>& refused) {
+    ++state_.attempts;
+    if (!refused) {
+        ++state_.delivered;
+        state_.kind = ChannelState::Kind::Ok;
+        state_.lastError.clear();
+        return std::nullopt;
+    }
+    state_.lastError = *refused;
+    PushFailure failure{channel_.shown, delivery.message.issue, PushSchedule::kMostAttempts, *refused};
+    if (schedule_.failed(std::move(delivery), clock_.now())) {
+        if (state_.kind != ChannelState::Kind::Failing) state_.kind = ChannelState::Kind::Retrying;
+        return std::nullopt;
+    }
+    ++state_.givenUp;
+    state_.kind = ChannelState::Kind::Failing;
+    return failure;
 }
 
 }  // namespace quintara

@@ -75,6 +75,9 @@ private:
     void releaseHeld(PushClock::Clock::time_point now);
     [[nodiscard]] bool quietAt(PushClock::Clock::time_point now) const;
     [[nodiscard]] std::chrono::milliseconds idleFor(PushClock::Clock::time_point now) const;
+    // With the lock held: an attempt's outcome in the state and the schedule;
+    // the failure to report when it was the delivery's last attempt.
+    std::optional<PushFailure> recordAttempt(PushSchedule::Delivery delivery, const std::optional<std::string>& refused);
 
     const PushChannel channel_;
     const PushClock& clock_;

@@ -46,6 +46,11 @@ void reply(const ApiReply& made, httplib::Response& response) {
 }  // namespace
 
 struct WatchServer::Serving {
+    Serving(const StateBoard& states, EventHub& streams, ServeSettings asked)
+        : board(states), hub(streams), settings(std::move(asked)) {
+        route();
+    }
+
     const StateBoard& board;
     EventHub& hub;
     ServeSettings settings;
@@ -136,9 +141,7 @@ struct WatchServer::Serving {
 };
 
 WatchServer::WatchServer(const StateBoard& board, EventHub& hub, ServeSettings settings)
-    : serving_(new Serving{board, hub, std::move(settings), {}, {}, false, -1}) {
-    serving_->route();
-}
+    : serving_(std::make_unique<Serving>(board, hub, std::move(settings))) {}
 
 WatchServer::~WatchServer() { stop(); }
 

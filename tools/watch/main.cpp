@@ -7,7 +7,7 @@
 // server-sent events (serve/); with --notify it pushes each alert to the
 // channels named (notify/).
 // Exit status: 0 when it ran, 1 when no draws could be had or the archive
-// cannot be used, 2 on bad arguments or rules.
+// cannot be used (or the address served), 2 on bad arguments or rules.
 #include <signal.h>
 
 #include <atomic>
@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
     tools::ToolCommandLine commandLine(kTool,
                                        "Watches the draws without a window: polls the sources as the program "
                                        "does, records every draw in the archive and prints each alert as one "
-                                       "JSON line.");
+                                       "JSON line; serves a live page and pushes the alerts when asked to.");
     Request request;
     declareOptions(commandLine, request);
     if (const auto status = commandLine.read(argc, argv)) return *status;

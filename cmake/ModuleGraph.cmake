@@ -25,12 +25,18 @@ quintara_module(sources FOLDERS src/sources
                 HEADERS ${PROJECT_BINARY_DIR}/generated/sources/fixed_provider_hosts.h
                 PUBLIC platform PRIVATE draws net)
 quintara_module(archive FOLDERS src/archive PUBLIC draws SQLiteCpp PRIVATE text)
-quintara_module(stats FOLDERS src/stats PUBLIC draws text)
+quintara_module(stats FOLDERS src/stats PUBLIC draws text PRIVATE nlohmann_json::nlohmann_json)
 quintara_module(chart FOLDERS src/chart PUBLIC draws stats PRIVATE text)
 # Boost.Math's distributions, headers only.
-quintara_module(fairness FOLDERS src/fairness PUBLIC draws PRIVATE text Boost::headers)
+quintara_module(fairness FOLDERS src/fairness PUBLIC draws PRIVATE text Boost::headers nlohmann_json::nlohmann_json)
 quintara_module(alerts FOLDERS src/alerts PUBLIC stats PRIVATE nlohmann_json::nlohmann_json)
 quintara_module(follow FOLDERS src/follow PUBLIC platform draws sources archive stats alerts)
+# The watcher's HTTP face: cpp-httplib serves, OpenSSL hashes.
+quintara_module(serve FOLDERS src/serve PUBLIC follow chart
+                PRIVATE fairness text nlohmann_json::nlohmann_json PkgConfig::HTTPLIB OpenSSL::Crypto)
+# The pushes: libcurl through the net module posts them, OpenSSL's HMAC signs.
+quintara_module(notify FOLDERS src/notify PUBLIC alerts
+                PRIVATE net text CURL::libcurl nlohmann_json::nlohmann_json OpenSSL::Crypto Threads::Threads)
 quintara_module(skin ELSEWHERE TARGET quintara_carried_skins FOLDERS src/skin src/skin/maker)
 quintara_module(shell FOLDERS src/shell src/shell/startup
                 HEADERS ${PROJECT_BINARY_DIR}/generated/shell/fixed_settings.h
@@ -48,6 +54,5 @@ quintara_program(chart FOLDERS tools/chart PRIVATE qt chart stats draws tool_cli
 quintara_program(fetch FOLDERS tools/fetch PRIVATE net platform tool_cli)
 quintara_program(provider FOLDERS tools/provider PUBLIC PkgConfig::HTTPLIB Threads::Threads
                  PRIVATE draws text tool_cli)
-quintara_program(stats FOLDERS tools/stats
-                 PRIVATE stats fairness draws archive tool_cli text nlohmann_json::nlohmann_json)
-quintara_program(watch FOLDERS tools/watch PRIVATE follow tool_cli nlohmann_json::nlohmann_json)
+quintara_program(stats FOLDERS tools/stats PRIVATE stats fairness draws archive tool_cli text)
+quintara_program(watch FOLDERS tools/watch PRIVATE follow serve notify tool_cli nlohmann_json::nlohmann_json)

@@ -11,6 +11,7 @@ run_packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
   libcurl4-openssl-dev
+  libssl-dev
   libboost-regex-dev libboost-math-dev
   libicu-dev
   libcpp-httplib-dev
@@ -24,6 +25,7 @@ test_packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
   sqlite3 iproute2
+  chromium
   clang libfuzzer-14-dev libclang-rt-14-dev
 )
 

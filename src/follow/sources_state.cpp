@@ -23,19 +23,6 @@ std::string answerWords(const SourceReply& reply) {
     return "回答正常";
 }
 
-// The source's name for the user.
-std::string_view sourceName(LatestDrawSource source) {
-    switch (source) {
-        case LatestDrawSource::LotteryApi:
-            return "开奖接口";
-        case LatestDrawSource::NewlyOpenList:
-            return "最新开奖列表";
-        case LatestDrawSource::FlashData:
-            return "开奖动画数据";
-    }
-    return "开奖来源";
-}
-
 // Why a poll failed (its replies, one at least): one reason when every
 // source failed alike, else each source's.
 std::string failureReason(const std::vector<SourceReply>& replies) {
@@ -63,6 +50,18 @@ std::optional<LatestDrawSource> succeededWith(const NewerDraw& poll) {
 }
 
 }  // namespace
+
+std::string_view sourceName(LatestDrawSource source) {
+    switch (source) {
+        case LatestDrawSource::LotteryApi:
+            return "开奖接口";
+        case LatestDrawSource::NewlyOpenList:
+            return "最新开奖列表";
+        case LatestDrawSource::FlashData:
+            return "开奖动画数据";
+    }
+    return "开奖来源";
+}
 
 void SourcesState::record(const NewerDraw& poll, std::string_view time) {
     if (poll.replies.empty()) return;

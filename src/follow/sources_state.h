@@ -46,4 +46,7 @@ private:
     std::optional<Failures> failing_;
 };
 
+// The source's name for the user: 开奖接口, 最新开奖列表, 开奖动画数据.
+[[nodiscard]] std::string_view sourceName(LatestDrawSource source);
+
 }  // namespace quintara

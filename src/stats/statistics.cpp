@@ -2,6 +2,12 @@
 
 namespace quintara {
 
+const ListRows& rowsOf(const Statistics& statistics, StatisticsList list) {
+    static const ListRows kNone;
+    const auto& rows = statistics[list];
+    return rows ? *rows : kNone;
+}
+
 Statistics computeStatistics(const StatisticsInput& input) {
     Statistics statistics;
     computeOmissionLists(input, statistics);

@@ -41,6 +41,9 @@ private:
     std::array<std::optional<ListRows>, kStatisticsListCount> lists_;
 };
 
+// The rows a list was given; none when the statistics left it as it was.
+[[nodiscard]] const ListRows& rowsOf(const Statistics& statistics, StatisticsList list);
+
 // What the statistics read: the draw texts, newest first (the history's
 // newest 10000 at most), and the count windows chosen.
 struct StatisticsInput {

@@ -22,7 +22,7 @@ for tool in quintara-stats quintara-fetch quintara-provider quintara-chart quint
 done
 unit="$prefix/lib/systemd/user/quintara-watch.service"
 [[ -f "$unit" ]] || fail "no systemd user unit for the watcher"
-grep -qx 'ExecStart=/usr/bin/quintara-watch' "$unit" || fail "the unit does not start the installed watcher"
+grep -qx 'ExecStart=/usr/bin/quintara-watch --serve 127.0.0.1:8350 $QUINTARA_PUSH' "$unit" || fail "the unit does not start the installed watcher"
 nm -D --defined-only "$prefix/lib/quintara/hrttp.dll" | grep -q ' SkinH_AttachEx$' ||
   fail "the skin library does not export SkinH_AttachEx"
 

@@ -1,27 +1,14 @@
 #include "analysis_output.h"
 
-#include <nlohmann/json.hpp>
-
 #include <optional>
 #include <string_view>
 
+#include "fairness/fairness_json.h"
 #include "fairness/five_digits.h"
 #include "text/numbers.h"
 
 namespace quintara::stats_tool {
 namespace {
-
-using Json = nlohmann::ordered_json;
-
-template <typename Number>
-Json orNull(const std::optional<Number>& value) {
-    return value ? Json(*value) : Json(nullptr);
-}
-
-std::string dumped(const Json& json) {
-    // Our texts are UTF-8; an issue read from a feed that is not is replaced, not refused.
-    return json.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
-}
 
 // A table's line: the cells with TABs between them.
 std::string line(std::initializer_list<std::string_view> cells) {
@@ -47,26 +34,6 @@ std::string fairnessTable(const FairnessReport& report) {
     return table;
 }
 
-Json fairnessJson(const FairnessReport& report) {
-    Json tests = Json::array();
-    for (const FairnessTest& test : report.tests) {
-        tests.push_back({{"test", testName(test.kind)},
-                         {"scope", test.scope},
-                         {"statistic", orNull(test.statistic)},
-                         {"df", orNull(test.degrees)},
-                         {"p", orNull(test.p)},
-                         {"p_adjusted", orNull(test.pAdjusted)}});
-    }
-    return {{"draws", report.draws},
-            {"first", report.first},
-            {"last", report.last},
-            {"tests", std::move(tests)},
-            {"smallest_p_adjusted", orNull(report.smallestAdjusted)},
-            {"deviation", report.deviation},
-            {"detectable", orNull(report.detectable)},
-            {"verdict", report.verdict}};
-}
-
 std::string percentOr(const std::optional<double>& share) { return share ? percentText(*share) : "-"; }
 
 std::string backtestTable(const BacktestResult& result, const BacktestRequest& request) {
@@ -83,30 +50,14 @@ std::string backtestTable(const BacktestResult& result, const BacktestRequest& r
     return table + line({"结论", result.verdict});
 }
 
-Json backtestJson(const BacktestResult& result, const BacktestRequest& request) {
-    return {{"rule", ruleName(request.rule)},
-            {"position", positionName(request.position)},
-            {"k", request.k},
-            {"window", request.rule == BacktestRule::Hot ? Json(request.window) : Json(nullptr)},
-            {"bets", result.bets},
-            {"hits", result.hits},
-            {"rate", orNull(result.rate)},
-            {"baseline", result.baseline},
-            {"ci_low", orNull(result.ciLow)},
-            {"ci_high", orNull(result.ciHigh)},
-            {"p", orNull(result.p)},
-            {"longest_miss", result.longestMiss},
-            {"verdict", result.verdict}};
-}
-
 }  // namespace
 
 std::string fairnessOutput(const FairnessReport& report, OutputFormat format) {
-    return format == OutputFormat::Json ? dumped(fairnessJson(report)) : fairnessTable(report);
+    return format == OutputFormat::Json ? fairnessJson(report) : fairnessTable(report);
 }
 
 std::string backtestOutput(const BacktestResult& result, const BacktestRequest& request, OutputFormat format) {
-    return format == OutputFormat::Json ? dumped(backtestJson(result, request)) : backtestTable(result, request);
+    return format == OutputFormat::Json ? backtestJson(result, request) : backtestTable(result, request);
 }
 
 }  // namespace quintara::stats_tool

@@ -1,13 +1,7 @@
 #include "report.h"
 
-#include <nlohmann/json.hpp>
-
-#include <array>
-#include <cstdio>
-#include <optional>
-
 #include "stats/row_tool_tip.h"
-#include "text/numbers.h"
+#include "stats/statistics_json.h"
 
 namespace quintara::stats_tool {
 namespace {
@@ -21,100 +15,13 @@ void appendText(std::string& out, StatisticsList list, const ListRows& rows, boo
     }
 }
 
-// One member "name":value of a detail object; numbers need no escaping.
-class DetailObject {
-public:
-    explicit DetailObject(std::string& out) : out_(out) { out_ += '{'; }
-    ~DetailObject() { out_ += '}'; }
-    DetailObject(const DetailObject&) = delete;
-    DetailObject& operator=(const DetailObject&) = delete;
-
-    void number(std::string_view name, std::optional<int> value) {
-        key(name);
-        if (value) {
-            appendDecimal(out_, *value);
-        } else {
-            out_ += "null";
-        }
-    }
-    void twoDecimals(std::string_view name, double value) {
-        key(name);
-        appendTwoDecimals(out_, value);
-    }
-    // Six significant digits, as "%.6g" writes them.
-    void significant(std::string_view name, double value) {
-        key(name);
-        std::array<char, 32> text;
-        const int length = std::snprintf(text.data(), text.size(), "%.6g", value);
-        out_.append(text.data(), static_cast<std::size_t>(length));
-    }
-
-private:
-    void key(std::string_view name) {
-        if (out_.back() != '{') out_ += ',';
-        out_.append(jsonString(name)).append(":");
-    }
-
-    std::string& out_;
-};
-
-void appendDetail(std::string& out, const RowDetail& detail) {
-    DetailObject object(out);
-    object.number("appearances", detail.appearances);
-    object.number("current", detail.current);
-    object.number("previous", detail.previous);
-    object.number("longest", detail.longest);
-    object.twoDecimals("average", detail.average);
-    object.number("streak", detail.streak);
-    object.twoDecimals("expected", detail.expected);
-    object.significant("chance", detail.chance);
-    if (detail.window) object.number("window", detail.window);
-    if (detail.windowExpected) object.twoDecimals("windowExpected", *detail.windowExpected);
-}
-
-void appendJson(std::string& out, std::string_view name, const ListRows& rows, bool detail) {
-    out.append("{\"name\":").append(jsonString(name)).append(",\"rows\":[");
-    for (const StatisticsRow& row : rows) {
-        if (&row != &rows.front()) out.append(",");
-        out.append("[").append(jsonString(row.label)).append(",");
-        out.append(jsonString(row.value));
-        if (detail) {
-            out.append(",");
-            appendDetail(out, row.detail);
-        }
-        out.append("]");
-    }
-    out.append("]}");
-}
-
-// The rows a list was given; none when the statistics left it as it was.
-const ListRows& rowsOf(const Statistics& statistics, StatisticsList list) {
-    static const ListRows kNone;
-    const auto& rows = statistics[list];
-    return rows ? *rows : kNone;
-}
-
 }  // namespace
 
-std::string jsonString(std::string_view text) {
-    // UTF-8 passes as it is; a byte that is none is replaced, not refused.
-    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
-
 std::string report(const Statistics& statistics, OutputFormat format, bool detail) {
+    if (format == OutputFormat::Json) return statisticsJson(statistics, detail);
     std::string out;
-    if (format == OutputFormat::Text) {
-        for (const StatisticsList list : kStatisticsLists) {
-            appendText(out, list, rowsOf(statistics, list), detail);
-        }
-        return out;
-    }
-    out = "{\"lists\":[";
-    for (const StatisticsList list : kStatisticsLists) {
-        if (list != kStatisticsLists.front()) out += ",";
-        appendJson(out, nameOf(list), rowsOf(statistics, list), detail);
-    }
-    return out += "]}\n";
+    for (const StatisticsList list : kStatisticsLists) appendText(out, list, rowsOf(statistics, list), detail);
+    return out;
 }
 
 }  // namespace quintara::stats_tool

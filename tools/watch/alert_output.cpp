@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "notify/notifier.h"
+
 namespace quintara::watch {
 
 AlertOutput::AlertOutput(std::optional<std::string> command, const std::atomic<bool>& ending)
@@ -30,6 +32,10 @@ void AlertOutput::writeFailed(int unsaved, const std::string& reason) {
                          {"event", "archive_write_failed"},
                          {"unsaved", unsaved},
                          {"reason", reason}});
+}
+
+void AlertOutput::pushFailed(const PushFailure& failure) {
+    print(pushFailureJson(failure, std::chrono::system_clock::now()));
 }
 
 void AlertOutput::drain() {

@@ -3,9 +3,11 @@
 // archive), then polls the three sources with the core the window uses (the
 // same gap filling, the same archive, which both may share), records every
 // draw, holds the alert rules against the lists and prints every alert as
-// one JSON line.
+// one JSON line. With --serve it also serves a live page, a JSON API and
+// server-sent events (serve/); with --notify it pushes each alert to the
+// channels named (notify/).
 // Exit status: 0 when it ran, 1 when no draws could be had or the archive
-// cannot be used, 2 on bad arguments or rules.
+// cannot be used (or the address served), 2 on bad arguments or rules.
 #include <signal.h>
 
 #include <atomic>
@@ -24,6 +26,10 @@
 #include "archive/archive_file.h"
 #include "follow/draw_follower.h"
 #include "platform/system_platform.h"
+#include "notify/notifier.h"
+#include "notify_options.h"
+#include "serve/watch_serving.h"
+#include "serve_options.h"
 #include "sources/fixed_provider_hosts.h"
 #include "sources/network_providers.h"
 #include "tool_cli.h"
@@ -57,6 +63,8 @@ struct Request {
     bool once = false;
     std::optional<std::string> command;
     int interval = kPollingInterval;
+    watch::ServeRequest serve;
+    watch::NotifyRequest notify;
 };
 
 void declareOptions(CLI::App& commandLine, Request& request) {
@@ -75,6 +83,9 @@ void declareOptions(CLI::App& commandLine, Request& request) {
     commandLine.add_option("--interval", request.interval, "Milliseconds between polls.")
         ->type_name("MS")
         ->transform(tools::wholeNumber(100, 86'400'000));
+    watch::declareServeOptions(commandLine, request.serve);
+    watch::declareNotifyOptions(commandLine, request.notify);
+    commandLine.get_option("--serve")->excludes("--once");
 }
 
 int fail(int status, const std::string& message) {
@@ -98,6 +109,16 @@ std::optional<std::vector<AlertRule>> rulesOf(const std::string& file, std::stri
     return std::move(reading.rules);
 }
 
+// The alerts the archive logged, newest first, for the page; none when the
+// log cannot be read.
+std::vector<std::string> loggedAlerts(DrawFollower& follower) {
+    try {
+        return follower.archive() ? follower.archive()->alertLog() : std::vector<std::string>();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 // Sleeps for the interval, or less when the watcher is ending.
 void pause(std::chrono::milliseconds interval) {
     const auto until = std::chrono::steady_clock::now() + interval;
@@ -113,7 +134,7 @@ int main(int argc, char** argv) {
     tools::ToolCommandLine commandLine(kTool,
                                        "Watches the draws without a window: polls the sources as the program "
                                        "does, records every draw in the archive and prints each alert as one "
-                                       "JSON line.");
+                                       "JSON line; serves a live page and pushes the alerts when asked to.");
     Request request;
     declareOptions(commandLine, request);
     if (const auto status = commandLine.read(argc, argv)) return *status;
@@ -125,6 +146,15 @@ int main(int argc, char** argv) {
         if (!rules) return fail(tools::kBadArguments, why);
     }
 
+    auto pushes = watch::notifySettings(request.notify);
+    if (const auto* why = std::get_if<std::string>(&pushes)) return fail(tools::kBadArguments, *why);
+    std::optional<ServeSettings> served;
+    if (request.serve.address) {
+        auto settings = watch::serveSettings(request.serve);
+        if (const auto* why = std::get_if<std::string>(&settings)) return fail(tools::kBadArguments, *why);
+        served = std::move(std::get<ServeSettings>(settings));
+    }
+
     onEndingSignals();
     SystemPlatform platform;
     platform.interruptWaitsOn(ending);
@@ -133,16 +163,30 @@ int main(int argc, char** argv) {
                           request.archive ? ArchivePlace{.file = *request.archive} : ArchivePlace::standard());
     if (rules) follower.holdRules(std::move(*rules));
     watch::AlertOutput output(request.command, ending);
+    const SystemPushClock pushClock;
+    std::optional<Notifier> notifier;
+    watch::NotifySettings& notify = std::get<watch::NotifySettings>(pushes);
+    if (!notify.channels.empty()) {
+        notifier.emplace(std::move(notify.channels), pushClock, notify.quiet,
+                         [&output](const PushFailure& failure) { output.pushFailed(failure); });
+    }
+    std::optional<WatchServing> serving;
+    if (served) {
+        if (notifier) served->pushChannels = [&notifier] { return notifier->statesJson(); };
+        serving.emplace(*served, std::chrono::milliseconds(request.interval));
+    }
     // Says a failed write once, until one succeeds again.
     std::string failureSaid;
     const auto show = [&](const HistoryChange& change) {
         output.alertsFired(change.alerts);
+        if (notifier) notifier->alertsFired(change.alerts);
         if (follower.unsaved() == 0) {
             failureSaid.clear();
         } else if (follower.saveFailure() != failureSaid) {
             failureSaid = follower.saveFailure();
             output.writeFailed(follower.unsaved(), failureSaid);
         }
+        if (serving) serving->followed(follower, change, std::chrono::system_clock::now());
     };
 
     show(follower.start());
@@ -151,8 +195,17 @@ int main(int argc, char** argv) {
     if (follower.history().empty()) {
         return fail(kNoDraws, "no draws could be had: neither the archive nor the history feed holds any");
     }
+    if (serving) {
+        // The page starts with the alerts logged so far, these included.
+        serving->startAlerts(loggedAlerts(follower));
+        serving->followed(follower, {}, std::chrono::system_clock::now());
+        const auto port = serving->start();
+        if (const auto* why = std::get_if<std::string>(&port)) return fail(kNoDraws, *why);
+        std::fprintf(stderr, "%s: serving on %s\n", kTool, served->address.url(std::get<int>(port)).c_str());
+    }
     if (request.once) {
         output.drain();
+        if (notifier) notifier->drain(ending);
         return follower.saveHeld() ? kRan : fail(kNoDraws, "draws could not be recorded: " + follower.saveFailure());
     }
 
@@ -162,5 +215,6 @@ int main(int argc, char** argv) {
     }
     // Told to end: draws held unsaved get one more try.
     follower.saveHeld();
+    if (serving) serving->stop();
     return kRan;
 }

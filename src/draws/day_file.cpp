@@ -3,30 +3,24 @@
 #include <string>
 #include <utility>
 
+#include "draws/issue.h"
 #include "text/numbers.h"
 
 namespace quintara {
-namespace {
-
-constexpr std::size_t kDateLength = 8;
-constexpr std::size_t kSequenceLength = 3;
-
-}  // namespace
-
 bool isDayFileName(std::string_view name) {
-    return name.size() == kDateLength + 4 && name.ends_with(".txt") && allDigits(name.substr(0, kDateLength));
+    return name.size() == kIssueDateLength + 4 && name.ends_with(".txt") && allDigits(name.substr(0, kIssueDateLength));
 }
 
 DrawsRead readDayFile(std::string_view date, std::string_view bytes) {
     DrawsRead read;
     forEachLine(bytes, [&](int number, std::string_view line) {
         if (line.empty()) return;
-        const std::string_view sequence = line.substr(0, kSequenceLength);
-        if (line.size() <= kSequenceLength + 1 || !allDigits(sequence) || line[kSequenceLength] != ' ') {
+        const std::string_view sequence = line.substr(0, kIssueSequenceLength);
+        if (line.size() <= kIssueSequenceLength + 1 || !allDigits(sequence) || line[kIssueSequenceLength] != ' ') {
             read.rejected.push_back({number, "not \"NNN DDDDD\" or \"NNN -\": " + quotedExcerpt(line)});
             return;
         }
-        const std::string_view digits = line.substr(kSequenceLength + 1);
+        const std::string_view digits = line.substr(kIssueSequenceLength + 1);
         if (digits == "-") return;
         std::string issue = std::string(date) + '-' + std::string(sequence);
         if (std::string problem = drawProblem(issue, digits); !problem.empty()) {

@@ -7,9 +7,6 @@
 namespace quintara {
 namespace {
 
-constexpr std::size_t kDateLength = 8;
-constexpr std::size_t kIssueLength = kDateLength + 4;  // "-NNN"
-
 std::optional<int> digitsValue(std::string_view text) {
     if (!allDigits(text)) return std::nullopt;
     return static_cast<int>(leadingInteger(text));
@@ -18,11 +15,11 @@ std::optional<int> digitsValue(std::string_view text) {
 }  // namespace
 
 std::optional<Issue> Issue::parse(std::string_view text) {
-    if (text.size() != kIssueLength || text[kDateLength] != '-') return std::nullopt;
+    if (text.size() != kIssueDateLength + 1 + kIssueSequenceLength || text[kIssueDateLength] != '-') return std::nullopt;
     const auto year = digitsValue(text.substr(0, 4));
     const auto month = digitsValue(text.substr(4, 2));
     const auto day = digitsValue(text.substr(6, 2));
-    const auto sequence = digitsValue(text.substr(kDateLength + 1));
+    const auto sequence = digitsValue(text.substr(kIssueDateLength + 1));
     if (!year || !month || !day || !sequence || *sequence < 1) return std::nullopt;
     const std::chrono::year_month_day date{std::chrono::year(*year),
                                            std::chrono::month(static_cast<unsigned>(*month)),
@@ -33,8 +30,8 @@ std::optional<Issue> Issue::parse(std::string_view text) {
 
 std::optional<Issue> Issue::read(std::string_view text) {
     // "YYYYMMDDNNN": the date's 8 digits, then the sequence's 3.
-    if (text.size() == kIssueLength - 1 && allDigits(text)) {
-        return parse(std::string(text.substr(0, kDateLength)) + "-" + std::string(text.substr(kDateLength)));
+    if (text.size() == kIssueDateLength + kIssueSequenceLength && allDigits(text)) {
+        return parse(std::string(text.substr(0, kIssueDateLength)) + "-" + std::string(text.substr(kIssueDateLength)));
     }
     return parse(text);
 }

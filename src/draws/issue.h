@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <compare>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +19,9 @@ namespace quintara {
 inline constexpr int kDrawsPerDay = 120;
 // The highest sequence an issue number can write.
 inline constexpr int kHighestSequence = 999;
+// An issue written out: the date's digits, "-" and the sequence's digits.
+inline constexpr std::size_t kIssueDateLength = 8;      // "20180211"
+inline constexpr std::size_t kIssueSequenceLength = 3;  // "001"
 
 class Issue {
 public:

@@ -76,7 +76,7 @@ private:
 
 // Item 10 l + d: digit d within the group of list l; one walk over the draws
 // serves all four.
-constexpr std::size_t kItemCount = kFrequencyLists.size() * kDigitCount;
+constexpr std::size_t kFrequencyItemCount = kFrequencyLists.size() * kDigitCount;
 
 }  // namespace
 
@@ -85,7 +85,7 @@ void computeFrequencyLists(const StatisticsInput& input, Statistics& into) {
     const auto draws = input.draws;
     if (draws.empty()) return;
     const int drawsRead = static_cast<int>(draws.size());
-    const auto histories = itemHistories<kItemCount>(draws, [](std::string_view text) {
+    const auto histories = itemHistories<kFrequencyItemCount>(draws, [](std::string_view text) {
         return itemsOfEachList<kDigitCount>(text, kFrequencyLists,
                                             [](DigitSet digits) { return digits; });
     });

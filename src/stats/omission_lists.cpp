@@ -24,14 +24,14 @@ constexpr std::array kOmissionLists{
 };
 
 // Item 10 l + d: digit d in list l; one walk over the draws serves all six.
-constexpr std::size_t kItemCount = kOmissionLists.size() * kDigitCount;
+constexpr std::size_t kOmissionItemCount = kOmissionLists.size() * kDigitCount;
 
 }  // namespace
 
 void computeOmissionLists(const StatisticsInput& input, Statistics& into) {
     // An empty history clears the six lists.
     const auto draws = input.draws;
-    const auto histories = itemHistories<kItemCount>(draws, [](std::string_view text) {
+    const auto histories = itemHistories<kOmissionItemCount>(draws, [](std::string_view text) {
         return itemsOfEachList<kDigitCount>(text, kOmissionLists, [](DigitSet digits) { return digits; });
     });
     for (std::size_t list = 0; list < kOmissionLists.size(); ++list) {

@@ -27,7 +27,7 @@ constexpr std::array kPairOmissionLists{
 
 // Item 45 l + i: pair i within the group of list l; one walk over the draws
 // serves all four.
-constexpr std::size_t kItemCount = kPairOmissionLists.size() * kDigitPairCount;
+constexpr std::size_t kPairOmissionItemCount = kPairOmissionLists.size() * kDigitPairCount;
 
 }  // namespace
 
@@ -39,7 +39,7 @@ void computePairOmissionLists(const StatisticsInput& input, Statistics& into) {
     // history's current absence.
     const int drawsRead = static_cast<int>(draws.size());
 
-    const auto histories = itemHistories<kItemCount>(draws, [](std::string_view text) {
+    const auto histories = itemHistories<kPairOmissionItemCount>(draws, [](std::string_view text) {
         return itemsOfEachList<kDigitPairCount>(text, kPairOmissionLists, pairsWithin);
     });
     for (std::size_t list = 0; list < kPairOmissionLists.size(); ++list) {

@@ -1,25 +1,15 @@
 #include "text/charset.h"
 
 #include <unicode/translit.h>
-#include <unicode/ucnv.h>
 #include <unicode/unistr.h>
 
 #include <limits>
 #include <memory>
 
+#include "text/icu_converter.h"
+
 namespace quintara {
 namespace {
-
-struct ConverterCloser {
-    void operator()(UConverter* converter) const { ucnv_close(converter); }
-};
-using Converter = std::unique_ptr<UConverter, ConverterCloser>;
-
-Converter openConverter(const char* charset) {
-    UErrorCode status = U_ZERO_ERROR;
-    Converter converter(ucnv_open(charset, &status));
-    return U_SUCCESS(status) ? std::move(converter) : nullptr;
-}
 
 bool fitsIcuLength(std::size_t length) {
     return length < static_cast<std::size_t>(std::numeric_limits<int32_t>::max() / 4);
@@ -40,7 +30,7 @@ const icu::Transliterator* simplifier() {
 }  // namespace
 
 std::u16string decodeBytes(std::string_view bytes, const char* charset) {
-    const Converter converter = openConverter(charset);
+    const IcuConverter converter = openIcuConverter(charset);
     if (!converter || !fitsIcuLength(bytes.size())) return {};
     // A byte seldom yields more than one UTF-16 unit: start with that much
     // room, and convert once more with the exact room when it was too little.
@@ -63,7 +53,7 @@ std::u16string decodeBytes(std::string_view bytes, const char* charset) {
 }
 
 std::string encodeText(std::u16string_view text, const char* charset) {
-    const Converter converter = openConverter(charset);
+    const IcuConverter converter = openIcuConverter(charset);
     if (!converter || !fitsIcuLength(text.size())) return {};
     UErrorCode status = U_ZERO_ERROR;
     ucnv_setSubstChars(converter.get(), "?", 1, &status);

@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "text/icu_converter.h"
+
 namespace quintara {
 
 struct RegexEngine {
@@ -37,11 +39,6 @@ namespace {
 using Span = RegexMatches::Span;
 using FoundMatch = RegexMatches::Match;
 
-struct ConverterCloser {
-    void operator()(UConverter* converter) const { ucnv_close(converter); }
-};
-using Converter = std::unique_ptr<UConverter, ConverterCloser>;
-
 // A GBK text decoded to UTF-16, with the byte offset at which the character
 // of every code unit starts; one more offset, the text's length, closes it.
 struct DecodedText {
@@ -53,9 +50,9 @@ std::optional<DecodedText> decodeGbk(std::string_view bytes) {
     if (bytes.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
         return std::nullopt;
     }
+    const IcuConverter converter = openIcuConverter("GBK");
+    if (!converter) return std::nullopt;
     UErrorCode status = U_ZERO_ERROR;
-    const Converter converter(ucnv_open("GBK", &status));
-    if (U_FAILURE(status)) return std::nullopt;
 
     // A byte sequence, valid or not, gives at most one code unit per byte.
     DecodedText decoded;

@@ -15,15 +15,10 @@ namespace {
 using std::chrono::milliseconds;
 using testing::httpAnswer;
 using testing::RawConnection;
+using testing::answering;
 using testing::RawHttpServer;
 using testing::threadCount;
 using testing::threadCountSettlingAt;
-
-RawHttpServer::Handler answering(std::string answer) {
-    return [answer = std::move(answer)](RawConnection& connection) {
-        if (!connection.readRequest().empty()) connection.send(answer);
-    };
-}
 
 void silent(RawConnection& connection) {
     connection.readRequest();

@@ -155,7 +155,7 @@ TEST_F(HttpGetTest, RequestsOnSeveralThreadsEachGetTheirOwnBody) {
 
 // The system's wait, with the limit of each wait noted; `ended` makes every
 // wait end at once unfinished, as when the program is ending.
-class NotingPlatform : public SystemPlatform {
+class EndableNotingPlatform : public SystemPlatform {
 public:
     bool waitDispatching(const std::function<bool()>& finished, int limitMs) override {
         limits.push_back(limitMs);
@@ -167,7 +167,7 @@ public:
 
 // And half a second more, so that a transfer past its bound says so itself.
 TEST_F(HttpGetTest, TheCallerWaitsAsLongAsTheWholeTransferMay) {
-    NotingPlatform noting;
+    EndableNotingPlatform noting;
     EXPECT_EQ(httpGet(noting, server.address("/feed")).size(), 15U);
     EXPECT_EQ(httpGet(noting, server.address("/feed"), {.whole = 5s}).size(), 15U);
     EXPECT_EQ(httpGet(noting, server.address("/feed"), {.whole = 0ms}).size(), 15U);
@@ -176,7 +176,7 @@ TEST_F(HttpGetTest, TheCallerWaitsAsLongAsTheWholeTransferMay) {
 
 TEST_F(HttpGetTest, AWaitThatEndsFirstStopsTheGetAtOnceAndLeavesNoThread) {
     ASSERT_EQ(httpGet(platform, server.address("/feed")).size(), 15U);  // the server's threads are up
-    NotingPlatform ending;
+    EndableNotingPlatform ending;
     ending.ended = true;
     const std::size_t threadsBefore = testing::threadCount();
     const std::string body = httpGet(ending, server.address("/slow"));

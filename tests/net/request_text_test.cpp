@@ -5,14 +5,12 @@
 #include "net/address_parts.h"
 #include "net/request_flags.h"
 #include "net/request_headers.h"
+#include "support/accept_line.h"
 
 namespace quintara {
 namespace {
 
-constexpr std::string_view kAccept =
-    "Accept: image/gif, image/bmp, image/x-xbitmap, image/jpeg, image/pjpeg, "
-    "application/x-shockwave-flash, application/vnd.ms-excel, application/vnd.ms-powerpoint, "
-    "application/msword, */*\r\n";
+using testing::kAcceptLine;
 
 TEST(AddressParts, AnAddressWithoutSchemeIsPlainHttp) {
     const AddressParts parts = addressParts("127.0.0.1/static/list.xml");
@@ -71,7 +69,7 @@ RequestBlock get(std::string extraHeaders = {}, std::string cookies = {}) {
 
 TEST(HeaderText, WithoutExtraHeadersItIsAcceptRefererAndLanguageInThisOrder) {
     EXPECT_EQ(requestHeaderText(get(), "http://127.0.0.1/a"),
-              std::string(kAccept) + "Referer: http://127.0.0.1/a\r\nAccept-Language: zh-cn\r\n");
+              std::string(kAcceptLine) + "Referer: http://127.0.0.1/a\r\nAccept-Language: zh-cn\r\n");
 }
 
 TEST(HeaderText, AcceptLanguageKeepsTheAcceptLineAway) {
@@ -81,10 +79,10 @@ TEST(HeaderText, AcceptLanguageKeepsTheAcceptLineAway) {
 
 TEST(HeaderText, TheRefererNoMarkerIsTakenOutAndNoRefererAdded) {
     EXPECT_EQ(requestHeaderText(get("X-Trace: 7\r\nrefererno\r\n"), "http://127.0.0.1/a"),
-              "X-Trace: 7\r\n\r\n" + std::string(kAccept) + "Accept-Language: zh-cn\r\n");
+              "X-Trace: 7\r\n\r\n" + std::string(kAcceptLine) + "Accept-Language: zh-cn\r\n");
     EXPECT_EQ(
         requestHeaderText(get("Referer: http://127.0.0.1/\r\n"), "http://127.0.0.1/a"),
-        "Referer: http://127.0.0.1/\r\n" + std::string(kAccept) + "Accept-Language: zh-cn\r\n");
+        "Referer: http://127.0.0.1/\r\n" + std::string(kAcceptLine) + "Accept-Language: zh-cn\r\n");
 }
 
 TEST(HeaderText, APostWithABodyGetsTypeLengthAndCookies) {
@@ -92,7 +90,7 @@ TEST(HeaderText, APostWithABodyGetsTypeLengthAndCookies) {
     block.method = "POST";
     block.body = "a=1&b=2";
     EXPECT_EQ(requestHeaderText(block, "http://127.0.0.1/a"),
-              std::string(kAccept) +
+              std::string(kAcceptLine) +
                   "Referer: http://127.0.0.1/a\r\nAccept-Language: zh-cn\r\n"
                   "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: 7\r\n"
                   "Cookie: sid=9\r\n\r\n");
@@ -102,7 +100,7 @@ TEST(HeaderText, APostWithAnEmptyBodyGetsNoTypeLengthOrCookies) {
     RequestBlock block = get({}, "sid=9");
     block.method = "POST";
     EXPECT_EQ(requestHeaderText(block, "http://127.0.0.1/a"),
-              std::string(kAccept) + "Referer: http://127.0.0.1/a\r\nAccept-Language: zh-cn\r\n");
+              std::string(kAcceptLine) + "Referer: http://127.0.0.1/a\r\nAccept-Language: zh-cn\r\n");
 }
 
 TEST(HeaderText, APostKeepsTheCallersOwnTypeAndLength) {
@@ -110,7 +108,7 @@ TEST(HeaderText, APostKeepsTheCallersOwnTypeAndLength) {
     block.method = "POST";
     block.body = "abc";
     EXPECT_EQ(requestHeaderText(block, "http://127.0.0.1/a"),
-              "Content-Type: text/plain\r\ncontent-length: 3\r\n" + std::string(kAccept) +
+              "Content-Type: text/plain\r\ncontent-length: 3\r\n" + std::string(kAcceptLine) +
                   "Referer: http://127.0.0.1/a\r\nAccept-Language: zh-cn\r\n");
 }
 

@@ -7,6 +7,7 @@
 
 #include "net/request_headers.h"
 #include "net/web_access.h"
+#include "support/accept_line.h"
 #include "support/raw_http_server.h"
 
 namespace quintara {
@@ -14,18 +15,10 @@ namespace {
 
 using testing::httpAnswer;
 using testing::RawConnection;
+using testing::answering;
 using testing::RawHttpServer;
 
-constexpr std::string_view kAccept =
-    "Accept: image/gif, image/bmp, image/x-xbitmap, image/jpeg, image/pjpeg, "
-    "application/x-shockwave-flash, application/vnd.ms-excel, application/vnd.ms-powerpoint, "
-    "application/msword, */*\r\n";
-
-RawHttpServer::Handler answering(std::string answer) {
-    return [answer = std::move(answer)](RawConnection& connection) {
-        if (!connection.readRequest().empty()) connection.send(answer);
-    };
-}
+using testing::kAcceptLine;
 
 RequestBlock block(std::string address, std::string extraHeaders = {}) {
     return {.address = std::move(address),
@@ -43,7 +36,7 @@ std::string opening(std::string_view method, std::string_view target, const RawH
 }
 
 std::string defaultLines(std::string_view address) {
-    return std::string(kAccept) + "Referer: " + std::string(address) +
+    return std::string(kAcceptLine) + "Referer: " + std::string(address) +
            "\r\nAccept-Language: zh-cn\r\n";
 }
 
@@ -80,7 +73,7 @@ TEST_F(WebAccessWire, AcceptLanguageWithoutAcceptGetsNoAcceptLine) {
 TEST_F(WebAccessWire, RefererNoSendsNoReferer) {
     RequestBlock request = block(server.address("/a"), "X-Trace: 7\r\nRefererNo\r\n");
     EXPECT_EQ(sent(request), opening("GET", "/a", server) + "X-Trace: 7\r\n" +
-                                 std::string(kAccept) + "Accept-Language: zh-cn\r\n\r\n");
+                                 std::string(kAcceptLine) + "Accept-Language: zh-cn\r\n\r\n");
 }
 
 TEST_F(WebAccessWire, AUserAgentOfTheExtraHeadersGoesOutOnceAfterHost) {

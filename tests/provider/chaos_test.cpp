@@ -24,7 +24,7 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr std::uint32_t kSeed = 11;
-const std::string kList = "/static/ssc/newlyopenlist.xml";
+const std::string kListPath = "/static/ssc/newlyopenlist.xml";
 
 std::vector<std::optional<Fate>> fatesOf(ChaosSchedule& schedule, Source source, int requests,
                                          std::size_t drawn) {
@@ -149,7 +149,7 @@ TEST_F(MisbehavingProviderTest, EachMisdeedOfTheListIsTheOneItsLogLineNames) {
 
     std::map<std::string, int> seen;
     for (int request = 0; request < 80; ++request) {
-        const Met met = get(kList);
+        const Met met = get(kListPath);
         SCOPED_TRACE("request " + std::to_string(request) + ": " + met.misdeed);
         ++seen[met.misdeed];
         if (met.misdeed == "silent" || met.misdeed == "closed") {
@@ -222,7 +222,7 @@ TEST_F(MisbehavingProviderTest, TheLotteryApiIsWrongWithAnotherIssuesDrawAndDown
 
 TEST_F(MisbehavingProviderTest, StoppingCutsASilentAnswerShort) {
     Met met;
-    for (int request = 0; request < 100 && met.misdeed != "silent"; ++request) met = get(kList);
+    for (int request = 0; request < 100 && met.misdeed != "silent"; ++request) met = get(kListPath);
     ASSERT_EQ(met.misdeed, "silent");
     // The silent answer still holds one of the server's threads.
     const auto start = std::chrono::steady_clock::now();

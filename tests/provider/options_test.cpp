@@ -13,14 +13,14 @@ namespace {
 // The options a command line gives, and how reading it ended.
 struct Reading {
     ProviderOptions options;
-    testing::CommandLineReading outcome;
+    quintara::testing::CommandLineReading outcome;
 };
 
 Reading read(const std::vector<std::string>& arguments) {
     Reading reading;
     tools::ToolCommandLine commandLine("quintara-provider", "Serves.");
     declareOptions(commandLine, reading.options);
-    reading.outcome = testing::readCommandLine(commandLine, arguments);
+    reading.outcome = quintara::testing::readCommandLine(commandLine, arguments);
     return reading;
 }
 

@@ -12,7 +12,7 @@
 namespace quintara {
 namespace {
 
-constexpr std::string_view kSite = "http://maker.invalid/";
+constexpr std::string_view kVersionSite = "http://maker.invalid/";
 constexpr std::string_view kWelcome = "当前为最新版本,欢迎您的使用";
 constexpr std::string_view kWarning = "已有最新版本,请下载更新.";
 
@@ -25,7 +25,7 @@ protected:
                 response.set_content(page, "text/html");
             });
         });
-        runVersionNotice(*window, platform, server.address(kVersionPagePath), kSite);
+        runVersionNotice(*window, platform, server.address(kVersionPagePath), kVersionSite);
     }
 
     void expectWelcomeAndGoOn() {
@@ -58,7 +58,7 @@ TEST_F(VersionNoticeTest, AnotherVersionWarnsOpensTheSiteAndEndsTheProgram) {
     EXPECT_EQ(platform.messages[0].text, kWarning);
     EXPECT_EQ(platform.messages[0].caption, "警告：");
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(platform.opened, std::vector<std::string>{std::string(kSite)});
+    EXPECT_EQ(platform.opened, std::vector<std::string>{std::string(kVersionSite)});
     EXPECT_EQ(platform.ends, 1);
 }
 
@@ -76,7 +76,7 @@ TEST_F(VersionNoticeTest, TheLocalVersionIsTheCaptionOfLabel80) {
 TEST_F(VersionNoticeTest, AnUnreachablePageShowsNoBox) {
     runVersionNotice(*window, platform,
                      "http://" + testing::closedLoopbackHost() + std::string(kVersionPagePath),
-                     kSite);
+                     kVersionSite);
     expectNothingKnown();
 }
 
@@ -87,7 +87,7 @@ TEST_F(VersionNoticeTest, AnErrorStatusShowsNoBox) {
             response.set_content("<p>==9.1==</p>", "text/html");
         });
     });
-    runVersionNotice(*window, platform, server.address(kVersionPagePath), kSite);
+    runVersionNotice(*window, platform, server.address(kVersionPagePath), kVersionSite);
     expectNothingKnown();
 }
 

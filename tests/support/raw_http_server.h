@@ -181,4 +181,11 @@ private:
     std::jthread serving_;  // last: stopped and joined before the rest goes
 };
 
+// A server's handler that gives every request the same raw answer.
+inline RawHttpServer::Handler answering(std::string answer) {
+    return [answer = std::move(answer)](RawConnection& connection) {
+        if (!connection.readRequest().empty()) connection.send(answer);
+    };
+}
+
 }  // namespace quintara::testing

@@ -21,7 +21,12 @@ std::string drawDocument(Iterator first, Iterator last, YearDigits year) {
     return text + "</xml>\n";
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string inQuotes(std::string_view text) {
+    std::string inside;
+    inside.reserve(text.size() + 2);
+    inside.append(1, '"').append(text).append(1, '"');
+    return inside;
+}
 
 }  // namespace
 
@@ -33,9 +38,9 @@ std::string lotteryApiAnswer(std::span<const Draw> recent, std::string_view issu
     const auto drawn = std::ranges::find_if(
         recent, [issue](const Draw& draw) { return issueText(draw, YearDigits::Two) == issue; });
     if (drawn == recent.end()) return R"({"code":"","state":"waiting"})";
-    return "{\"code\":" + quoted(codeText(*drawn)) +
-           ",\"sw\":" + quoted(drawn->digits.substr(3, 1)) +
-           ",\"gw\":" + quoted(drawn->digits.substr(4, 1)) + ",\"issue\":" + quoted(issue) + "}";
+    return "{\"code\":" + inQuotes(codeText(*drawn)) +
+           ",\"sw\":" + inQuotes(drawn->digits.substr(3, 1)) +
+           ",\"gw\":" + inQuotes(drawn->digits.substr(4, 1)) + ",\"issue\":" + inQuotes(issue) + "}";
 }
 
 std::string newlyOpenList(std::span<const Draw> draws) {
@@ -43,8 +48,8 @@ std::string newlyOpenList(std::span<const Draw> draws) {
 }
 
 std::string flashData(const Draw& current, std::chrono::seconds untilNextDraw) {
-    return "{\"result\":{\"code\":" + quoted(codeText(current)) +
-           ",\"issue\":" + quoted(issueText(current, YearDigits::Four)) +
+    return "{\"result\":{\"code\":" + inQuotes(codeText(current)) +
+           ",\"issue\":" + inQuotes(issueText(current, YearDigits::Four)) +
            "},\"leftTime\":" + std::to_string(untilNextDraw.count()) + "}";
 }
 

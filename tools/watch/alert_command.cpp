@@ -15,7 +15,7 @@ extern char** environ;
 namespace quintara::watch {
 namespace {
 
-constexpr auto kLook = std::chrono::milliseconds(20);
+constexpr auto kCommandLook = std::chrono::milliseconds(20);
 constexpr auto kGrace = std::chrono::milliseconds(500);  // from SIGTERM to SIGKILL
 
 // The watcher's environment with the alert's two variables set.
@@ -53,9 +53,9 @@ public:
     // Asks the whole group to end, then makes it.
     void stop() {
         ::kill(-pid_, SIGTERM);
-        for (auto waited = std::chrono::milliseconds(0); waited < kGrace; waited += kLook) {
+        for (auto waited = std::chrono::milliseconds(0); waited < kGrace; waited += kCommandLook) {
             if (exited()) return;
-            std::this_thread::sleep_for(kLook);
+            std::this_thread::sleep_for(kCommandLook);
         }
         ::kill(-pid_, SIGKILL);
         ::waitpid(pid_, nullptr, 0);
@@ -103,7 +103,7 @@ CommandRun runAlertCommand(const std::string& command, const std::string& record
             run.stopped = true;
             return run;
         }
-        std::this_thread::sleep_for(kLook);
+        std::this_thread::sleep_for(kCommandLook);
     }
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 constexpr auto kCommandLimit = std::chrono::seconds(10);
 // How often a drain looks whether the watcher is ending.
-constexpr auto kLook = std::chrono::milliseconds(50);
+constexpr auto kQueueLook = std::chrono::milliseconds(50);
 
 }  // namespace
 
@@ -39,7 +39,7 @@ bool CommandQueue::push(std::string record, std::string text) {
 
 void CommandQueue::drain() {
     std::unique_lock lock(mutex_);
-    while (!ending_.load() && (running_ || !queued_.empty())) changed_.wait_for(lock, kLook);
+    while (!ending_.load() && (running_ || !queued_.empty())) changed_.wait_for(lock, kQueueLook);
 }
 
 void CommandQueue::work() {

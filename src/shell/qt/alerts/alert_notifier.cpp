@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 constexpr int kNoticeMs = 10'000;
 constexpr int kTrayMessageMs = 10'000;
 constexpr int kNoticeWidth = 320;
-const QString kTitle = u"遗漏预警"_s;
+const QString kAlertTitle = u"遗漏预警"_s;
 
 // The alerts' texts, one a line.
 QString linesOf(std::span<const AlertRecord> alerts) {
@@ -34,7 +34,7 @@ void AlertNotifier::alertsFired(std::span<const AlertRecord> alerts) {
     if (alerts.empty()) return;
     QApplication::beep();
     if (tray_ != nullptr && tray_->isVisible() && QSystemTrayIcon::supportsMessages()) {
-        tray_->showMessage(kTitle, linesOf(alerts), QSystemTrayIcon::Warning, kTrayMessageMs);
+        tray_->showMessage(kAlertTitle, linesOf(alerts), QSystemTrayIcon::Warning, kTrayMessageMs);
     } else {
         showNotice(linesOf(alerts));
     }
@@ -49,7 +49,7 @@ void AlertNotifier::showNotice(const QString& text) {
     notice->setObjectName(u"预警通知"_s);
     notice->setStyleSheet(u"QWidget#预警通知 { background: #fff4e5; border: 1px solid #d9822b; }"_s);
     auto* layout = new QVBoxLayout(notice);  // owned by the notice, as the labels are
-    auto* title = new QLabel(u"<b>"_s + kTitle + u"</b>"_s);
+    auto* title = new QLabel(u"<b>"_s + kAlertTitle + u"</b>"_s);
     auto* body = new QLabel(text);
     body->setWordWrap(true);
     layout->addWidget(title);

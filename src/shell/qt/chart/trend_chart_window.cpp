@@ -24,9 +24,9 @@ namespace {
 using namespace Qt::StringLiterals;
 
 // The window's title, which also leads the name of a file it saves.
-constexpr QStringView kTitle = u"走势图";
+constexpr QStringView kChartTitle = u"走势图";
 // The window's height until it is placed beside the main window.
-constexpr int kOpeningHeight = 760;
+constexpr int kChartOpeningHeight = 760;
 
 // The caption of an export's button, and of its file dialog and box.
 QString captionOf(TrendChartWindow::Export what) {
@@ -38,7 +38,7 @@ QString captionOf(TrendChartWindow::Export what) {
 TrendChartWindow::TrendChartWindow(Grid& history, QAbstractItemModel& historyModel, const QWidget* mainWindow)
     : QWidget(nullptr, Qt::Window), history_(history), mainWindow_(mainWindow) {
     setObjectName(u"走势图窗口"_s);
-    setWindowTitle(kTitle.toString());
+    setWindowTitle(kChartTitle.toString());
 
     // Every widget and layout made here belongs to the window, as Qt's children.
     auto* bar = new QHBoxLayout;
@@ -55,7 +55,7 @@ TrendChartWindow::TrendChartWindow(Grid& history, QAbstractItemModel& historyMod
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(view_);
-    resize(wantedWidth(), kOpeningHeight);
+    resize(wantedWidth(), kChartOpeningHeight);
 
     // Once chosen, the keys go to the chart again.
     connect(choosers_, &TrendChartChoosers::optionsChanged, this, [this] {
@@ -139,7 +139,7 @@ bool TrendChartWindow::writeCsv(const QString& path) const {
 
 QString TrendChartWindow::defaultFileName(const QString& suffix) const {
     const auto& rows = view_->chart().rows;
-    QString name = kTitle.toString();
+    QString name = kChartTitle.toString();
     if (!rows.empty()) name += u'-' + toQString(rows.back().issue);
     return name + u'-' + QString::number(rows.size()) + u"期."_s + suffix;
 }

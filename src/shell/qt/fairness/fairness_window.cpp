@@ -27,7 +27,7 @@ namespace {
 using namespace Qt::StringLiterals;
 
 constexpr int kWidth = 960;
-constexpr int kOpeningHeight = 720;  // until it is placed beside the main window
+constexpr int kFairnessOpeningHeight = 720;  // until it is placed beside the main window
 
 // The ranges offered: every draw held first, since the tests need thousands
 // of draws to see small deviations; then counts, days and an issue range.
@@ -59,7 +59,7 @@ FairnessWindow::FairnessWindow(const MainWindow& main)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(pages_, 1);
-    resize(kWidth, kOpeningHeight);
+    resize(kWidth, kFairnessOpeningHeight);
 
     connect(range_, &RangeChooser::rangeChanged, this, [this] {
         if (isVisible()) refresh();

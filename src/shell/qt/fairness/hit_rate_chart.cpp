@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "fairness/backtest.h"
+#include "shell/qt/fairness/fair_line.h"
 
 namespace quintara::qt {
 namespace {
@@ -21,7 +22,6 @@ constexpr int kBottom = 36;
 constexpr double kBetsInView = 10;
 
 const QColor kRateLine(30, 90, 170);
-const QColor kFairLine(200, 60, 40);
 const QColor kBandFill(240, 200, 120, 110);
 
 QString percent(double share) { return QString::number(share * 100, 'f', 1) + u'%'; }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "shell/qt/fairness/fair_line.h"
+
 namespace quintara::qt {
 namespace {
 
@@ -12,7 +14,6 @@ using namespace Qt::StringLiterals;
 
 constexpr int kMargin = 24;
 const QColor kBarFill(90, 140, 200);
-const QColor kFairLine(200, 60, 40);
 
 }  // namespace
 

@@ -11,12 +11,14 @@ run:
 	cmake --build $(BUILD) -j2 --target quintara quintara-provider
 	bash scripts/run.sh $(BUILD)
 
-# Everything but the benchmarks, then the whole suite.
+# Everything but the benchmarks, then the whole suite: four tests at a time,
+# as most of them wait on servers, timers and the program far more than they
+# compute.
 test:
 	bash scripts/setup.sh test
 	$(CONFIGURE) -DQUINTARA_TESTS=ON -DQUINTARA_BENCHMARKS=OFF
 	cmake --build $(BUILD) -j2
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j4
 
 # The benchmarks (build/bench/bench_*), which no other command builds.
 bench:

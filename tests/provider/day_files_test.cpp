@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
+#include <filesystem>
 
-#include <fstream>
+#include "support/scratch_folder.h"
 
 namespace quintara::provider {
 namespace {
@@ -15,25 +15,8 @@ namespace fs = std::filesystem;
 // 001 to 059 only.
 const fs::path kDayFiles = fs::path(__FILE__).parent_path() / "data";
 
-// A folder of the test's own, removed at the end.
-class ScratchFolder {
-public:
-    ScratchFolder()
-        : path_(fs::temp_directory_path() / ("quintara-day-files-" + std::to_string(::getpid()))) {
-        fs::create_directories(path_);
-    }
-    ~ScratchFolder() { fs::remove_all(path_); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    void write(const std::string& name, const std::string& text) const {
-        std::ofstream(path_ / name) << text;
-    }
-    [[nodiscard]] const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using quintara::testing::putFile;
+using quintara::testing::ScratchFolder;
 
 TEST(DayFiles, DrawsComeDayByDayInLineOrderWithoutTheEmptyOnes) {
     const std::vector<std::string> draws = readDayFiles(kDayFiles);
@@ -46,10 +29,10 @@ TEST(DayFiles, DrawsComeDayByDayInLineOrderWithoutTheEmptyOnes) {
 
 TEST(DayFiles, OtherFilesAreLeftAloneAndCarriageReturnsTaken) {
     ScratchFolder folder;
-    folder.write("20180302.txt", "001 11111\r\n002 -\r\n003 33333\r\n\r\n");
-    folder.write("20180301.txt", "001 00000\n");
-    folder.write("notes.txt", "nothing here\n");
-    folder.write("2018030.txt", "001 99999\n");
+    putFile(folder.file("20180302.txt"), "001 11111\r\n002 -\r\n003 33333\r\n\r\n");
+    putFile(folder.file("20180301.txt"), "001 00000\n");
+    putFile(folder.file("notes.txt"), "nothing here\n");
+    putFile(folder.file("2018030.txt"), "001 99999\n");
     EXPECT_EQ(readDayFiles(folder.path()), (std::vector<std::string>{"00000", "11111", "33333"}));
 }
 
@@ -58,11 +41,11 @@ TEST(DayFiles, FoldersWithoutDrawsOrWithOtherLinesAreRefused) {
 
     ScratchFolder folder;
     EXPECT_THROW((void)readDayFiles(folder.path()), std::runtime_error);
-    folder.write("20180301.txt", "001 -\n002 -\n");
+    putFile(folder.file("20180301.txt"), "001 -\n002 -\n");
     EXPECT_THROW((void)readDayFiles(folder.path()), std::runtime_error);
     for (const std::string line :
          {"001 1234", "001 123456", "1 12345", "001  12345", "001\t12345", "001 12a45"}) {
-        folder.write("20180302.txt", line + "\n");
+        putFile(folder.file("20180302.txt"), line + "\n");
         EXPECT_THROW((void)readDayFiles(folder.path()), std::runtime_error) << line;
     }
 }
